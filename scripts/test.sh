@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test. Exits non-zero on a
+# failure. KVISTOR_SANITIZE=1 builds into build-san/ with ASan and UBSan.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+extra=()
+if [ "${KVISTOR_SANITIZE:-0}" = "1" ]; then
+  export KVISTOR_BUILD_DIR="${KVISTOR_BUILD_DIR:-$root/build-san}"
+  export KVISTOR_BUILD_TYPE=Debug
+  extra+=(-DKVISTOR_SANITIZE=ON)
+fi
+"$root/scripts/build.sh" "${extra[@]}"
+build="${KVISTOR_BUILD_DIR:-$root/build}"
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"
