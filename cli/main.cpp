@@ -1,0 +1,22 @@
+// kvistor-cli: computes project files and writes reports and control drawings
+// without a window.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/kommandoer.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "hjaelp") {
+    kvistor::SkrivHjaelp(std::cout);
+    return args.empty() ? 1 : 0;
+  }
+  const std::string kommando = args[0];
+  args.erase(args.begin());
+  if (kommando == "rapport") return kvistor::RapportKommando(args, std::cout, std::cerr);
+  if (kommando == "tegning") return kvistor::TegningKommando(args, std::cout, std::cerr);
+  std::cerr << "Ukendt kommando: " << kommando << "\n";
+  kvistor::SkrivHjaelp(std::cerr);
+  return 1;
+}
