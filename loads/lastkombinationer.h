@@ -1,0 +1,71 @@
+#pragma once
+// Load combinations 1..13 (LK) and the load-case letters 'a'..'x' (LT) within
+// them: load factors with the consequence-class factor K_FI, the
+// characteristic point load, the filling of a new case record and the
+// heading every case writes at the top of its detailed output.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "faelles/dialog.h"
+#include "project/inddata.h"
+#include "purlin/suppldata.h"
+#include "purlin/tilfaelde.h"
+
+namespace kvistor {
+
+// Load types, the columns of the factor table.
+enum TLastType : int {
+  LastEgen = 0,     // dead load g: 'V', 'W', 'X', 'Y'
+  LastSne = 1,      // snow s: 'O', 'P'
+  LastVind = 2,     // wind w: '1', '2', 'B'..'N'
+  LastNyttig = 3,   // imposed load q: 'Q'..'U'
+  LastPunkt = 4,    // point load Q: 'A', 'Z'
+  LastUgyldig = 5,  // any other letter
+};
+
+// Load letter to load type 0..4; 5 (after the error "Fejl") for a letter
+// outside the table.
+int FindLastbidrag(char bogstav, TBrugerDialog& dialog);
+
+// The design factor of the load type of `bogstav` in load combination lk
+// (1..9 in use) with the consequence-class index sikkl (0 "Lav", 1
+// "Normal", 2 "Høj"). The favourable 0,9 g of LK 9 is never scaled by K_FI.
+// LK outside 1..13 shows the error and gives 0; so does an invalid letter.
+double LastFaktor09(char bogstav, int lk, int sikkl, TBrugerDialog& dialog);
+
+// Consequence-class factor K_FI: 0,9 / 1,0 / 1,1; 1,0 for any other index.
+double KFI(int sikkl);
+
+// Creep factor kdef of load combination 10 by service-class index 0..2.
+double Kdef(int anvKlasse);
+
+// Characteristic point load of placement 'A' (1,5 kN) or 'Z' (2,0 kN);
+// another letter shows the error and gives 0.
+double Punktlast(char placering, TBrugerDialog& dialog);
+
+// The short description printed after "Lastkombination %d: " for LK 1..9;
+// empty for any other LK.
+std::string LKTekst(int lk);
+
+// The wind case of a load case of LK 5, 6 or 9: the letter itself, except
+// that in LK 5 the snow patterns b, c / k / n / w blow as a / j / m / v.
+char VindTilfaelde(int lk, char lt);
+
+// Fills a new case record for purlin aas (1..3), load combination lk and
+// letter lt: strip, load factors, design line loads and point load, kmod
+// and the reduced strengths. Text lists and results start empty; N and
+// NTryk are set for every case by BygVindlastGavl. Needs the working record
+// built by BestemTvaersnit.
+void BygTilfaelde(TTilfaelde& tilfaelde, int aas, int lk, char lt, const Inddata& inddata,
+                  const TSupplData& suppl);
+
+// Appends the case heading (asterisk rules, combination, load case, purlin)
+// to tilfaelde.Linier. Positions of LK 3 "b".."g" come from
+// rammePlaceringer[1..6], those of LK 8 "a".."k" from
+// punktLastPlaceringer[1..11] (mm).
+void SkrivTilfaeldeTekst(TTilfaelde& tilfaelde,
+                         const std::array<std::int32_t, 7>& rammePlaceringer,
+                         const std::array<std::int32_t, 12>& punktLastPlaceringer);
+
+}  // namespace kvistor
