@@ -1,0 +1,115 @@
+#pragma once
+// Reactions and section forces of one load case on the statically determinate
+// Gerber chain, and their extremes per bay type in the case record.
+//
+// The section forces at s (m) come from everything strictly left of s:
+//   My(s) = −Σ(s−xi)²·dqzi/2 − Σ(s−xr)·Rzr − Σ(s−xp)·Pzp − ΣMm
+//   Mz(s) = −Σ(s−xi)²·dqyi/2 − Σ(s−xr)·Ryr − Σ(s−xp)·Pyp
+//   Vz(s) = −Σ(s−xi)·dqzi − ΣRzr − ΣPzp,   Vy likewise with y.
+// A positive moment gives tension in the underside; a positive shear pushes
+// the part left of the section down.
+//
+// The sums are never re-evaluated point by point: TSnitkraefter carries the
+// running sums in a sweep along x, so a case costs time linear in the
+// number of bays.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "faelles/dialog.h"
+#include "purlin/laster.h"
+#include "purlin/suppldata.h"
+#include "purlin/tilfaelde.h"
+#include "purlin/understoetninger.h"
+
+namespace kvistor {
+
+// The loads of one case (owned by the case's analysis).
+struct TTilfaeldeLaster {
+  TLinielastListe Linielast;
+  std::vector<TPunktlast> PL;             // 0 or 1 record
+  std::vector<TKipMoment> KipMomenter;    // 0 or 2 records, sorted by x
+};
+
+// All four section forces at one position.
+struct TSnit {
+  double Vz = 0, Vy = 0;  // kN
+  double My = 0, Mz = 0;  // kNm
+};
+
+// Section forces by sweep. Positions must be asked for in non-decreasing
+// order between calls to Nulstil (asking for a smaller s restarts the sweep,
+// which is correct but costs a pass from the left end).
+class TSnitkraefter {
+ public:
+  TSnitkraefter(const TLinielastListe& linielast, const std::vector<TPunktlast>& pl,
+                const TUnderstoetninger& understoetninger, const std::vector<TKipMoment>& kip);
+  // Section forces at s (m) from everything at x with x/1000 < s.
+  TSnit Ved(double s);
+  void Nulstil();
+
+ private:
+  struct THaendelse {
+    double xm;   // position, m
+    double dqz, dqy, Pz, Py, M;
+  };
+  std::vector<THaendelse> haendelser_;  // sorted by position
+  std::size_t naeste_ = 0;
+  double sidsteS_ = 0;
+  bool startet_ = false;
+  // Running sums over the events passed: Σ dq, Σ dq·x, Σ dq·x², Σ P,
+  // Σ P·x, Σ M.
+  double q0z_ = 0, q1z_ = 0, q2z_ = 0, q0y_ = 0, q1y_ = 0, q2y_ = 0;
+  double p0z_ = 0, p1z_ = 0, p0y_ = 0, p1y_ = 0, m_ = 0;
+};
+
+// Reactions Rz, Ry of every support (the supports' current values must be 0,
+// see NulstilReaktioner); the detailed extent prints them into tilf.Linier;
+// the extremes RzMax..RyMin go to tilf.FagRes. A support list that is not two
+// longer than the hinge list is reported through the dialog and the
+// calculation goes on. Returns false (after an error message) only when a
+// hinge coincides with the support of its piece, so that the piece has no
+// lever arm and the chain cannot be solved; the case must then be given up.
+bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
+                const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
+                bool detaljeret, TBrugerDialog& dialog);
+
+// The discontinuity list of the case: 0, hinges, supports, the point load,
+// the line-load changes and LAas; sorted, no two equal xD, flags merged.
+std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd, const TUnderstoetninger& understoetninger,
+                                       const TCharnierer& charnierer, const TTilfaeldeLaster& laster);
+
+// Shear forces left and right of every point, shear stress extremes, hinge
+// shear extremes and the hinge forces F1, F2, F3 of every bay type.
+void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
+                          const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
+                          TTilfaelde& tilf);
+
+// Moments left and right of every point and at every zero of the shear,
+// moment and stress extremes, and the moment-curve lines appended to
+// tilf.MLinier (sorted by position, without duplicates).
+void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
+              const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
+              TTilfaelde& tilf);
+
+// Detailed extent: the section-force table into tilf.Linier and the
+// shear-curve lines into tilf.QLinier.
+void SkrivSnitkraefter(const std::vector<TDiskPunkt>& punkter, TTilfaelde& tilf);
+
+// The whole statics of one case in order: Reaktioner, discontinuity list,
+// shear, moments, and (detailed) the printed table and shear curve. The
+// supports' reactions must have been reset before the case's loads were
+// built. Fills `punkter` with the discontinuity list (the deflections need
+// it). Returns false when Reaktioner gave up; the case is then abandoned.
+bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
+                   const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
+                   bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter);
+
+// Combined bending stress (MPa) of the moments Mz, My (kNm).
+double KombineretSpaending(const TSupplData& sd, double Mz, double My);
+
+// One moment-curve line: position "%5.3n" zero-padded to 7 characters, then
+// the moment "%10.4n".
+std::string MomentKurveLinje(double s, double My);
+
+}  // namespace kvistor
