@@ -18,6 +18,9 @@ std::string Utf8TilCp1252(std::string_view utf8);
 // Number of characters (code points) in a UTF-8 string.
 std::size_t AntalTegn(std::string_view utf8);
 
+// The first `antal` characters of a UTF-8 string (all of it when shorter).
+std::string ForsteTegn(std::string_view utf8, std::size_t antal);
+
 // Pads with blanks on the right (venstrestillet) or left to at least `bredde`
 // characters; never cuts.
 std::string UdfyldHoejre(std::string_view utf8, std::size_t bredde);
