@@ -16,14 +16,6 @@
 
 namespace kvistor {
 
-// The run-wide largest deflections [t][k], t = 1..3 (index 0 unused),
-// k = 0, 1, 2 for load combinations 10, 11, 12.
-struct TNedbojningsMaksima {
-  std::array<std::array<double, 3>, 4>* uMaks;
-  std::array<std::array<std::int32_t, 3>, 4>* xuMaks;
-  std::array<std::array<std::int32_t, 3>, 4>* LuForhold;
-};
-
 // u (mm) of a simply supported span L (mm) under q (kN/m = N/mm), end moments
 // M5, M6 (N·mm, hogging negative) and a mid-span point load Q (N).
 double NedbFormel(double L, double q, double M5, double M6, double Q, double EIy);
