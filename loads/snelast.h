@@ -35,9 +35,9 @@ double SneFormFakTilfaelde(const Inddata& ind, std::int32_t lk, char lt);
 double KarakteristiskSnelinie(const Inddata& ind, std::int32_t lk, char lt, double strimmelBredde);
 
 // The snow line-load list of the case from its design snow load sLinie and
-// its arrangement (a case without snow gives an empty list). In the detailed
-// report extent the list is printed into the case's lines with the title
-// "snelast".
+// its arrangement; a case without a named arrangement gets uniform snow. In
+// the detailed report extent the list is printed into the case's lines with
+// the title "snelast".
 TLinielastListe BygSnelast(TTilfaelde& tilfaelde, const TSupplData& supp, const Inddata& ind);
 
 }  // namespace kvistor
