@@ -10,8 +10,8 @@ namespace kvistor {
 
 // Rebuilds `suppl` from scratch from the project record. Never fails: the
 // drawings call it on whatever the user has typed, valid or not, so nonsense
-// input gives nonsense numbers but no crash (an unknown roof layer leaves its
-// ELnData nullptr).
+// input gives nonsense numbers but no crash (a roof layer not picked points at
+// its catalogue's empty row).
 void BestemTvaersnit(const Inddata& inddata, TSupplData& suppl);
 
 // Height above ground of the roof line at the horizontal distance y from the
