@@ -1,0 +1,59 @@
+#include "report/gem.h"
+
+#include "faelles/tegnsaet.h"
+
+namespace kvistor {
+
+std::string UdenEfternavn(const std::string& filnavn) {
+  const std::size_t skille = filnavn.find_last_of("/\\");
+  const std::size_t start = skille == std::string::npos ? 0 : skille + 1;
+  const std::size_t punktum = filnavn.rfind('.');
+  if (punktum == std::string::npos || punktum < start) return filnavn;
+  return filnavn.substr(0, punktum);
+}
+
+std::string QKurveFilnavn(const std::string& basis) { return basis + " Q-kurver.txt"; }
+std::string MKurveFilnavn(const std::string& basis) { return basis + " M-kurver.txt"; }
+
+int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::string& programmappe,
+                TBrugerDialog& dialog) {
+  if (resultat == nullptr) {
+    dialog.FejlDialog(TekstIkkeBeregnet);
+    return 0;
+  }
+  TFilDialog fd;
+  fd.titel = "Gem resultat";
+  fd.filter = "Tekstfil (*.txt)|*.txt";
+  fd.standardExt = "txt";
+  fd.mappe = programmappe;
+  fd.spoergOmOverskriv = true;
+
+  int gemt = 0;
+  std::string basis;
+  if (const auto navn = dialog.GemFilnavn(fd)) {
+    basis = UdenEfternavn(*navn);
+    if (SkrivTekstfil(*navn, resultat->Rapport))
+      ++gemt;
+    else
+      dialog.Besked("Kan ikke gemme under navnet \r\n" + *navn);
+  } else {
+    dialog.Besked("Resultatet er ikke gemt, da filnavn ikke er angivet");
+  }
+
+  if (rappOmfang == 1 && !basis.empty() &&
+      dialog.JaNej("Skal data til forskydningskraft- og momentkurver gemmes?")) {
+    const std::string q = QKurveFilnavn(basis);
+    const std::string m = MKurveFilnavn(basis);
+    const bool qOk = SkrivTekstfil(q, resultat->QKurver);
+    if (!qOk) dialog.Besked("Kan ikke gemme under navnet \r\n" + q);
+    const bool mOk = SkrivTekstfil(m, resultat->MKurver);
+    if (!mOk) dialog.Besked("Kan ikke gemme under navnet \r\n" + m);
+    gemt += int(qOk) + int(mOk);
+    if (qOk && mOk)
+      dialog.Besked("Data til forskydningskraft- og momentkurver er gemt i filerne\r\n" + q +
+                    " og " + "\r\n" + m);
+  }
+  return gemt;
+}
+
+}  // namespace kvistor
