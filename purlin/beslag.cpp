@@ -56,4 +56,53 @@ TBeslagUdnyttelse BeregnBeslagUdnyttelse(double F1, double F2, double F3, double
   return u;
 }
 
+TBeslagKarakteristisk BeslagKarakteristisk(const TBData& b) {
+  TBeslagKarakteristisk k;
+  k.HMinW = b.HMinW;
+  k.F1k = b.F1k;
+  k.F2k = b.F2k;
+  k.F3k = b.F3k;
+  k.Nk = b.Nk;
+  k.H1 = b.H1;
+  return k;
+}
+
+void SaetBeslagBaereevner(TTilfaelde& tilf, const TBData& beslag, const TSupplData& sd,
+                          double AaseHojde, double AaseBredde) {
+  TBeslagBaereevner b;
+  if (tilf.LK < 10)
+    b = BeregnBeslagBaereevner(BeslagKarakteristisk(beslag), AaseHojde, AaseBredde, tilf.kmod,
+                               sd.GammaMBeslag);
+  tilf.F1d = b.F1d;
+  tilf.F2d = b.F2d;
+  tilf.F3d = b.F3d;
+  tilf.Nd = b.Nd;
+  tilf.F1dRed = b.F1dRed;
+  tilf.F2dRed = b.F2dRed;
+  tilf.FdKopi = {b.F1d, b.F2d, b.F3d, b.Nd};
+}
+
+void BestemUGBeslag(TTilfaelde& tilf, const TSupplData& sd) {
+  TBeslagBaereevner bae;
+  bae.F1d = tilf.F1d;
+  bae.F2d = tilf.F2d;
+  bae.F3d = tilf.F3d;
+  bae.Nd = tilf.Nd;
+  bae.F1dRed = tilf.F1dRed;
+  bae.F2dRed = tilf.F2dRed;
+  const double N = tilf.FagRes[2].N;
+  for (int t = 1; t <= 3; ++t) {
+    TFagResultat& fr = tilf.FagRes[t];
+    const TBeslagUdnyttelse u = BeregnBeslagUdnyttelse(fr.F1, fr.F2, fr.F3, N, sd.FlytFaktor, bae);
+    fr.F1 = u.F1;
+    fr.F2 = u.F2;
+    fr.alfaF1 = u.alfaF1;
+    fr.alfaF2 = u.alfaF2;
+    fr.alfaF3 = u.alfaF3;
+    fr.UGsum = u.UGsum;
+    fr.UGBeslag = u.UGBeslag;
+    tilf.alfaN = u.alfaN;
+  }
+}
+
 }  // namespace kvistor

@@ -2,6 +2,10 @@
 // Gerber hardware checks: the design capacities of the chosen hanger for one
 // load case, the splitting limit of the purlin under a W-type hanger, and the
 // combined utilisation of the three shear directions and tension.
+#include "project/katalog.h"
+#include "purlin/suppldata.h"
+#include "purlin/tilfaelde.h"
+
 namespace kvistor {
 
 // Characteristic values of a catalogue row that the check uses (kN, mm).
@@ -46,5 +50,18 @@ struct TBeslagUdnyttelse {
 // displacement term); N: the largest hinge tension of the case.
 TBeslagUdnyttelse BeregnBeslagUdnyttelse(double F1, double F2, double F3, double N,
                                          double FlytFaktor, const TBeslagBaereevner& bae);
+
+// The characteristic values of a catalogue row.
+TBeslagKarakteristisk BeslagKarakteristisk(const TBData& b);
+
+// F1d..Nd, F1dRed, F2dRed and FdKopi of a case from its kmod, for load
+// combinations 1 to 9; all 0 for the deflection combinations.
+void SaetBeslagBaereevner(TTilfaelde& tilf, const TBData& beslag, const TSupplData& sd,
+                          double AaseHojde, double AaseBredde);
+
+// alfaF1..alfaF3, UGsum and UGBeslag of every bay type and alfaN of the case,
+// from the hinge forces F1..F3 (which get the displacement term added) and
+// the largest hinge tension FagRes[2].N.
+void BestemUGBeslag(TTilfaelde& tilf, const TSupplData& sd);
 
 }  // namespace kvistor

@@ -1,0 +1,324 @@
+#include "purlin/beregning.h"
+
+#include <cmath>
+#include <string>
+
+#include "faelles/afrunding.h"
+#include "faelles/format.h"
+#include "loads/gavlvind.h"
+#include "loads/lastkombinationer.h"
+#include "loads/linielaster.h"
+#include "project/katalog.h"
+#include "purlin/beslag.h"
+#include "purlin/dimensionering.h"
+#include "purlin/gerbermodel.h"
+#include "purlin/nedbojning.h"
+#include "purlin/statik.h"
+#include "purlin/traemateriale.h"
+
+namespace kvistor {
+
+namespace {
+
+constexpr const char* Kontakt = "Gem aktuelle inddata og kontakt Kvarnløkkedata.";
+
+bool ErDetaljeret(const Inddata& inddata) { return inddata.RappOmfang > 0; }
+
+// Letter 'a' is entry 1 of the point-load table, 'b' entry 1 of the frame
+// table (letter 'a' of load combination 3 has no tilting moment).
+int PunktLastIndeks(char lt) { return lt - 'a' + 1; }
+int RammeIndeks(char lt) { return lt - 'a'; }
+
+// The value of quantity q of bay type t that the rankings compare.
+double RangVaerdi(const TFagResultat& r, int q) {
+  switch (q) {
+    case RangUGBoej: return r.UGBoej;
+    case RangUGForsk: return r.UGForsk;
+    case RangUGBeslag: return r.UGBeslag;
+    case RangRzMax: return r.RzMax;
+    case RangRyMax: return r.RyMax;
+    case RangRzMin: return -r.RzMin;
+    case RangRyMin: return -r.RyMin;
+    case RangN: return r.N;
+    case RangNTryk: return r.NTryk;
+    default: return 0.0;
+  }
+}
+
+void TilfoejKipMomenter(TBeregning& beregning, TTilfaelde& tilf, TTilfaeldeLaster& laster,
+                        const Inddata& inddata, const TSupplData& suppl) {
+  const std::int32_t xRamme = beregning.RammePlaceringer[RammeIndeks(tilf.LT)];
+  // The moment that tilts the frame is partly taken back by the purlin at the
+  // support to its left: the left gable support for the first interior frame,
+  // else the frame one normal bay further left.
+  const std::int32_t xForrige = xRamme == suppl.xRamme1 ? suppl.GavlUdhMm : xRamme - suppl.NormFag;
+  laster.KipMomenter.push_back({xForrige, -0.73 * inddata.KipnMoment});
+  laster.KipMomenter.push_back({xRamme, inddata.KipnMoment});
+  if (ErDetaljeret(inddata)) {
+    auto& L = tilf.Linier;
+    L.push_back("");
+    L.push_back("Regningsmæssige kipningsmomenter (om åsens y-akse - pos mod uret):");
+    std::string x = "  x-koord. (m):  ";
+    std::string m = "  moment (kNm):  ";
+    for (const TKipMoment& k : laster.KipMomenter) {
+      x += Format("%10.2n", {k.x / 1000.0});
+      m += Format("%10.2n", {k.M});
+    }
+    L.push_back(x);
+    L.push_back(m);
+  }
+}
+
+void AfbrydKoersel(TBeregning& beregning) {
+  FrigivTilfaelde(beregning);
+  FrigivRangeringer(beregning);
+  beregning.Understoetninger.clear();
+  beregning.Charnierer.clear();
+  beregning.Udfald = TBeregningsUdfald::Afbrudt;
+}
+
+}  // namespace
+
+bool TilfaeldeFindes(int aas, int lk, char lt) {
+  auto blandt = [lt](const char* bogstaver) {
+    for (const char* p = bogstaver; *p; ++p)
+      if (*p == lt) return true;
+    return false;
+  };
+  if (aas < 1 || aas > 3) return false;
+  const bool kunAas2 = aas == 2;
+  switch (lk) {
+    case 1: return kunAas2 && lt == 'a';
+    case 3: return kunAas2 && lt >= 'b' && lt <= 'i';
+    case 5: return blandt("abcjkmnvw");
+    case 6: return blandt("ajmv");
+    case 8: return kunAas2 && lt >= 'a' && lt <= 'k';
+    case 9: return blandt("bcklnowx");
+    case 10: return kunAas2 && lt == 'a';
+    case 11: return kunAas2 && lt == 'a';
+    case 12: return kunAas2 && lt >= 'a' && lt <= 'c';
+    default: return false;
+  }
+}
+
+bool TilfaeldeSkippes(const TBeregning& beregning, int lk, char lt) {
+  if (lk == 3 && lt >= 'b' && lt <= 'g') return beregning.RammePlaceringer[RammeIndeks(lt)] == 0;
+  if (lk == 8 && lt >= 'f' && lt <= 'k')
+    return beregning.PunktLastPlaceringer[PunktLastIndeks(lt)] == 0;
+  return false;
+}
+
+void NulstilNedbojningsMaksima(TBeregning& beregning) {
+  for (int t = 0; t < 4; ++t)
+    for (int k = 0; k < 3; ++k) {
+      beregning.uMaks[t][k] = -1000.0;
+      beregning.xuMaks[t][k] = -1000;
+      beregning.LuForhold[t][k] = 0;
+    }
+}
+
+bool BygPunktLastPlaceringer(TBeregning& beregning, const TSupplData& suppl,
+                             TBrugerDialog& dialog) {
+  auto& P = beregning.PunktLastPlaceringer;
+  P.fill(0);
+  const std::string videre =
+      std::string("\nListe med punktlastplaceringer kan derfor ikke genereres.\n") + Kontakt;
+  if (beregning.Tilfaelde.empty()) {
+    dialog.FejlDialog("Procedure BygPunktLastPlaceringer: Der er ikke beregnet noget tilfælde endnu." +
+                      videre);
+    return false;
+  }
+  const TTilfaelde* lk3 = nullptr;
+  for (const TTilfaelde& c : beregning.Tilfaelde)
+    if (c.LK == 3) {
+      lk3 = &c;
+      break;
+    }
+  if (!lk3) {
+    dialog.FejlDialog(
+        "Procedure BygPunktLastPlaceringer: En beregning efter lastkombination 3 er ikke fundet." +
+        videre);
+    return false;
+  }
+  for (int t = 1; t <= 3; ++t)
+    P[t] = static_cast<std::int32_t>(Round(lk3->FagRes[t].xMyMax * 1000.0));
+  P[4] = 0;           // "d": the left purlin end
+  P[5] = suppl.LAas;  // "e": the right purlin end
+  // "f".."j": just left of the hinges from the first on, while the previous
+  // one lies below the last frame but one; "k": just left of the last hinge.
+  std::int32_t x = ForsteCharnier(suppl) - 2;
+  P[6] = x;
+  for (int i = 7; i <= 10 && x < suppl.xRammeN - suppl.NormFag; ++i) {
+    x += suppl.NormFag;
+    P[i] = x;
+  }
+  P[11] = SidsteCharnier(suppl) - 2;
+  return true;
+}
+
+bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& inddata,
+                     const TSupplData& suppl, TBrugerDialog& dialog) {
+  const bool detaljeret = ErDetaljeret(inddata);
+  const int lk = tilf.LK;
+  const char lt = tilf.LT;
+
+  NulstilReaktioner(beregning.Understoetninger);
+  SkrivTilfaeldeTekst(tilf, beregning.RammePlaceringer, beregning.PunktLastPlaceringer);
+
+  TTilfaeldeLaster laster;
+  laster.Linielast = BygLinielaster(tilf, inddata, suppl, dialog);
+  BygVindlastGavl(tilf, inddata, suppl, dialog);
+
+  if (lk == 3 && lt >= 'b' && lt <= 'g') TilfoejKipMomenter(beregning, tilf, laster, inddata, suppl);
+
+  if (lk == 5 && lt == 'a' && tilf.Aas == 2) {
+    if (!BygPunktLastPlaceringer(beregning, suppl, dialog)) return false;
+  }
+
+  if (lk == 8) {
+    const TPunktlast p{beregning.PunktLastPlaceringer[PunktLastIndeks(lt)], tilf.Q * suppl.CosV,
+                       tilf.Q * suppl.SinV};
+    laster.PL.push_back(p);
+    if (detaljeret) {
+      tilf.Linier.push_back("");
+      tilf.Linier.push_back(Format("Regnmæss punktlast lodret: %4.2n kN", {tilf.Q}));
+      tilf.Linier.push_back(
+          Format("  x-koordinat: %4.2n m; z-komposant: %4.2n kN; y-komposant: %4.2n kN",
+                 {p.x / 1000.0, p.Pz, p.Py}));
+    }
+  }
+
+  if (lk == 12 && lt >= 'a' && lt <= 'c') {
+    std::int32_t x = 0;
+    if (lt == 'a') x = suppl.GavlUdhMm + (suppl.GavlFag - suppl.CharnForskMm) / 2;
+    else if (lt == 'b') x = suppl.xRamme1 + (suppl.NormFag - suppl.CharnForskMm) / 2;
+    else x = suppl.LAas - suppl.GavlUdhMm - suppl.GavlFag / 2;
+    const TPunktlast p{x, tilf.Q * suppl.CosV, tilf.Q * suppl.SinV};
+    laster.PL.push_back(p);
+    if (detaljeret) {
+      tilf.Linier.push_back("");
+      tilf.Linier.push_back(Format("Regnmæss punktlast vinkelret på tagflade: %4.2n kN", {p.Pz}));
+      tilf.Linier.push_back(Format("  x-koordinat: %4.2n m", {p.x / 1000.0}));
+    }
+  }
+
+  // The run is refused before it starts when no hardware row exists, so the
+  // row is always there for the ultimate combinations.
+  const TBData* beslag = BeslagData(inddata.Beslag);
+  if (beslag) SaetBeslagBaereevner(tilf, *beslag, suppl, inddata.AaseHojde, inddata.AaseBredde);
+
+  // A chain whose supports and hinges do not match cannot be solved; the
+  // statics has said so, and the run stops rather than report numbers.
+  std::vector<TDiskPunkt> punkter;
+  if (!LoesTilfaelde(suppl, beregning.Understoetninger, beregning.Charnierer, laster, tilf,
+                     detaljeret, dialog, punkter))
+    return false;
+
+  if (lk >= 1 && lk <= 9) {
+    BestemUdnyttelser(tilf);
+    BestemUGBeslag(tilf, suppl);
+  }
+
+  if (detaljeret) SkrivDimensionering(tilf, suppl, beslag ? std::string(beslag->Navn) : std::string());
+
+  if (lk >= 10 && lk <= 12) {
+    if (!BestemNedbojninger(tilf, punkter, laster.Linielast, laster.PL, suppl, beregning.uMaks,
+                            beregning.xuMaks, beregning.LuForhold, dialog))
+      return false;
+  }
+  return true;
+}
+
+void IndsaetRangering(std::vector<TRangering>& liste, TTilfaelde* c, double v) {
+  if (liste.empty() || liste.front().Vaerdi < v) {
+    liste.insert(liste.begin(), TRangering{c, v});
+    return;
+  }
+  // After the last entry that is greater or equal: the list is sorted
+  // descending, so that is the first entry that is smaller.
+  auto it = liste.begin() + 1;
+  while (it != liste.end() && it->Vaerdi >= v) ++it;
+  liste.insert(it, TRangering{c, v});
+}
+
+void RangerTilfaelde(TBeregning& beregning) {
+  FrigivRangeringer(beregning);
+  for (TTilfaelde& c : beregning.Tilfaelde) {
+    if (c.LK >= 10) continue;
+    for (int t = 1; t <= 3; ++t)
+      for (int q = 0; q < AntalRangStoerrelser; ++q) {
+        const double v = static_cast<double>(Round(RangVaerdi(c.FagRes[t], q) * 100.0)) / 100.0;
+        IndsaetRangering(beregning.Dimensionsgivende[q][t], &c, v);
+      }
+  }
+}
+
+void FrigivTilfaelde(TBeregning& beregning) {
+  // The rankings point into the case list: they go with it.
+  FrigivRangeringer(beregning);
+  beregning.Tilfaelde.clear();
+  beregning.Tilfaelde.shrink_to_fit();
+}
+
+void FrigivRangeringer(TBeregning& beregning) {
+  for (auto& q : beregning.Dimensionsgivende)
+    for (auto& liste : q) liste.clear();
+}
+
+TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& inddata,
+                                      const TSupplData& suppl, TBrugerDialog& dialog) {
+  FrigivTilfaelde(beregning);
+  beregning.Understoetninger.clear();
+  beregning.Charnierer.clear();
+  beregning.RammePlaceringer.fill(0);
+  beregning.PunktLastPlaceringer.fill(0);
+  NulstilNedbojningsMaksima(beregning);
+
+  // Without a hardware row the joints cannot be checked at all; the user is
+  // told what to do and nothing is computed.
+  if (!BeslagData(inddata.Beslag)) {
+    dialog.Fejl(TekstIntetBeslag);
+    beregning.Udfald = TBeregningsUdfald::Afvist;
+    return beregning.Udfald;
+  }
+  // The chain needs its interior frames; the input page never lets fewer
+  // than four bays through, and neither does the calculation.
+  if (inddata.AntalFag < 4) {
+    dialog.Fejl("Der skal mindst være 4 fag");
+    beregning.Udfald = TBeregningsUdfald::Afvist;
+    return beregning.Udfald;
+  }
+
+  beregning.Charnierer = BygCharnierer(suppl, inddata.AntalFag);
+  beregning.Understoetninger = BygUnderstoetninger(suppl, inddata.AntalFag);
+  beregning.RammePlaceringer = RammePlaceringer(suppl);
+
+  beregning.Tilfaelde.reserve(88);  // the most cases a run computes
+  const bool detaljeret = ErDetaljeret(inddata);
+  for (int aas = 1; aas <= 3; ++aas)
+    for (int lk = 1; lk <= 12; ++lk)
+      for (char lt = 'a'; lt <= 'x'; ++lt) {
+        if (!TilfaeldeFindes(aas, lk, lt) || TilfaeldeSkippes(beregning, lk, lt)) continue;
+        beregning.Tilfaelde.emplace_back();
+        TTilfaelde& tilf = beregning.Tilfaelde.back();
+        BygTilfaelde(tilf, aas, lk, lt, inddata, suppl);
+        if (detaljeret) {
+          const std::string id =
+              Format("                  LK %d,LT %s,Ån %d", {lk, std::string(1, lt), aas});
+          tilf.QLinier.push_back(id);
+          tilf.MLinier.push_back(id);
+        }
+        if (!BeregnTilfaelde(beregning, tilf, inddata, suppl, dialog)) {
+          AfbrydKoersel(beregning);
+          return beregning.Udfald;
+        }
+      }
+
+  RangerTilfaelde(beregning);
+  beregning.Understoetninger.clear();
+  beregning.Charnierer.clear();
+  beregning.Udfald = TBeregningsUdfald::Gennemfoert;
+  return beregning.Udfald;
+}
+
+}  // namespace kvistor
