@@ -52,4 +52,24 @@ struct Inddata {
   std::int32_t RappOmfang = 0;    // 0 "Normalt #", 1 "Detaljeret"
 };
 
+// The record at program start, before any project file is read: numbers
+// zero, no hardware, and the choices the radio groups show by default
+// (terrain "II  Land", snow "Normal", hinge offset "Ja", strength class C18,
+// service class 2, consequence class "Normal #", report "Normalt #") and no
+// material picked, so that the record never disagrees with what the input
+// pages show.
+inline Inddata StartInddata() {
+  Inddata d;
+  d.EL1Mat = d.EL2Mat = d.EL3Mat = d.EL4Mat = -1;
+  d.CharnForskStd = 1;
+  d.TerrKat = 1;
+  d.NormSneFormFak = 1;
+  d.StyrkeKlasse = 1;
+  d.AnvKlasse = 1;
+  d.Sikkl = 1;
+  d.RappOmfang = 0;
+  d.Beslag = -1;
+  return d;
+}
+
 }  // namespace kvistor

@@ -1,0 +1,186 @@
+#pragma once
+// The two input pages ("Inddata 1" and "Inddata 2") as a plain model: what
+// every control shows, the project record behind them, the position maps of
+// the lists and the current result. The window only mirrors this model; the
+// handlers below are what happens when the user leaves a field, clicks a
+// radio item, picks a list item or enters the hardware list.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "project/inddata.h"
+#include "project/katalog.h"
+#include "project/talrutiner.h"
+
+namespace kvistor {
+
+class TBrugerDialog;
+
+enum class TSide { Inddata1 = 0, Inddata2 = 1 };
+
+// Every control of the two input pages, in the order of the field table.
+enum class TKontrol {
+  EditProjektnavn,
+  EditBygningsdel,
+  EditMedarb,
+  EditHusBr,
+  EditFacHjd,
+  EditTagVink,
+  EditAaseAfst,
+  EditFacUdh,
+  EditAntalFag,
+  EditRammeafstand,
+  EditGavlRammeAfst,
+  RadioGroupCharnForsk,
+  EditCharnForsk,
+  EditGavlUdh,
+  ComboBoxEL1,
+  ComboBoxEL2,
+  ComboBoxEL3,
+  ComboBoxEL4,
+  EditEL1,
+  EditEL2,
+  EditEL3,
+  EditEL4,
+  RadioGroupTerrKat,
+  EditAfstVesterhav,
+  RadioGroupNormSneFormFak,
+  EditKaraktSneLast,
+  RadioGroupStyrkeKlasse,
+  ComboBoxHojde,
+  EditAaseHojde,
+  ComboBoxBredde,
+  EditAaseBredde,
+  RadioGroupAnvKlasse,
+  RadioGroupSikkl,
+  EditNormalKraftFaktor,
+  ComboBoxBeslag,
+  EditKipnMoment,
+  RadioGroupRappOmfang,
+};
+
+// A drop-down list: its items, the selected position (-1 none) and the text
+// in its box.
+struct TListeFelt {
+  std::vector<std::string> Elementer;
+  int Valgt = -1;
+  std::string Tekst;
+};
+
+// Longest text an edit keeps (a number field read from a file keeps the raw
+// line, so a damaged file cannot blow it up).
+inline constexpr std::size_t KapEditTekst = 255;
+
+struct TInddataside {
+  ::kvistor::Inddata Inddata = StartInddata();
+  std::uint8_t InddataAendret = 0;  // 1: changed since start, load or save
+  std::string Programmappe;         // ends in a path separator
+  std::string Firmanavn;            // read-only, supplied by the installation
+
+  // Page "Inddata 1".
+  TEditFelt EditProjektnavn, EditBygningsdel, EditMedarb;
+  TEditFelt EditHusBr, EditFacHjd, EditTagVink, EditAaseAfst, EditFacUdh;
+  TEditFelt EditAntalFag, EditRammeafstand, EditGavlRammeAfst;
+  int RadioGroupCharnForsk = 0;  // 0 "Ja", 1 "Nej"
+  TEditFelt EditCharnForsk{"", false};  // disabled while "Ja" is chosen
+  TEditFelt EditGavlUdh;
+  TListeFelt ComboBoxEL1{{}, -1, std::string(VaelgMateriale)};
+  TListeFelt ComboBoxEL2{{}, -1, std::string(VaelgMateriale)};
+  TListeFelt ComboBoxEL3{{}, -1, std::string(VaelgMateriale)};
+  TListeFelt ComboBoxEL4{{}, -1, std::string(VaelgMateriale)};
+  TEditFelt EditEL1, EditEL2, EditEL3, EditEL4;
+  int RadioGroupTerrKat = 1;         // "II  Land"
+  TEditFelt EditAfstVesterhav;
+  int RadioGroupNormSneFormFak = 0;  // 0 "Normal", 1 "Forhøjet"
+  TEditFelt EditKaraktSneLast{"", false};  // enabled only for "Forhøjet"
+
+  // Page "Inddata 2".
+  int RadioGroupStyrkeKlasse = 1;  // "Konstruktionstræ C18  #"
+  TListeFelt ComboBoxHojde, ComboBoxBredde;
+  TEditFelt EditAaseHojde, EditAaseBredde;
+  int RadioGroupAnvKlasse = 1;  // "2 (Inde/Ude)#"
+  int RadioGroupSikkl = 1;      // "Normal #"
+  TEditFelt EditNormalKraftFaktor;
+  TListeFelt ComboBoxBeslag;
+  TEditFelt EditKipnMoment;
+  int RadioGroupRappOmfang = 0;  // "Normalt #"
+
+  // Position maps: the catalogue row each list position shows.
+  std::array<int, AntalDimIndeks> HojdeIndeks{};
+  std::array<int, AntalDimIndeks> BreddeIndeks{};
+  std::array<int, AntalBeslag> BeslagIndeks = [] {
+    std::array<int, AntalBeslag> a{};
+    a.fill(-1);
+    return a;
+  }();
+
+  // The active page and the control that has the focus after a message.
+  TSide AktivSide = TSide::Inddata1;
+  std::optional<TKontrol> Fokus;
+
+  // The current result: the report exists only after a calculation and is
+  // discarded by every accepted input change, together with the curve data
+  // lists and the three red warning notes (purlin, joint, deflection).
+  std::optional<std::vector<std::string>> Rapport;
+  std::vector<std::string> QKurveLinier, MKurveLinier;
+  bool AdvarAas = false;
+  bool AdvarSamling = false;
+  bool AdvarNedbojn = false;
+  // Called by NulstilResultat after the fields above are cleared, for any
+  // further state of the last calculation that the owner keeps.
+  std::function<void()> VedNulstilResultat;
+};
+
+// A model in the state of program start with the material lists and the
+// standard dimension lists filled (before any project file is read).
+TInddataside NyInddataside();
+
+// Discards the current result: report, curve data, warning notes, then the
+// owner's hook.
+void NulstilResultat(TInddataside& side);
+
+// The input has changed: InddataAendret = 1 and the result is discarded.
+void MarkerInddataAendret(TInddataside& side);
+
+// Which page a control sits on.
+TSide SideFor(TKontrol k);
+
+// The control's state in the model; nullptr when the control is of another
+// kind.
+TEditFelt* EditFelt(TInddataside& side, TKontrol k);
+TListeFelt* ListeFelt(TInddataside& side, TKontrol k);
+int* RadioFelt(TInddataside& side, TKontrol k);
+// Number of items of a radio group (0 for other controls).
+int AntalRadioPunkter(TKontrol k);
+
+// The user leaves an edit field whose text is already in the model: the
+// text is read, shown again in the standard layout, stored, checked and the
+// coupled fields updated. Nothing happens for a disabled edit or a control
+// that is not an edit.
+void ForladFelt(TInddataside& side, TKontrol k, TBrugerDialog& dlg);
+
+// Types a text into an edit field and leaves it.
+void Indtast(TInddataside& side, TKontrol k, std::string_view tekst, TBrugerDialog& dlg);
+
+// The user clicks item `indeks` of a radio group (ignored when it is not an
+// item of the group).
+void KlikRadio(TInddataside& side, TKontrol k, int indeks, TBrugerDialog& dlg);
+
+// The user picks item `position` of a drop-down list (material lists,
+// standard depth and width, hardware). For a material list -1 means that no
+// item is picked, which takes the empty catalogue row.
+void VaelgListepunkt(TInddataside& side, TKontrol k, int position, TBrugerDialog& dlg);
+
+// The user types into the box of a list that accepts text (material lists,
+// standard depth and width). Such text is never taken as a catalogue row: a
+// material list then has no item picked (dead load 0,00); a depth or width
+// list just keeps the text, the purlin's dimensions are typed in their edits.
+void SkrivIListe(TInddataside& side, TKontrol k, std::string_view tekst, TBrugerDialog& dlg);
+
+// The focus enters a list; for the hardware list this rebuilds it first.
+void GaaIndIListe(TInddataside& side, TKontrol k, TBrugerDialog& dlg);
+
+}  // namespace kvistor
