@@ -1,0 +1,80 @@
+#pragma once
+// The display list of the control drawings: polylines and text groups in
+// world coordinates (metres, y upwards), built by the drawing routines and
+// then fitted and drawn by Vis (graphics/visning.h). It knows nothing of
+// purlins or buildings.
+//
+// The lists are values owned by the caller. They are deques rather than
+// vectors because the builders hand back a reference to the element they have
+// just appended and keep filling it while appending further elements (a
+// dimension line appends its right arrowhead's point after the line itself);
+// appending to a deque never moves the elements already in it.
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace kvistor {
+
+struct PunktType {
+  double X = 0;
+  double Y = 0;
+};
+
+struct LinjeType {
+  std::uint16_t Stil = 0;       // 0 solid, 1 dotted, 2 dash-dot, 3 dashed
+  std::uint16_t Bredde = 1;     // pen width in pixels: 1 or 3
+  std::uint16_t Farve = 0;      // pen colour, palette index
+  std::uint16_t Fyld = 0;       // 0 none, 1 solid, 12 cross-hatched; non-zero fills
+  std::uint16_t FyldFarve = 0;  // fill colour, palette index
+  std::uint8_t Markoer = 0;     // 0 joined, 1..9 a symbol at every point, 10+ no outline
+  std::vector<PunktType> Punkter;  // in order
+};
+
+struct TekstType {
+  double X = 0;
+  double Y = 0;
+  std::string Tekst;  // UTF-8
+};
+
+struct TekstGruppeType {
+  std::uint16_t Farve = 0;  // text colour, palette index
+  int VandretJust = 1;      // 0 left, 1 centre, 2 right; other values centre
+  int LodretJust = 0;       // 0 bottom on the point, 1 centred, 2 and above top on the point
+  std::vector<TekstType> Tekster;
+};
+
+using TLinjeListe = std::deque<LinjeType>;
+using TTekstGruppeListe = std::deque<TekstGruppeType>;
+
+// Pen styles (Stil).
+constexpr int StilFuld = 0;
+constexpr int StilPrikket = 1;
+constexpr int StilStregPrik = 2;
+constexpr int StilStiplet = 3;
+
+// Fills (Fyld).
+constexpr int FyldIngen = 0;
+constexpr int FyldFuld = 1;
+constexpr int FyldKryds = 12;
+
+// Appends a polyline without points. A style outside 0..3 is stored as solid,
+// a width other than 3 as 1. Colours and fills outside 0..65535 are stored as
+// black and as a solid fill (a non-zero fill stays non-zero); a marker outside
+// 0..255 as 255 (no outline), so that no value wraps round into another meaning.
+LinjeType& NyLinje(TLinjeListe& linjer, int stil, int bredde, int farve, int fyld,
+                   int fyldFarve, int markoer);
+
+void TilfoejPunkt(LinjeType& linje, double x, double y);
+
+// Appends an empty text group.
+TekstGruppeType& NyTekstGruppe(TTekstGruppeListe& grupper, int farve, int vandretJust,
+                               int lodretJust);
+
+void TilfoejTekst(TekstGruppeType& gruppe, std::string tekst, double x, double y);
+
+// Empties the lists (the drawing is rebuilt for every painting).
+void FrigivLinjer(TLinjeListe& linjer);
+void FrigivTekster(TTekstGruppeListe& grupper);
+
+}  // namespace kvistor
