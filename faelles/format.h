@@ -24,10 +24,19 @@ struct FormatArg {
   FormatArg(long v) : art(Art::Heltal), heltal(v) {}
   FormatArg(long long v) : art(Art::Heltal), heltal(v) {}
   FormatArg(unsigned v) : art(Art::Heltal), heltal(v) {}
+  // Sizes and counts (std::size_t) are welcome too; beyond LLONG_MAX they stop there.
+  FormatArg(unsigned long v) : art(Art::Heltal), heltal(Klem(v)) {}
+  FormatArg(unsigned long long v) : art(Art::Heltal), heltal(Klem(v)) {}
   FormatArg(double v) : art(Art::Tal), tal(v) {}
   FormatArg(const char* v) : art(Art::Tekst), tekst(v) {}
   FormatArg(std::string v) : art(Art::Tekst), tekst(std::move(v)) {}
   FormatArg(std::string_view v) : art(Art::Tekst), tekst(v) {}
+
+ private:
+  static long long Klem(unsigned long long v) {
+    constexpr unsigned long long maks = 9223372036854775807ULL;
+    return v > maks ? static_cast<long long>(maks) : static_cast<long long>(v);
+  }
 };
 
 // Format("%7.2n", {1234.5}) == "1.234,50". A directive without a matching

@@ -72,6 +72,8 @@ TEST(Format, BreddeErEtMinimumOgSkaererAldrig) {
   EXPECT_EQ(Format("%*d", {4, 9}), "   9");
   EXPECT_EQ(Format("%d", {std::numeric_limits<long long>::min()}), "-9223372036854775808");
   EXPECT_EQ(Format("%.3d", {7}), "007");
+  EXPECT_EQ(Format("%3d", {std::size_t{12}}), " 12");
+  EXPECT_EQ(Format("%d", {~0ULL}), "9223372036854775807");  // clamped, never negative
 }
 
 TEST(Format, TekstUdfyldesEfterTegnIkkeBytes) {
