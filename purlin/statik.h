@@ -10,8 +10,9 @@
 // the part left of the section down.
 //
 // The sums are never re-evaluated point by point: TSnitkraefter carries the
-// running sums in a sweep along x, so a case costs time linear in the
-// number of bays.
+// running shear, moment and line load in a sweep along x (exact between
+// load points), so a case costs time linear in the number of bays.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,30 +38,42 @@ struct TSnit {
   double My = 0, Mz = 0;  // kNm
 };
 
-// Section forces by sweep. Positions must be asked for in non-decreasing
-// order between calls to Nulstil (asking for a smaller s restarts the sweep,
-// which is correct but costs a pass from the left end).
+// Section forces by sweep. The supports' reactions are read when the sweep
+// passes them, so the sweep may start before they are known. Positions should
+// be asked for in non-decreasing order: asking for a smaller s restarts the
+// sweep from the left end (correct, but a full pass).
 class TSnitkraefter {
  public:
   TSnitkraefter(const TLinielastListe& linielast, const std::vector<TPunktlast>& pl,
                 const TUnderstoetninger& understoetninger, const std::vector<TKipMoment>& kip);
   // Section forces at s (m) from everything at x with x/1000 < s.
   TSnit Ved(double s);
+  // Support i's reaction has just been raised by dRz, dRy: a sweep that has
+  // already passed the support takes the change into its running forces.
+  void ReaktionAendret(std::size_t i, double dRz, double dRy);
   void Nulstil();
 
  private:
+  enum class TArt : std::uint8_t { Linie, Punkt, Stoette, Kip };
   struct THaendelse {
-    double xm;   // position, m
-    double dqz, dqy, Pz, Py, M;
+    double xm;  // position, m
+    TArt art;
+    std::uint32_t i;  // index in its list
   };
-  std::vector<THaendelse> haendelser_;  // sorted by position
-  std::size_t naeste_ = 0;
-  double sidsteS_ = 0;
-  bool startet_ = false;
-  // Running sums over the events passed: Σ dq, Σ dq·x, Σ dq·x², Σ P,
-  // Σ P·x, Σ M.
-  double q0z_ = 0, q1z_ = 0, q2z_ = 0, q0y_ = 0, q1y_ = 0, q2y_ = 0;
-  double p0z_ = 0, p1z_ = 0, p0y_ = 0, p1y_ = 0, m_ = 0;
+  void GaaTil(double s);
+
+  const TLinielastListe& linielast_;
+  const std::vector<TPunktlast>& pl_;
+  const TUnderstoetninger& understoetninger_;
+  const std::vector<TKipMoment>& kip_;
+  std::vector<THaendelse> haendelser_;      // sorted by position
+  std::vector<std::size_t> stoetteHaendelse_;  // event index of each support
+  std::size_t naeste_ = 0;  // first event not yet passed
+  double start_ = 0;
+  // State: the forces at position s_ from the events passed; q is the
+  // running line load.
+  double s_ = 0;
+  double qz_ = 0, qy_ = 0, Vz_ = 0, Vy_ = 0, My_ = 0, Mz_ = 0;
 };
 
 // Reactions Rz, Ry of every support (the supports' current values must be 0,

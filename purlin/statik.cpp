@@ -1,0 +1,448 @@
+#include "purlin/statik.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "faelles/format.h"
+#include "purlin/gerbermodel.h"
+
+namespace kvistor {
+
+// ---------------------------------------------------------------------------
+// The sweep
+
+TSnitkraefter::TSnitkraefter(const TLinielastListe& linielast, const std::vector<TPunktlast>& pl,
+                             const TUnderstoetninger& understoetninger,
+                             const std::vector<TKipMoment>& kip)
+    : linielast_(linielast), pl_(pl), understoetninger_(understoetninger), kip_(kip) {
+  haendelser_.reserve(linielast.size() + pl.size() + understoetninger.size() + kip.size());
+  for (std::size_t i = 0; i < linielast.size(); ++i)
+    haendelser_.push_back({linielast[i].x / 1000.0, TArt::Linie, static_cast<std::uint32_t>(i)});
+  for (std::size_t i = 0; i < pl.size(); ++i)
+    haendelser_.push_back({pl[i].x / 1000.0, TArt::Punkt, static_cast<std::uint32_t>(i)});
+  for (std::size_t i = 0; i < understoetninger.size(); ++i)
+    haendelser_.push_back(
+        {understoetninger[i].x / 1000.0, TArt::Stoette, static_cast<std::uint32_t>(i)});
+  for (std::size_t i = 0; i < kip.size(); ++i)
+    haendelser_.push_back({kip[i].x / 1000.0, TArt::Kip, static_cast<std::uint32_t>(i)});
+  std::stable_sort(haendelser_.begin(), haendelser_.end(),
+                   [](const THaendelse& a, const THaendelse& b) { return a.xm < b.xm; });
+  stoetteHaendelse_.assign(understoetninger.size(), 0);
+  for (std::size_t h = 0; h < haendelser_.size(); ++h)
+    if (haendelser_[h].art == TArt::Stoette) stoetteHaendelse_[haendelser_[h].i] = h;
+  start_ = haendelser_.empty() ? 0.0 : std::min(0.0, haendelser_.front().xm);
+  Nulstil();
+}
+
+void TSnitkraefter::Nulstil() {
+  naeste_ = 0;
+  s_ = start_;
+  qz_ = qy_ = Vz_ = Vy_ = My_ = Mz_ = 0;
+}
+
+void TSnitkraefter::GaaTil(double s) {
+  // Between load points the line load is constant: shear falls linearly and
+  // the moment follows the exact parabola, so carrying them is no
+  // approximation.
+  const double d = s - s_;
+  My_ += Vz_ * d - qz_ * d * d / 2.0;
+  Mz_ += Vy_ * d - qy_ * d * d / 2.0;
+  Vz_ -= qz_ * d;
+  Vy_ -= qy_ * d;
+  s_ = s;
+}
+
+TSnit TSnitkraefter::Ved(double s) {
+  if (s < s_) Nulstil();
+  // Only what lies strictly left of s counts.
+  while (naeste_ < haendelser_.size() && haendelser_[naeste_].xm < s) {
+    const THaendelse& h = haendelser_[naeste_];
+    GaaTil(h.xm);
+    switch (h.art) {
+      case TArt::Linie:
+        qz_ += linielast_[h.i].dqz;
+        qy_ += linielast_[h.i].dqy;
+        break;
+      case TArt::Punkt:
+        Vz_ -= pl_[h.i].Pz;
+        Vy_ -= pl_[h.i].Py;
+        break;
+      case TArt::Stoette:
+        Vz_ -= understoetninger_[h.i].Rz;
+        Vy_ -= understoetninger_[h.i].Ry;
+        break;
+      case TArt::Kip:
+        My_ -= kip_[h.i].M;
+        break;
+    }
+    ++naeste_;
+  }
+  GaaTil(s);
+  return TSnit{Vz_, Vy_, My_, Mz_};
+}
+
+void TSnitkraefter::ReaktionAendret(std::size_t i, double dRz, double dRy) {
+  if (i >= stoetteHaendelse_.size() || stoetteHaendelse_[i] >= naeste_) return;
+  const double arm = s_ - haendelser_[stoetteHaendelse_[i]].xm;
+  Vz_ -= dRz;
+  Vy_ -= dRy;
+  My_ -= arm * dRz;
+  Mz_ -= arm * dRy;
+}
+
+// ---------------------------------------------------------------------------
+// Small helpers
+
+double KombineretSpaending(const TSupplData& sd, double Mz, double My) {
+  const double sy = std::fabs(My) * 1e6 / sd.Wy;
+  const double sz = std::fabs(Mz) * 1e6 / sd.Wz;
+  if (sz <= sy) return sy + 0.7 * sz;
+  return 0.7 * sy + sz;
+}
+
+std::string MomentKurveLinje(double s, double My) {
+  std::string pos = Format("%5.3n", {s});
+  // Zero-padded so that the text order of the lines is their position order.
+  if (pos.size() < 7) pos.insert(0, 7 - pos.size(), '0');
+  return pos + Format("%10.4n", {My});
+}
+
+namespace {
+
+TFagResultat& Fag(TTilfaelde& tilf, int type) {
+  // A type outside 1..3 can only come from a damaged list; keep it off the
+  // unused entry 0 rather than outside the array.
+  return tilf.FagRes[static_cast<std::size_t>(std::clamp(type, 1, 3))];
+}
+
+void SkrivReaktioner(const TUnderstoetninger& u, TTilfaelde& tilf) {
+  auto& L = tilf.Linier;
+  L.emplace_back();
+  L.emplace_back("Regningsmæssige reaktioner (pos som træk):");
+  if (u.empty()) {
+    L.emplace_back("  Der foreligger ingen reaktioner!");
+    return;
+  }
+  for (std::size_t start = 0; start < u.size(); start += 7) {
+    if (start > 0) L.emplace_back();
+    const std::size_t slut = std::min(u.size(), start + 7);
+    std::string x = "  x (m)     ", z = "  z-retn(kN)", y = "  y-retn(kN)";
+    for (std::size_t i = start; i < slut; ++i) {
+      x += Format("%8.2n", {u[i].x / 1000.0});
+      z += Format("%8.2n", {u[i].Rz});
+      y += Format("%8.2n", {u[i].Ry});
+    }
+    L.push_back(x);
+    L.push_back(z);
+    L.push_back(y);
+  }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Reactions
+
+bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
+                const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
+                bool detaljeret, TBrugerDialog& dialog) {
+  const std::size_t nR = understoetninger.size();
+  const std::size_t nH = charnierer.size();
+  if (nR != nH + 2) {
+    dialog.Fejl("procedure Reaktioner:\r\n" + Format("%1d", {static_cast<long long>(nR)}) +
+                " reaktioner og " + Format("%1d", {static_cast<long long>(nH)}) + " charnierer");
+    std::string tekst = "Proc Reaktioner: ";
+    for (const TReaktion& r : understoetninger) tekst += "; " + Format("%5.2f", {r.x / 1000.0});
+    dialog.Information(tekst);
+  }
+
+  TSnitkraefter snit(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+
+  // Forward sweep: each piece rests on its own support and hangs at its right
+  // end in the next piece, so its support reaction is the one that makes the
+  // moment at that hinge zero. Hinge k pairs with support k. With a support
+  // list of the wrong length only the pairs that exist are solved.
+  const std::size_t par = nR >= 2 ? std::min(nH, nR - 2) : 0;
+  for (std::size_t k = 0; k < par; ++k) {
+    const std::int32_t xh = charnierer[k].x;
+    const std::int32_t xs = understoetninger[k].x;
+    if (xh == xs) {
+      dialog.Fejl("procedure Reaktioner:\r\nCharnieret i x = " + Format("%5.2f", {xh / 1000.0}) +
+                  " m ligger over sin understøtning, så åsestykket ikke kan bære sig selv.\r\n"
+                  "Charnierforskydningen skal være mindre end gavlrammeafstanden.");
+      return false;
+    }
+    const TSnit s = snit.Ved(xh / 1000.0);
+    const double arm = static_cast<double>(xh) - static_cast<double>(xs);
+    TReaktion& r = understoetninger[k];
+    r.Rz = 1000.0 * s.My / arm;
+    r.Ry = 1000.0 * s.Mz / arm;
+    snit.ReaktionAendret(k, r.Rz, r.Ry);
+  }
+
+  // The last piece has two supports: the last interior frame a and the right
+  // gable support b take the shear and moment that remain at the purlin's end.
+  // The shear is taken 1 mm beyond the end, as the program always has.
+  if (nR >= 2) {
+    TReaktion& a = understoetninger[nR - 2];
+    TReaktion& b = understoetninger[nR - 1];
+    const double spand = static_cast<double>(b.x) - static_cast<double>(a.x);
+    if (spand == 0) {
+      dialog.Fejl("procedure Reaktioner:\r\nDe to sidste understøtninger ligger begge i x = " +
+                  Format("%5.2f", {a.x / 1000.0}) + " m.");
+      return false;
+    }
+    const TSnit m = snit.Ved(sd.LAas / 1000.0);
+    const TSnit v = snit.Ved((sd.LAas + 1.0) / 1000.0);
+    a.Rz = (1000.0 * m.My - sd.GavlUdhMm * v.Vz) / spand;
+    b.Rz = v.Vz - a.Rz;
+    a.Ry = (1000.0 * m.Mz - sd.GavlUdhMm * v.Vy) / spand;
+    b.Ry = v.Vy - a.Ry;
+  }
+
+  if (detaljeret) SkrivReaktioner(understoetninger, tilf);
+
+  for (const TReaktion& r : understoetninger) {
+    TFagResultat& f = Fag(tilf, r.Type);
+    if (r.Rz > f.RzMax) f.RzMax = r.Rz;
+    if (r.Rz < f.RzMin) f.RzMin = r.Rz;
+    if (r.Ry > f.RyMax) f.RyMax = r.Ry;
+    if (r.Ry < f.RyMin) f.RyMin = r.Ry;
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Discontinuity points
+
+std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd, const TUnderstoetninger& understoetninger,
+                                       const TCharnierer& charnierer, const TTilfaeldeLaster& laster) {
+  struct TKandidat {
+    std::int32_t x;
+    bool charnier, stoette;
+  };
+  std::vector<TKandidat> k;
+  k.reserve(charnierer.size() + understoetninger.size() + laster.PL.size() +
+            laster.Linielast.size() + 2);
+  k.push_back({0, false, false});
+  for (const TCharnier& c : charnierer) k.push_back({c.x, true, false});
+  for (const TReaktion& r : understoetninger) k.push_back({r.x, false, true});
+  for (const TPunktlast& p : laster.PL) k.push_back({p.x, false, false});
+  for (const TLinielast& l : laster.Linielast) k.push_back({l.x, false, false});
+  k.push_back({sd.LAas, false, false});
+  std::stable_sort(k.begin(), k.end(),
+                   [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; });
+
+  std::vector<TDiskPunkt> punkter;
+  punkter.reserve(k.size());
+  for (const TKandidat& c : k) {
+    if (!punkter.empty() && punkter.back().xD == c.x) {
+      // A point already present only takes over the flags.
+      punkter.back().ErCharnier = punkter.back().ErCharnier || c.charnier;
+      punkter.back().ErUnderstoetning = punkter.back().ErUnderstoetning || c.stoette;
+      continue;
+    }
+    TDiskPunkt p;
+    p.xD = c.x;
+    p.FagVen = static_cast<std::uint8_t>(FagTypeVedCharnierer(sd, c.x - 1.0));
+    p.FagHoj = static_cast<std::uint8_t>(FagTypeVedCharnierer(sd, c.x + 1.0));
+    p.ErCharnier = c.charnier;
+    p.ErUnderstoetning = c.stoette;
+    punkter.push_back(p);
+  }
+  return punkter;
+}
+
+// ---------------------------------------------------------------------------
+// Shear
+
+void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
+                          const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
+                          TTilfaelde& tilf) {
+  // Left and right values each rise with the points; one sweep for each.
+  TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter hoj(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  for (TDiskPunkt& p : punkter) {
+    if (p.xD - 1 < 0) {
+      p.VzVen = p.VyVen = 0;
+    } else {
+      const TSnit s = ven.Ved((p.xD - 1.0) / 1000.0);
+      p.VzVen = s.Vz;
+      p.VyVen = s.Vy;
+    }
+    if (p.xD + 1.0 > sd.LAas) {
+      p.VzHoj = p.VyHoj = 0;
+    } else {
+      const TSnit s = hoj.Ved((p.xD + 1.0) / 1000.0);
+      p.VzHoj = s.Vz;
+      p.VyHoj = s.Vy;
+    }
+
+    // 1.5·V/A of a rectangle, kN to N.
+    const double tauVen = 1500.0 * std::sqrt(p.VzVen * p.VzVen + p.VyVen * p.VyVen) / sd.A;
+    TFagResultat& fv = Fag(tilf, p.FagVen);
+    if (tauVen > fv.TauMax) {
+      fv.TauMax = tauVen;
+      fv.xTauMax = p.xD / 1000.0;
+    }
+    const double tauHoj = 1500.0 * std::sqrt(p.VzHoj * p.VzHoj + p.VyHoj * p.VyHoj) / sd.A;
+    TFagResultat& fh = Fag(tilf, p.FagHoj);
+    if (tauHoj > fh.TauMax) {
+      fh.TauMax = tauHoj;
+      fh.xTauMax = p.xD / 1000.0;
+    }
+
+    if (p.ErCharnier) {
+      TFagResultat& f = Fag(tilf, CharnierType(sd, p.xD));
+      for (const double v : {p.VzVen, p.VzHoj}) {
+        if (v > f.VzCharnMax) {
+          f.VzCharnMax = v;
+          f.xVzCharnMax = p.xD / 1000.0;
+        }
+        if (v < f.VzCharnMin) {
+          f.VzCharnMin = v;
+          f.xVzCharnMin = p.xD / 1000.0;
+        }
+      }
+      f.VyCharnMin = std::min({f.VyCharnMin, p.VyVen, p.VyHoj});
+    }
+  }
+  for (int t = 1; t <= 3; ++t) {
+    TFagResultat& f = tilf.FagRes[t];
+    f.F1 = -f.VzCharnMin;
+    f.F2 = f.VzCharnMax;
+    f.F3 = -f.VyCharnMin;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Moments
+
+namespace {
+
+void OpdaterMoment(TFagResultat& f, double My, double sigma, double x) {
+  if (My > f.MyMax) {
+    f.MyMax = My;
+    f.xMyMax = x;
+  }
+  if (My < f.MyMin) {
+    f.MyMin = My;
+    f.xMyMin = x;
+  }
+  if (sigma > f.SigmaMax) {
+    f.SigmaMax = sigma;
+    f.xSigmaMax = x;
+  }
+}
+
+}  // namespace
+
+void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
+              const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
+              TTilfaelde& tilf) {
+  // Each sequence of positions below rises on its own: one sweep for each.
+  TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter hoj(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter midt(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter nul(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  std::vector<std::string> kurve;
+  kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
+
+  for (std::size_t i = 0; i < punkter.size(); ++i) {
+    TDiskPunkt& p = punkter[i];
+    const double x = p.xD / 1000.0;
+    if (p.xD < 1) {
+      p.MyVen = 0;
+    } else {
+      const double s = (p.xD - 1.0) / 1000.0;
+      p.MyVen = ven.Ved(s).My;
+      kurve.push_back(MomentKurveLinje(s, p.MyVen));
+    }
+    if (p.xD < sd.LAas) {
+      const double s = (p.xD + 1.0) / 1000.0;
+      p.MyHoj = hoj.Ved(s).My;
+      kurve.push_back(MomentKurveLinje(s, p.MyHoj));
+    } else {
+      p.MyHoj = 0;
+    }
+    const double Mz0 = midt.Ved(x).Mz;
+    OpdaterMoment(Fag(tilf, p.FagVen), p.MyVen, KombineretSpaending(sd, Mz0, p.MyVen), x);
+    OpdaterMoment(Fag(tilf, p.FagHoj), p.MyHoj, KombineretSpaending(sd, Mz0, p.MyHoj), x);
+
+    // The moment peaks where the shear changes sign strictly between two
+    // points; the shear is straight there, so its zero is interpolated.
+    if (i + 1 < punkter.size()) {
+      const TDiskPunkt& n = punkter[i + 1];
+      const double V1 = p.VzHoj, V2 = n.VzVen;
+      if (V1 * V2 < 0) {
+        const double x1 = p.xD, x2 = n.xD;
+        const double x0 = (x1 * V2 - x2 * V1) / (V2 - V1);
+        const TSnit s = nul.Ved(x0 / 1000.0);
+        kurve.push_back(MomentKurveLinje(x0 / 1000.0, s.My));
+        OpdaterMoment(Fag(tilf, FagTypeVedCharnierer(sd, x0)), s.My,
+                      KombineretSpaending(sd, s.Mz, s.My), x0 / 1000.0);
+      }
+    }
+  }
+
+  // Samples at the twelfths of every bay, for a smooth moment curve.
+  TSnitkraefter proeve(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  auto Tolvtedele = [&](std::int64_t start, std::int64_t spand) {
+    for (int i = 1; i <= 11; ++i) {
+      const std::int64_t xs = start + spand * i / 12;
+      const double s = static_cast<double>(xs) / 1000.0;
+      kurve.push_back(MomentKurveLinje(s, proeve.Ved(s).My));
+    }
+  };
+  Tolvtedele(sd.GavlUdhMm, sd.GavlFag);
+  for (const TReaktion& r : understoetninger)
+    if (r.Type == 2 && r.x < sd.xRammeN) Tolvtedele(r.x, sd.NormFag);
+  Tolvtedele(sd.xRammeN, sd.GavlFag);
+
+  std::sort(kurve.begin(), kurve.end());
+  kurve.erase(std::unique(kurve.begin(), kurve.end()), kurve.end());
+  tilf.MLinier.insert(tilf.MLinier.end(), std::make_move_iterator(kurve.begin()),
+                      std::make_move_iterator(kurve.end()));
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+void SkrivSnitkraefter(const std::vector<TDiskPunkt>& punkter, TTilfaelde& tilf) {
+  auto& L = tilf.Linier;
+  L.emplace_back();
+  L.emplace_back("Regningsmæssige snitkræfter tv og th for hvert diskontinuitetspunkt:");
+  L.emplace_back("  Fortegnsdefinitioner for snitkræfter er de klassiske, altså:");
+  L.emplace_back("  Ved positiv forskydningskraft V påvirkes åsedelen til venstre");
+  L.emplace_back("  for snittet nedad og åsedelen til højre for snittet opad.");
+  L.emplace_back("  Ved positivt moment M er der træk i undersiden af åsen.");
+  L.emplace_back("      xD   VzVen   VzHoj   VyVen   VyHoj   MyVen   MyHoj  char- under-");
+  L.emplace_back("       m      kN      kN      kN      kN     kNm     kNm  nier  støtn");
+  L.emplace_back("  --------------------------------------------------------------------");
+  for (const TDiskPunkt& p : punkter) {
+    L.push_back(Format("%8.2n%8.2n%8.2n%8.2n%8.2n%8.2n%8.2n%6s%6s",
+                       {p.xD / 1000.0, p.VzVen, p.VzHoj, p.VyVen, p.VyHoj, p.MyVen, p.MyHoj,
+                        p.ErCharnier ? "    x " : "      ",
+                        p.ErUnderstoetning ? "    x " : "      "}));
+  }
+  for (const TDiskPunkt& p : punkter) {
+    tilf.QLinier.push_back(Format("%7.3n%10.2n", {(p.xD - 1.0) / 1000.0, p.VzVen}));
+    tilf.QLinier.push_back(Format("%7.3n%10.2n", {(p.xD + 1.0) / 1000.0, p.VzHoj}));
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
+                   const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
+                   bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter) {
+  punkter.clear();
+  if (!Reaktioner(sd, understoetninger, charnierer, laster, tilf, detaljeret, dialog)) return false;
+  punkter = BygDiskPunkter(sd, understoetninger, charnierer, laster);
+  Forskydningskraefter(sd, punkter, understoetninger, laster, tilf);
+  Momenter(sd, punkter, understoetninger, laster, tilf);
+  if (detaljeret) SkrivSnitkraefter(punkter, tilf);
+  return true;
+}
+
+}  // namespace kvistor
