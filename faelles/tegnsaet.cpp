@@ -4,6 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace kvistor {
 
 namespace {
@@ -198,8 +204,32 @@ bool LaesFil(const std::string& filnavn, std::string& indhold) {
   return true;
 }
 
-bool SkrivTekstfil(const std::string& filnavn, const std::vector<std::string>& linjer) {
+namespace {
+
+// Pushes the file's data to the disk before it replaces the old file, so a
+// power cut right after the save cannot leave an empty file in its place.
+bool TilDisk(std::FILE* f) {
+#if defined(_WIN32)
+  return _commit(_fileno(f)) == 0;
+#else
+  return ::fsync(::fileno(f)) == 0;
+#endif
+}
+
+}  // namespace
+
+bool SkrivTekstfil(const std::string& filnavnIndtastet, const std::vector<std::string>& linjer) {
   namespace fs = std::filesystem;
+  // Saving through a symbolic link writes the file it points to, rather
+  // than replacing the link itself with a file.
+  std::string filnavn = filnavnIndtastet;
+  {
+    std::error_code ec;
+    if (fs::is_symlink(fs::path(filnavn), ec)) {
+      const fs::path maal = fs::weakly_canonical(fs::path(filnavn), ec);
+      if (!ec) filnavn = maal.string();
+    }
+  }
   std::string data;
   {
     std::size_t n = 0;
@@ -230,6 +260,7 @@ bool SkrivTekstfil(const std::string& filnavn, const std::vector<std::string>& l
 
   bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
   ok = (std::fflush(f) == 0) && ok;
+  ok = ok && TilDisk(f);
   ok = (std::fclose(f) == 0) && ok;
 
   std::error_code ec;

@@ -64,6 +64,15 @@ TEST_F(Tekstfil, SkrivesSom1252MedCrLfOgLaesesTilbage) {
   EXPECT_EQ(AntalFiler(), 1u);
 }
 
+TEST_F(Tekstfil, GemningGennemSymbolskLinkSkriverFilenDenPegerPaa) {
+  const std::string maal = Sti("rigtig.aid");
+  SkrivBytes(maal, "gammel\r\n");
+  fs::create_symlink(maal, mappe_ / "genvej.aid");
+  ASSERT_TRUE(SkrivTekstfil(Sti("genvej.aid"), {"ny"}));
+  EXPECT_TRUE(fs::is_symlink(mappe_ / "genvej.aid"));
+  EXPECT_EQ(Bytes(maal), "ny\r\n");
+}
+
 TEST_F(Tekstfil, EtFremmedTemporaertNavnRoresIkke) {
   const std::string sti = Sti("projekt.aid");
   SkrivBytes(sti + ".~0.tmp", "andens");
