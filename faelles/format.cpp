@@ -225,7 +225,7 @@ std::string Format(std::string_view fmt, std::initializer_list<FormatArg> args) 
             break;
           case 's':
             if (a.art == FormatArg::Art::Tekst) {
-              felt = praecision >= 0 ? ForsteTegn(a.tekst, static_cast<std::size_t>(praecision))
+              felt = praecision >= 0 ? KlipTilTegn(a.tekst, static_cast<std::size_t>(praecision))
                                      : a.tekst;
             } else {
               ok = false;

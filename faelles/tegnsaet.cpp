@@ -127,7 +127,7 @@ std::size_t AntalTegn(std::string_view utf8) {
   return n;
 }
 
-std::string ForsteTegn(std::string_view utf8, std::size_t antal) {
+std::string KlipTilTegn(std::string_view utf8, std::size_t antal) {
   std::size_t i = 0;
   for (std::size_t n = 0; n < antal && i < utf8.size(); ++n) {
     char32_t cp;

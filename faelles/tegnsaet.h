@@ -19,7 +19,7 @@ std::string Utf8TilCp1252(std::string_view utf8);
 std::size_t AntalTegn(std::string_view utf8);
 
 // The first `antal` characters of a UTF-8 string (all of it when shorter).
-std::string ForsteTegn(std::string_view utf8, std::size_t antal);
+std::string KlipTilTegn(std::string_view utf8, std::size_t antal);
 
 // Pads with blanks on the right (venstrestillet) or left to at least `bredde`
 // characters; never cuts.

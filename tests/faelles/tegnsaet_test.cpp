@@ -57,8 +57,8 @@ TEST(Tegnsaet, TegnTaellesIkkeBytes) {
   EXPECT_EQ(UdfyldVenstre("æø", 4), "  æø");
   EXPECT_EQ(UdfyldVenstre("længere", 2), "længere");
   EXPECT_EQ(UdfyldHoejre("længere", 0), "længere");
-  EXPECT_EQ(ForsteTegn("æøå", 2), "æø");
-  EXPECT_EQ(ForsteTegn("æ", 5), "æ");
+  EXPECT_EQ(KlipTilTegn("æøå", 2), "æø");
+  EXPECT_EQ(KlipTilTegn("æ", 5), "æ");
 }
 
 TEST(Linjer, DelesVedCrLfCrOgLf) {
