@@ -1,0 +1,322 @@
+#include "project/inddatafil.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "faelles/dialog.h"
+#include "faelles/format.h"
+#include "faelles/tegnsaet.h"
+
+namespace kvistor {
+
+namespace {
+
+using K = TKontrol;
+
+// A line of the file is one line: any line break inside a text would shift
+// every following line.
+std::string EnLinje(std::string s) {
+  for (char& c : s)
+    if (c == '\r' || c == '\n') c = ' ';
+  return s;
+}
+
+std::string Heltal(int v) { return Format("%1d", {v}); }
+
+// Lets through only what the user must know when a file is read without
+// the input pages in view: errors and the messages about numbers that could
+// not be read.
+class TKunFejlDialog : public TBrugerDialog {
+ public:
+  explicit TKunFejlDialog(TBrugerDialog& ind) : ind_(ind) {}
+  void Fejl(const std::string& t) override { ind_.Fejl(t); }
+  void Advarsel(const std::string&) override {}
+  void Besked(const std::string& t) override { ind_.Besked(t); }
+  void Information(const std::string&) override {}
+  bool InformationOkAnnuller(const std::string&) override { return true; }
+  void FejlDialog(const std::string& t) override { ind_.FejlDialog(t); }
+  bool FejlDialogOkAnnuller(const std::string& t) override { return ind_.FejlDialogOkAnnuller(t); }
+  bool JaNej(const std::string&) override { return false; }
+  void Bip() override {}
+  std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
+  std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }
+
+ private:
+  TBrugerDialog& ind_;
+};
+
+// Reads the (already checked) lines into the model, line by line in the
+// order of the file, so that the coupled updates happen as they always have.
+void LaesLinier(TInddataside& s, const std::vector<std::string>& l, TBrugerDialog& dlg) {
+  Inddata& d = s.Inddata;
+
+  auto tal = [&](K k, std::size_t linje) {
+    TEditFelt& e = *EditFelt(s, k);
+    e.Tekst = Afkort(l[linje], KapEditTekst);
+    return LaesTal(e, dlg);
+  };
+  // A choice line: a whole number selects the item; a line that is not one,
+  // or a negative one (which would leave the group without an item), takes
+  // the default; an index beyond the last item selects the last item. A
+  // change of the shown item runs the group's click handling.
+  auto radio = [&](K k, std::size_t linje, int standard) {
+    const std::optional<int> v = TolkHeltalUdenBesked(l[linje]);
+    int i = v && *v >= 0 ? *v : standard;
+    i = std::min(i, AntalRadioPunkter(k) - 1);
+    if (*RadioFelt(s, k) != i) KlikRadio(s, k, i, dlg);
+    return i;
+  };
+  // A material line: an item of the list, or none (-1) for -1 and for any
+  // index outside the list.
+  auto materiale = [&](K k, std::size_t linje) {
+    TListeFelt& liste = *ListeFelt(s, k);
+    int i = TolkHeltalUdenBesked(l[linje]).value_or(1);
+    if (i < 0 || static_cast<std::size_t>(i) >= liste.Elementer.size()) i = -1;
+    liste.Valgt = i;
+    liste.Tekst = i >= 0 ? liste.Elementer[static_cast<std::size_t>(i)] : "";
+    return i;
+  };
+
+  s.EditProjektnavn.Tekst = Afkort(l[0], KapProjektnavn);
+  d.Projektnavn = s.EditProjektnavn.Tekst;
+  s.EditBygningsdel.Tekst = Afkort(l[1], KapBygningsdel);
+  d.Bygningsdel = s.EditBygningsdel.Tekst;
+  d.Medarb = Afkort(l[2], KapMedarb);
+  s.EditMedarb.Tekst = d.Medarb;
+  d.HusBr = tal(K::EditHusBr, 3);
+  d.FacHjd = tal(K::EditFacHjd, 4);
+  d.TagVink = tal(K::EditTagVink, 5);
+  d.AaseAfst = tal(K::EditAaseAfst, 6);
+  d.FacUdh = tal(K::EditFacUdh, 7);
+  s.EditAntalFag.Tekst = Afkort(l[8], KapEditTekst);
+  d.AntalFag = LaesHeltal(s.EditAntalFag, dlg);
+  d.Rammeafstand = tal(K::EditRammeafstand, 9);
+  d.GavlRammeAfst = tal(K::EditGavlRammeAfst, 10);
+
+  // Line 11 was checked to be a whole number: 0 is "Ja", anything else "Nej".
+  const int charn = *TolkHeltalUdenBesked(l[11]) == 0 ? 0 : 1;
+  if (s.RadioGroupCharnForsk != charn) KlikRadio(s, K::RadioGroupCharnForsk, charn, dlg);
+  d.CharnForskStd = charn == 0 ? 1 : 0;
+  s.EditCharnForsk.Aktiv = charn != 0;
+  d.CharnForsk = tal(K::EditCharnForsk, 12);
+  d.GavlUdh = tal(K::EditGavlUdh, 13);
+
+  d.EL1Mat = materiale(K::ComboBoxEL1, 14);
+  d.EL1 = tal(K::EditEL1, 15);
+  d.EL2Mat = materiale(K::ComboBoxEL2, 16);
+  d.EL2 = tal(K::EditEL2, 17);
+  d.EL3Mat = materiale(K::ComboBoxEL3, 18);
+  d.EL3 = tal(K::EditEL3, 19);
+  d.EL4Mat = materiale(K::ComboBoxEL4, 20);
+  d.EL4 = tal(K::EditEL4, 21);
+
+  d.TerrKat = radio(K::RadioGroupTerrKat, 22, 1);
+  d.AfstVesterhav = tal(K::EditAfstVesterhav, 23);
+  const int sne = radio(K::RadioGroupNormSneFormFak, 24, 0);
+  d.NormSneFormFak = sne == 0 ? 1 : 0;
+  d.SneFormFak = tal(K::EditKaraktSneLast, 25);
+  s.EditKaraktSneLast.Aktiv = sne == 1;
+  d.SneFormFakNormal = TekstTilTal(l[26], dlg);
+  d.SneFormFakForhojet = TekstTilTal(l[27], dlg);
+
+  d.StyrkeKlasse = radio(K::RadioGroupStyrkeKlasse, 28, 1);
+  FixStyrkeKlasse(s);
+  d.AaseHojde = tal(K::EditAaseHojde, 29);
+  d.AaseBredde = tal(K::EditAaseBredde, 30);
+  d.AnvKlasse = radio(K::RadioGroupAnvKlasse, 31, 1);
+  d.Sikkl = radio(K::RadioGroupSikkl, 32, 1);
+  d.NormalKraftFaktor = tal(K::EditNormalKraftFaktor, 33);
+
+  // A row number outside the catalogue means no hardware; the list then
+  // picks the first that fits.
+  int beslag = TolkHeltalUdenBesked(l[34]).value_or(5);
+  if (beslag < 0 || beslag >= AntalBeslag) beslag = -1;
+  d.Beslag = beslag;
+  BygComboBoxBeslag(s, dlg);
+
+  d.KipnMoment = tal(K::EditKipnMoment, 35);
+  d.RappOmfang = radio(K::RadioGroupRappOmfang, 36, 0);
+}
+
+std::string SmaaBogstaver(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+bool FilFindes(const std::string& navn) {
+  std::error_code fejl;
+  return std::filesystem::exists(std::filesystem::path(navn), fejl);
+}
+
+}  // namespace
+
+void SkrivInddatafil(const TInddataside& s, std::vector<std::string>& l) {
+  const Inddata& d = s.Inddata;
+  auto tekst = [&](const TEditFelt& e) { l.push_back(EnLinje(e.Tekst)); };
+  tekst(s.EditProjektnavn);
+  tekst(s.EditBygningsdel);
+  tekst(s.EditMedarb);
+  tekst(s.EditHusBr);
+  tekst(s.EditFacHjd);
+  tekst(s.EditTagVink);
+  tekst(s.EditAaseAfst);
+  tekst(s.EditFacUdh);
+  tekst(s.EditAntalFag);
+  tekst(s.EditRammeafstand);
+  tekst(s.EditGavlRammeAfst);
+  l.push_back(Heltal(s.RadioGroupCharnForsk));
+  tekst(s.EditCharnForsk);
+  tekst(s.EditGavlUdh);
+  l.push_back(Heltal(s.ComboBoxEL1.Valgt));
+  tekst(s.EditEL1);
+  l.push_back(Heltal(s.ComboBoxEL2.Valgt));
+  tekst(s.EditEL2);
+  l.push_back(Heltal(s.ComboBoxEL3.Valgt));
+  tekst(s.EditEL3);
+  l.push_back(Heltal(s.ComboBoxEL4.Valgt));
+  tekst(s.EditEL4);
+  l.push_back(Heltal(s.RadioGroupTerrKat));
+  tekst(s.EditAfstVesterhav);
+  l.push_back(Heltal(s.RadioGroupNormSneFormFak));
+  l.push_back(Format("%10.2f", {d.SneFormFak}));
+  l.push_back(Format("%10.2f", {d.SneFormFakNormal}));
+  l.push_back(Format("%10.2f", {d.SneFormFakForhojet}));
+  l.push_back(Heltal(s.RadioGroupStyrkeKlasse));
+  tekst(s.EditAaseHojde);
+  tekst(s.EditAaseBredde);
+  l.push_back(Heltal(s.RadioGroupAnvKlasse));
+  l.push_back(Heltal(s.RadioGroupSikkl));
+  tekst(s.EditNormalKraftFaktor);
+  l.push_back(Heltal(d.Beslag));
+  tekst(s.EditKipnMoment);
+  l.push_back(Heltal(s.RadioGroupRappOmfang));
+}
+
+std::string BeskedDefektInddatafil(const std::string& filnavn) {
+  return "Uventet fejl i inddatafilen " + filnavn +
+         "\r\nDer er måske for få linier i den, eller den er helt tom."
+         "\r\nDen stammer måske fra en tidligere version af programmet."
+         "\r\nKontakt Kvarnløkkedata på telefon 86 24 51 70.";
+}
+
+std::string BeskedKanIkkeHente(const std::string& filnavn) {
+  return "Programmet har forgæves prøvet at hente inddatafilen " + filnavn;
+}
+
+bool LaesInddatafil(TInddataside& side, const std::vector<std::string>& linier,
+                    const std::string& filnavn, TBrugerDialog& dlg) {
+  // Everything that can make the file unreadable is checked before anything
+  // is read, and the reading goes into a copy: a damaged file never leaves a
+  // half-read project behind.
+  if (linier.size() < static_cast<std::size_t>(AntalInddatalinier) ||
+      !TolkHeltalUdenBesked(linier[11])) {
+    dlg.Fejl(BeskedDefektInddatafil(filnavn));
+    return false;
+  }
+  TInddataside ny = side;
+  ny.VedNulstilResultat = nullptr;
+  LaesLinier(ny, linier, dlg);
+  ny.InddataAendret = side.InddataAendret;
+  ny.VedNulstilResultat = std::move(side.VedNulstilResultat);
+  side = std::move(ny);
+  // A result of the previous project no longer belongs to the input.
+  NulstilResultat(side);
+  return true;
+}
+
+bool GemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
+  const TFilDialog fd{"Gem projektdata", "DeduDovIvir (*.aid)|*.aid", "åpd", side.Programmappe,
+                      false};
+  const std::optional<std::string> valgt = dlg.GemFilnavn(fd);
+  if (!valgt) return false;
+  std::string navn = *valgt;
+
+  const std::size_t skille = navn.find_last_of("/\\:");
+  std::size_t punktum = navn.rfind('.');
+  if (punktum == std::string::npos || (skille != std::string::npos && punktum < skille))
+    punktum = navn.size();
+  if (SmaaBogstaver(navn.substr(punktum)) != ".aid") {
+    navn = navn.substr(0, punktum) + ".aid";
+    if (!dlg.InformationOkAnnuller("Filnavnet er ændret til " + navn +
+                                   "\r\nGemme under dette navn?")) {
+      dlg.Information("Resultatet er ikke gemt");
+      return false;
+    }
+    // The user chose another name than this one, so a file of this name
+    // was never shown to him: ask before it is replaced.
+    if (FilFindes(navn) &&
+        !dlg.JaNej("Filen " + navn + " findes allerede.\r\nSkal den erstattes?")) {
+      dlg.Information("Resultatet er ikke gemt");
+      return false;
+    }
+  }
+
+  std::vector<std::string> linier;
+  SkrivInddatafil(side, linier);
+  if (!SkrivTekstfil(navn, linier)) {
+    dlg.Fejl("Kan ikke skrive filen " + navn + ".\r\nInddata er ikke gemt.");
+    return false;
+  }
+  side.InddataAendret = 0;
+  return true;
+}
+
+void CheckGemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
+  if (dlg.JaNej("Skal nuværende inddata først gemmes?")) GemProjektdata(side, dlg);
+}
+
+bool HentProjektdata(TInddataside& side, TBrugerDialog& dlg) {
+  const TFilDialog fd{"Hent projektdata", "ZuvEreVizu (*.aid)|*.aid", "", side.Programmappe,
+                      false};
+  const std::optional<std::string> navn = dlg.AabnFilnavn(fd);
+  if (!navn) return false;
+  if (side.InddataAendret == 1) CheckGemProjektdata(side, dlg);
+  std::vector<std::string> linier;
+  if (!LaesTekstfil(*navn, linier)) {
+    dlg.Fejl(BeskedKanIkkeHente(*navn));
+    return false;
+  }
+  if (!LaesInddatafil(side, linier, *navn, dlg)) return false;
+  side.InddataAendret = 0;
+  NulstilResultat(side);
+  side.AktivSide = TSide::Inddata1;
+  return true;
+}
+
+TInddataside StartInddataside(const std::string& programmappe, TBrugerDialog& dlg) {
+  TInddataside side = NyInddataside();
+  side.Programmappe = programmappe;
+  if (!side.Programmappe.empty() && side.Programmappe.back() != '/' &&
+      side.Programmappe.back() != '\\')
+    side.Programmappe += '/';
+  const std::string navn = side.Programmappe + std::string(StandardInddatafil);
+  std::vector<std::string> linier;
+  if (!LaesTekstfil(navn, linier))
+    dlg.Fejl(BeskedKanIkkeHente(navn));
+  else
+    LaesInddatafil(side, linier, navn, dlg);  // a damaged file keeps the start values
+  side.InddataAendret = 0;
+  return side;
+}
+
+bool LaesProjektfil(const std::string& filnavn, TInddataside& side, TBrugerDialog& dlg) {
+  TKunFejlDialog fejl(dlg);
+  std::vector<std::string> linier;
+  if (!LaesTekstfil(filnavn, linier)) {
+    fejl.Fejl(BeskedKanIkkeHente(filnavn));
+    return false;
+  }
+  TInddataside ny = NyInddataside();
+  ny.Firmanavn = side.Firmanavn;
+  ny.Programmappe = side.Programmappe;
+  if (!LaesInddatafil(ny, linier, filnavn, fejl)) return false;
+  ny.VedNulstilResultat = std::move(side.VedNulstilResultat);
+  side = std::move(ny);
+  side.InddataAendret = 0;
+  NulstilResultat(side);
+  return true;
+}
+
+}  // namespace kvistor
