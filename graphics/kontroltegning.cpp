@@ -1,0 +1,25 @@
+#include "graphics/kontroltegning.h"
+
+#include "graphics/displayliste.h"
+#include "graphics/kontrol_laengde.h"
+#include "graphics/kontrol_tvaer.h"
+#include "loads/tvaersnit.h"
+#include "purlin/suppldata.h"
+
+namespace kvistor {
+
+Visning TegnKontroltegning(TKontroltegning tegning, const Inddata& ind, TLaerred& laerred,
+                           int bredde, int hoejde) {
+  // Always from the current input, computed or not.
+  TSupplData s;
+  BestemTvaersnit(ind, s);
+  TLinjeListe linjer;
+  TTekstGruppeListe tekster;
+  if (tegning == TKontroltegning::Tvaer)
+    TegnKontrolTvaer(linjer, tekster, ind, s);
+  else
+    TegnKontrolLaengde(linjer, tekster, ind, s);
+  return Vis(laerred, bredde, hoejde, linjer, tekster, true);
+}
+
+}  // namespace kvistor
