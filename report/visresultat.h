@@ -1,0 +1,30 @@
+#pragma once
+// Computing the result for the input pages: the field rules of the whole
+// record first, then the working record, the calculation and the report.
+#include <string>
+
+#include "faelles/dialog.h"
+#include "faelles/ur.h"
+#include "project/inddata.h"
+#include "project/inddataside.h"
+#include "report/rapport.h"
+
+namespace kvistor {
+
+// A calculation is never started on a record that breaks a field rule: the
+// first broken rule's own message is shown ("Fejl") and the outcome is
+// Afvist. Otherwise the working record is built (BestemTvaersnit) and
+// BygRapport runs. `ud` is emptied first in any case.
+TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
+                             const TUr& ur, const std::string& firmanavn);
+
+// Called when the result page is shown. Does nothing and returns false when
+// the input is unchanged since it was loaded, saved or started and a report
+// exists. Otherwise computes afresh; a new report is kept in the model with
+// its curve data and the three warning notes, and true is returned. When the
+// calculation is refused or stops, no report is kept (the previous result is
+// discarded) and false is returned. InddataAendret is left as it is.
+bool BeregnOgVisResultat(TInddataside& side, TBrugerDialog& dialog, const TUr& ur,
+                         TRapportUdfald* udfald = nullptr);
+
+}  // namespace kvistor
