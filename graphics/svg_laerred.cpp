@@ -82,6 +82,9 @@ void TSvgLaerred::SaetPen(TPenStil stil, int bredde, TFarve farve) {
 }
 
 void TSvgLaerred::FlytTil(int x, int y) {
+  // The renderer draws every segment as a move and a line; a move to where
+  // the pen already is continues the path instead of starting a new one.
+  if (stiHarPosition_ && position_ == TPixelPunkt{x, y}) return;
   position_ = {x, y};
   stiHarPosition_ = false;
 }
