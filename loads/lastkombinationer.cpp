@@ -162,12 +162,10 @@ double KFI(int sikkl) {
 }
 
 double Kdef(int anvKlasse) {
-  switch (anvKlasse) {
-    case 0: return 0.6;
-    case 1: return 0.8;
-    case 2: return 2.0;
-    default: return 0.8;
-  }
+  // A damaged index is taken as the nearest service class.
+  if (anvKlasse <= 0) return 0.6;
+  if (anvKlasse == 1) return 0.8;
+  return 2.0;
 }
 
 double LastFaktor09(char bogstav, int lk, int sikkl, TBrugerDialog& dialog) {
