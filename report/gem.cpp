@@ -56,4 +56,13 @@ int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::str
   return gemt;
 }
 
+int GemResultat(const TInddataside& side, TBrugerDialog& dialog) {
+  if (!side.Rapport) return GemResultat(nullptr, side.Inddata.RappOmfang, side.Programmappe, dialog);
+  TRapportResultat r;
+  r.Rapport = *side.Rapport;
+  r.QKurver = side.QKurveLinier;
+  r.MKurver = side.MKurveLinier;
+  return GemResultat(&r, side.Inddata.RappOmfang, side.Programmappe, dialog);
+}
+
 }  // namespace kvistor

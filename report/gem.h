@@ -7,6 +7,7 @@
 #include <string>
 
 #include "faelles/dialog.h"
+#include "project/inddataside.h"
 #include "report/rapport.h"
 
 namespace kvistor {
@@ -27,5 +28,9 @@ std::string MKurveFilnavn(const std::string& basis);
 // written.
 int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::string& programmappe,
                 TBrugerDialog& dialog);
+
+// The same on the input pages' current result (none when the model has no
+// report), in the model's program folder.
+int GemResultat(const TInddataside& side, TBrugerDialog& dialog);
 
 }  // namespace kvistor
