@@ -340,6 +340,10 @@ void VaelgListepunkt(TInddataside& side, TKontrol k, int position, TBrugerDialog
   }
   if (!GyldigPosition(*l, position)) return;
   const auto p = static_cast<std::size_t>(position);
+  // The position maps cover every position the catalogues can fill.
+  const std::size_t kort =
+      k == K::ComboBoxBeslag ? side.BeslagIndeks.size() : side.HojdeIndeks.size();
+  if (p >= kort) return;
   switch (k) {
     case K::ComboBoxHojde: {
       const double v = HojdeTabel[static_cast<std::size_t>(side.HojdeIndeks[p])].Vaerdi;
