@@ -217,6 +217,12 @@ bool LaesInddatafil(TInddataside& side, const std::vector<std::string>& linier,
   }
   TInddataside ny = side;
   ny.VedNulstilResultat = nullptr;
+  // A model that was never given its material lists would turn every
+  // material line into "no item".
+  if (ny.ComboBoxEL1.Elementer.empty()) FixEL1Data(ny);
+  if (ny.ComboBoxEL2.Elementer.empty()) FixEL2Data(ny);
+  if (ny.ComboBoxEL3.Elementer.empty()) FixEL3Data(ny);
+  if (ny.ComboBoxEL4.Elementer.empty()) FixEL4Data(ny);
   LaesLinier(ny, linier, dlg);
   ny.InddataAendret = side.InddataAendret;
   ny.VedNulstilResultat = std::move(side.VedNulstilResultat);

@@ -3,7 +3,9 @@
 // every control shows, the project record behind them, the position maps of
 // the lists and the current result. The window only mirrors this model; the
 // handlers below are what happens when the user leaves a field, clicks a
-// radio item, picks a list item or enters the hardware list.
+// radio item, picks a list item or enters the hardware list. Make a model
+// with NyInddataside (or StartInddataside in project/inddatafil.h), which
+// fills the lists from the catalogues.
 #include <array>
 #include <cstdint>
 #include <functional>
