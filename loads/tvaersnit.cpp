@@ -40,7 +40,7 @@ void BestemTvaersnit(const Inddata& ind, TSupplData& sd) {
   sd.TanV = sd.SinV / sd.CosV;
 
   sd.BTag = 2.0 * ind.FacUdh + ind.HusBr;
-  sd.LHus = (ind.AntalFag - 2) * ind.Rammeafstand + 2.0 * ind.GavlRammeAfst;
+  sd.LHus = (static_cast<double>(ind.AntalFag) - 2) * ind.Rammeafstand + 2.0 * ind.GavlRammeAfst;
   sd.LTag = sd.LHus + 2.0 * ind.GavlUdh;
 
   // The wind reference height is the top of the purlins at the ridge: the
