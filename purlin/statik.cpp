@@ -100,11 +100,65 @@ double KombineretSpaending(const TSupplData& sd, double Mz, double My) {
   return 0.7 * sy + sz;
 }
 
+std::string TalMedDecimaler(double v, int decimaler) {
+  // Scaled to whole units of the last decimal, the product is within 1.2e-4
+  // of the exact one below 1e12, so when its fraction keeps 1e-3 clear of
+  // one half it rounds, half away from zero on the exact decimal value, to
+  // the same whole number. Near a tie, and for the odd case, the exact
+  // routine decides.
+  static constexpr double Skala[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  static constexpr unsigned long long Potens[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  if (decimaler < 0 || decimaler > 6) return FormaterFast(v, decimaler, true);
+  const double y = std::fabs(v) * Skala[decimaler];
+  if (!(y < 1e12)) return FormaterFast(v, decimaler, true);  // also NaN
+  const double hel = std::floor(y);
+  const double rest = y - hel;
+  if (std::fabs(rest - 0.5) <= 1e-3) return FormaterFast(v, decimaler, true);
+  const unsigned long long n = static_cast<unsigned long long>(hel) + (rest > 0.5 ? 1 : 0);
+  const unsigned long long heltal = n / Potens[decimaler];
+  unsigned long long brok = n % Potens[decimaler];
+
+  char cifre[24];
+  int nc = 0;
+  unsigned long long h = heltal;
+  do {
+    cifre[nc++] = static_cast<char>('0' + h % 10);
+    h /= 10;
+  } while (h > 0);
+  std::string ud;
+  ud.reserve(static_cast<std::size_t>(nc + nc / 3 + decimaler + 2));
+  if (std::signbit(v) && n != 0) ud.push_back('-');  // no minus on a shown zero
+  for (int i = nc - 1; i >= 0; --i) {
+    ud.push_back(cifre[i]);
+    if (i > 0 && i % 3 == 0) ud.push_back('.');
+  }
+  if (decimaler > 0) {
+    ud.push_back(',');
+    char dec[8];
+    for (int i = decimaler - 1; i >= 0; --i) {
+      dec[i] = static_cast<char>('0' + brok % 10);
+      brok /= 10;
+    }
+    ud.append(dec, static_cast<std::size_t>(decimaler));
+  }
+  return ud;
+}
+
 std::string MomentKurveLinje(double s, double My) {
-  std::string pos = Format("%5.3n", {s});
+  // "%5.3n" zero-padded to 7 characters, then "%10.4n". Built from the
+  // number texts directly: a long purlin has tens of thousands of these
+  // lines. The position text is never shorter than 5 characters ("0,000"),
+  // and both texts are plain ASCII, so bytes count characters here.
+  const std::string pos = TalMedDecimaler(s, 3);
+  const std::string moment = TalMedDecimaler(My, 4);
+  std::string linje;
+  linje.reserve(std::max<std::size_t>(pos.size(), 7) + std::max<std::size_t>(moment.size(), 10));
   // Zero-padded so that the text order of the lines is their position order.
-  if (pos.size() < 7) pos.insert(0, 7 - pos.size(), '0');
-  return pos + Format("%10.4n", {My});
+  if (pos.size() < 7) linje.append(7 - pos.size(), '0');
+  linje += pos;
+  if (moment.size() < 10) linje.append(10 - moment.size(), ' ');
+  linje += moment;
+  return linje;
 }
 
 namespace {
@@ -320,6 +374,44 @@ void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter
 
 namespace {
 
+// The first eight bytes of a text from `fra` on, as an unsigned number whose
+// order is the bytes' order (missing bytes count as 0, below every character).
+std::uint64_t Noegle(const std::string& t, std::size_t fra) {
+  std::uint64_t k = 0;
+  for (std::size_t i = 0; i < 8; ++i) {
+    const std::size_t j = fra + i;
+    k = (k << 8) | (j < t.size() ? static_cast<unsigned char>(t[j]) : 0u);
+  }
+  return k;
+}
+
+// Sorts the lines in plain character order and drops equal lines. A long
+// purlin has tens of thousands of curve lines, so the lines are compared by
+// their first sixteen bytes packed into two numbers, and as texts only when
+// those agree. Same order as comparing the texts.
+void SorterUdenDubletter(std::vector<std::string>& linier) {
+  struct TNoegle {
+    std::uint64_t a, b;
+    std::uint32_t i;
+  };
+  std::vector<TNoegle> n;
+  n.reserve(linier.size());
+  for (std::size_t i = 0; i < linier.size(); ++i)
+    n.push_back({Noegle(linier[i], 0), Noegle(linier[i], 8), static_cast<std::uint32_t>(i)});
+  std::sort(n.begin(), n.end(), [&linier](const TNoegle& x, const TNoegle& y) {
+    if (x.a != y.a) return x.a < y.a;
+    if (x.b != y.b) return x.b < y.b;
+    return linier[x.i] < linier[y.i];
+  });
+  std::vector<std::string> sorteret;
+  sorteret.reserve(linier.size());
+  for (const TNoegle& k : n) {
+    if (!sorteret.empty() && sorteret.back() == linier[k.i]) continue;
+    sorteret.push_back(std::move(linier[k.i]));
+  }
+  linier = std::move(sorteret);
+}
+
 void OpdaterMoment(TFagResultat& f, double My, double sigma, double x) {
   if (My > f.MyMax) {
     f.MyMax = My;
@@ -347,6 +439,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
   TSnitkraefter nul(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
   std::vector<std::string> kurve;
   kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
+  auto Kurve = [&kurve](double s, double My) { kurve.push_back(MomentKurveLinje(s, My)); };
 
   for (std::size_t i = 0; i < punkter.size(); ++i) {
     TDiskPunkt& p = punkter[i];
@@ -356,12 +449,12 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
     } else {
       const double s = (p.xD - 1.0) / 1000.0;
       p.MyVen = ven.Ved(s).My;
-      kurve.push_back(MomentKurveLinje(s, p.MyVen));
+      Kurve(s, p.MyVen);
     }
     if (p.xD < sd.LAas) {
       const double s = (p.xD + 1.0) / 1000.0;
       p.MyHoj = hoj.Ved(s).My;
-      kurve.push_back(MomentKurveLinje(s, p.MyHoj));
+      Kurve(s, p.MyHoj);
     } else {
       p.MyHoj = 0;
     }
@@ -378,7 +471,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
         const double x1 = p.xD, x2 = n.xD;
         const double x0 = (x1 * V2 - x2 * V1) / (V2 - V1);
         const TSnit s = nul.Ved(x0 / 1000.0);
-        kurve.push_back(MomentKurveLinje(x0 / 1000.0, s.My));
+        Kurve(x0 / 1000.0, s.My);
         OpdaterMoment(Fag(tilf, FagTypeVedCharnierer(sd, x0)), s.My,
                       KombineretSpaending(sd, s.Mz, s.My), x0 / 1000.0);
       }
@@ -391,7 +484,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
     for (int i = 1; i <= 11; ++i) {
       const std::int64_t xs = start + spand * i / 12;
       const double s = static_cast<double>(xs) / 1000.0;
-      kurve.push_back(MomentKurveLinje(s, proeve.Ved(s).My));
+      Kurve(s, proeve.Ved(s).My);
     }
   };
   Tolvtedele(sd.GavlUdhMm, sd.GavlFag);
@@ -399,8 +492,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
     if (r.Type == 2 && r.x < sd.xRammeN) Tolvtedele(r.x, sd.NormFag);
   Tolvtedele(sd.xRammeN, sd.GavlFag);
 
-  std::sort(kurve.begin(), kurve.end());
-  kurve.erase(std::unique(kurve.begin(), kurve.end()), kurve.end());
+  SorterUdenDubletter(kurve);
   tilf.MLinier.insert(tilf.MLinier.end(), std::make_move_iterator(kurve.begin()),
                       std::make_move_iterator(kurve.end()));
 }
