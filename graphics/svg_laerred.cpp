@@ -66,8 +66,12 @@ std::string TSvgLaerred::PenAttributter() const {
 
 void TSvgLaerred::AfslutSti() {
   if (!sti_.empty()) {
+    // A thin line covers its end pixels, as on the screen; wide pens end and
+    // turn round.
     krop_ += "<path d=\"" + sti_ + "\" fill=\"none\"" + PenAttributter() +
-             " stroke-linecap=\"square\"/>\n";
+             (penBredde_ == 1 ? " stroke-linecap=\"square\""
+                              : " stroke-linecap=\"round\" stroke-linejoin=\"round\"") +
+             "/>\n";
     sti_.clear();
   }
   stiHarPosition_ = false;
