@@ -40,7 +40,7 @@ int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::str
     dialog.Besked("Resultatet er ikke gemt, da filnavn ikke er angivet");
   }
 
-  if (rappOmfang == 1 && !basis.empty() &&
+  if (rappOmfang >= 1 && !basis.empty() &&
       dialog.JaNej("Skal data til forskydningskraft- og momentkurver gemmes?")) {
     const std::string q = QKurveFilnavn(basis);
     const std::string m = MKurveFilnavn(basis);

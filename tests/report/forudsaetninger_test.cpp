@@ -125,6 +125,14 @@ TEST(Forudsaetninger, BeslagsteksterOgForhojetSne) {
   EXPECT_EQ(r[28], "  Indtastet forhøjet værdi for jævnt fordelt sne (bunden):  1,20 kN/m²");
   EXPECT_EQ(r[29], "  (Normal værdi bruges til omfordelt sne (fri last)");
 
+  // A name longer than its 38 places is never cut; the line grows.
+  TValgteNavne lang = Navne(1);
+  lang.lag[1] = "Tagpap på 25 mm rupløjede brædder og lægter";  // 43 characters
+  r.clear();
+  BygForudsaetninger(r, d, sd, lang);
+  EXPECT_EQ(r[19], "    tagdækning    : Tagpap på 25 mm rupløjede brædder og lægter  0,05 kN/m²");
+  EXPECT_EQ(AntalTegn(r[19]), 75u);
+
   // "Fuldt" with a capital F is not "fuldt": the test is case-sensitive.
   r.clear();
   BygForudsaetninger(r, d, sd, Navne(5));  // "Paslode 3-120 Fuldt udsømmet"

@@ -126,3 +126,33 @@ TEST(Gem, Efternavn) {
 
 }  // namespace
 }  // namespace kvistor
+
+#include "report/udskrift.h"
+
+namespace kvistor {
+namespace {
+
+TEST(Udskrift, MargenerOgSideskift) {
+  const auto u = UdskriftForloeb({"Første", "", "\fSide 2", "\f"});
+  ASSERT_EQ(u.size(), 2u + 2u + 3u + 3u);
+  EXPECT_EQ(u[0].Tekst, "");
+  EXPECT_EQ(u[1].Tekst, "");
+  EXPECT_EQ(u[2].Tekst, "          Første");
+  EXPECT_EQ(u[3].Tekst, "          ");
+  // A form feed: new page, two empty lines, then the line without it.
+  EXPECT_TRUE(u[4].Sideskift);
+  EXPECT_EQ(u[4].Tekst, "");
+  EXPECT_FALSE(u[5].Sideskift);
+  EXPECT_EQ(u[6].Tekst, "          Side 2");
+  EXPECT_TRUE(u[7].Sideskift);
+  EXPECT_EQ(u[9].Tekst, "          ");
+
+  TSkriptetDialog dlg;
+  EXPECT_FALSE(ResultatFindes(nullptr, dlg));
+  EXPECT_EQ(dlg.Tekster("FejlDialog"), std::vector<std::string>{"Resultatet er endnu ikke beregnet"});
+  const TTekstlinjer r{"x"};
+  EXPECT_TRUE(ResultatFindes(&r, dlg));
+}
+
+}  // namespace
+}  // namespace kvistor
