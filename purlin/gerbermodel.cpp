@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "faelles/afrunding.h"
+#include "purlin/understoetninger.h"
 
 namespace kvistor {
 
@@ -28,7 +29,7 @@ bool BestemLaengdeLayout(TSupplData& sd, const Inddata& ind) {
   sd.LKE = sd.LMF = sd.LLE = 0;
 
   std::int64_t normFag, gavlFag, charnForsk, gavlUdh;
-  if (ind.AntalFag < 2 || !LaengdeMm(ind.Rammeafstand, normFag) ||
+  if (ind.AntalFag < 2 || ind.AntalFag > MaksAntalFag || !LaengdeMm(ind.Rammeafstand, normFag) ||
       !LaengdeMm(ind.GavlRammeAfst, gavlFag) || !LaengdeMm(ind.CharnForsk, charnForsk) ||
       !LaengdeMm(ind.GavlUdh, gavlUdh))
     return false;

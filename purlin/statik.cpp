@@ -209,6 +209,12 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
     for (const TReaktion& r : understoetninger) tekst += "; " + Format("%5.2f", {r.x / 1000.0});
     dialog.Information(tekst);
   }
+  // Without two supports nothing carries the purlin: there is no chain to
+  // solve, and zero reactions would read as a purlin without load.
+  if (nR < 2) {
+    if (detaljeret) SkrivReaktioner(understoetninger, tilf);
+    return false;
+  }
 
   TSnitkraefter snit(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
 
@@ -216,7 +222,7 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
   // end in the next piece, so its support reaction is the one that makes the
   // moment at that hinge zero. Hinge k pairs with support k. With a support
   // list of the wrong length only the pairs that exist are solved.
-  const std::size_t par = nR >= 2 ? std::min(nH, nR - 2) : 0;
+  const std::size_t par = std::min(nH, nR - 2);
   for (std::size_t k = 0; k < par; ++k) {
     const std::int32_t xh = charnierer[k].x;
     const std::int32_t xs = understoetninger[k].x;
@@ -237,7 +243,7 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
   // The last piece has two supports: the last interior frame a and the right
   // gable support b take the shear and moment that remain at the purlin's end.
   // The shear is taken 1 mm beyond the end, as the program always has.
-  if (nR >= 2) {
+  {
     TReaktion& a = understoetninger[nR - 2];
     TReaktion& b = understoetninger[nR - 1];
     const double spand = static_cast<double>(b.x) - static_cast<double>(a.x);

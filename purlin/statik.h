@@ -80,9 +80,9 @@ class TSnitkraefter {
 // see NulstilReaktioner); the detailed extent prints them into tilf.Linier;
 // the extremes RzMax..RyMin go to tilf.FagRes. A support list that is not two
 // longer than the hinge list is reported through the dialog and the
-// calculation goes on. Returns false (after an error message) only when a
-// hinge coincides with the support of its piece, so that the piece has no
-// lever arm and the chain cannot be solved; the case must then be given up.
+// calculation goes on. Returns false (after an error message) when the
+// chain cannot be solved: fewer than two supports, or a hinge on the support
+// of its own piece (no lever arm); the case must then be given up.
 bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
                 const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
                 bool detaljeret, TBrugerDialog& dialog);

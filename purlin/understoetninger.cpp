@@ -2,9 +2,21 @@
 
 namespace kvistor {
 
+namespace {
+
+// A refused layout (a purlin too long for integer mm, too many bays) leaves
+// the layout fields 0: the lists are then left empty rather than filled with
+// millions of supports at one point, and the statics refuses the empty chain.
+bool LayoutPasser(const TSupplData& sd, std::int32_t antalFag) {
+  return antalFag >= 2 && antalFag <= MaksAntalFag && sd.LAas > 0;
+}
+
+}  // namespace
+
 TUnderstoetninger BygUnderstoetninger(const TSupplData& sd, std::int32_t antalFag) {
   TUnderstoetninger u;
-  const std::int32_t rammer = antalFag >= 2 ? antalFag - 1 : 0;
+  if (!LayoutPasser(sd, antalFag)) return u;
+  const std::int32_t rammer = antalFag - 1;
   u.reserve(static_cast<std::size_t>(rammer) + 2);
   u.push_back(TReaktion{sd.GavlUdhMm, 1, 0, 0});
   for (std::int32_t k = 0; k < rammer; ++k)
@@ -15,7 +27,8 @@ TUnderstoetninger BygUnderstoetninger(const TSupplData& sd, std::int32_t antalFa
 
 TCharnierer BygCharnierer(const TSupplData& sd, std::int32_t antalFag) {
   TCharnierer c;
-  const std::int32_t n = antalFag >= 2 ? antalFag - 1 : 0;
+  if (!LayoutPasser(sd, antalFag)) return c;
+  const std::int32_t n = antalFag - 1;
   c.reserve(static_cast<std::size_t>(n));
   for (std::int32_t k = 0; k < n; ++k) {
     // The hinge sits CharnForskMm left of its frame, so that every piece

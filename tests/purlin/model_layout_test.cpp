@@ -76,6 +76,17 @@ TEST(GerberLayout, AfviserUmuligeLaengder) {
   ind = EksempelInddata(300000);  // 1 800 km still fits
   EXPECT_TRUE(BestemLaengdeLayout(sd, ind));
   EXPECT_EQ(sd.xRammeN, 500 + 5000 + 299998 * 6000);
+
+  // A refused layout gives no supports and no hinges, however many bays
+  // the record asks for.
+  ind = EksempelInddata(2000000000);
+  EXPECT_FALSE(BestemLaengdeLayout(sd, ind));
+  EXPECT_TRUE(BygUnderstoetninger(sd, ind.AntalFag).empty());
+  EXPECT_TRUE(BygCharnierer(sd, ind.AntalFag).empty());
+  Inddata mange = EksempelInddata(MaksAntalFag + 1);
+  mange.Rammeafstand = 0.001;  // 1 mm frames: short enough, but too many bays
+  EXPECT_FALSE(BestemLaengdeLayout(sd, mange));
+  EXPECT_TRUE(BygUnderstoetninger(sd, mange.AntalFag).empty());
 }
 
 TEST(GerberLayout, FlytFaktor) {

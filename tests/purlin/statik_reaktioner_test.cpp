@@ -139,14 +139,16 @@ TEST(Reaktioner, ForkertAntalUnderstoetningerMeldesOgBeregningenFortsaetter) {
   EXPECT_EQ(dialog.kald[1].tekst,
             "Proc Reaktioner: ;  0,50;  5,50; 11,50; 17,50; 22,50");
 
-  // Down to one support, and none: no crash, nothing solved.
+  // Down to one support, and none: nothing carries the purlin, so the case
+  // is given up after the message instead of reporting zero reactions.
   k.u.resize(1);
   k.u[0].Rz = 0;
-  EXPECT_TRUE(Reaktioner(k.sd, k.u, k.c, l, tilf, false, dialog));
+  EXPECT_FALSE(Reaktioner(k.sd, k.u, k.c, l, tilf, false, dialog));
   EXPECT_EQ(k.u[0].Rz, 0.0);
   k.u.clear();
-  EXPECT_TRUE(Reaktioner(k.sd, k.u, k.c, l, tilf, true, dialog));
+  EXPECT_FALSE(Reaktioner(k.sd, k.u, k.c, l, tilf, true, dialog));
   EXPECT_EQ(tilf.Linier.back(), "  Der foreligger ingen reaktioner!");
+  EXPECT_EQ(dialog.Tekster("Fejl").back(), "procedure Reaktioner:\r\n0 reaktioner og 2 charnierer");
 }
 
 TEST(Reaktioner, CharnierOvenPaaSinUnderstoetningAfbryderTilfaeldet) {
