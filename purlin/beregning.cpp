@@ -289,6 +289,16 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
     return beregning.Udfald;
   }
 
+  // A building too long for integer millimetres leaves the working record
+  // without a layout; building supports for it would only exhaust memory.
+  const long long spaend = static_cast<long long>(inddata.AntalFag - 2) * suppl.NormFag;
+  if (suppl.NormFag <= 0 || suppl.GavlFag <= 0 || suppl.LAas <= 0 ||
+      static_cast<long long>(suppl.xRammeN) - suppl.xRamme1 != spaend) {
+    dialog.Fejl(TekstForLangBygning);
+    beregning.Udfald = TBeregningsUdfald::Afvist;
+    return beregning.Udfald;
+  }
+
   beregning.Charnierer = BygCharnierer(suppl, inddata.AntalFag);
   beregning.Understoetninger = BygUnderstoetninger(suppl, inddata.AntalFag);
   beregning.RammePlaceringer = RammePlaceringer(suppl);

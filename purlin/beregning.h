@@ -86,6 +86,11 @@ struct TBeregning {
 inline constexpr const char* TekstIntetBeslag =
     "Der er ikke valgt noget gerberbeslag.\nVælg et gerberbeslag på siden \"Inddata 2\".";
 
+// The text shown when the building is too long to be laid out in integer
+// millimetres.
+inline constexpr const char* TekstForLangBygning =
+    "Bygningen er for lang til beregningen.\nReducér antal fag eller rammeafstandene.";
+
 // The entry point. Needs the working record built from the project record
 // (BestemTvaersnit). Fills `beregning` afresh (anything in it is released
 // first) and returns its outcome, also stored in beregning.Udfald. Messages

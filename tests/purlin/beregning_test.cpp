@@ -274,6 +274,18 @@ TEST(Afbrydelse, IntetBeslagAfvisesFoerStart) {
   }
 }
 
+TEST(Afbrydelse, ForLangBygningAfvises) {
+  // 10^9 bays of 6 m do not fit integer millimetres: no layout, no run (and
+  // no attempt to build a billion supports).
+  Inddata ind = StandardProjekt();
+  ind.AntalFag = 1000000000;
+  TKoersel k(ind);
+  EXPECT_EQ(k.Koer(), TBeregningsUdfald::Afvist);
+  ASSERT_EQ(k.dlg.Tekster("Fejl").size(), 1u);
+  EXPECT_EQ(k.dlg.Tekster("Fejl")[0], TekstForLangBygning);
+  EXPECT_TRUE(k.b.Tilfaelde.empty());
+}
+
 TEST(Afbrydelse, PunktlastplaceringerUdenLK3) {
   TBeregning b;
   TSupplData sd;
@@ -295,22 +307,25 @@ TEST(Afbrydelse, PunktlastplaceringerUdenLK3) {
 }
 
 TEST(Afbrydelse, AnnulleretNedbojningAfbryderKoerslen) {
-  // A working record whose last frame is not a support (an internal
-  // inconsistency): the deflection of the long end bay cannot find its start.
+  // A working record whose gable-bay span does not match its frames (an
+  // internal inconsistency): the deflection of the short end bay looks for
+  // its start support 1 mm left of the real one and cannot find it.
   TKoersel k(StandardProjekt());
-  k.sd.xRammeN += 1;
+  k.sd.GavlFag += 1;
   k.dlg.svar = {false};
   EXPECT_EQ(k.Koer(), TBeregningsUdfald::Afbrudt);
   EXPECT_EQ(k.b.Udfald, TBeregningsUdfald::Afbrudt);
   ASSERT_FALSE(k.dlg.kald.empty());
   EXPECT_EQ(k.dlg.kald.back().art, "FejlDialogOkAnnuller");
-  EXPECT_EQ(k.dlg.kald.back().tekst.substr(0, 43), "Procedure BestemNedbojninger/function D_x: ");
+  EXPECT_EQ(k.dlg.kald.back().tekst,
+            "Procedure BestemNedbojninger/function D_x: Korrekt pointer til x = 499 ikke fundet! "
+            "Gem aktuelle inddata og kontakt Kvarnløkkedata.");
   EXPECT_TRUE(k.b.Tilfaelde.empty());
   for (const auto& q : k.b.Dimensionsgivende)
     for (const auto& l : q) EXPECT_TRUE(l.empty());
   // The same record, answered with OK, runs to the end.
   TKoersel ok(StandardProjekt());
-  ok.sd.xRammeN += 1;
+  ok.sd.GavlFag += 1;
   EXPECT_EQ(ok.Koer(), TBeregningsUdfald::Gennemfoert);
   EXPECT_EQ(ok.b.Tilfaelde.size(), 88u);
 }
