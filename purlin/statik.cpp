@@ -229,7 +229,8 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
     if (xh == xs) {
       dialog.Fejl("procedure Reaktioner:\r\nCharnieret i x = " + Format("%5.2f", {xh / 1000.0}) +
                   " m ligger over sin understøtning, så åsestykket ikke kan bære sig selv.\r\n"
-                  "Charnierforskydningen skal være mindre end gavlrammeafstanden.");
+                  "Charnierforskydningen skal være mindre end både rammeafstanden og "
+                  "gavlrammeafstanden.");
       return false;
     }
     const TSnit s = snit.Ved(xh / 1000.0);
