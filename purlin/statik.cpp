@@ -438,15 +438,17 @@ void OpdaterMoment(TFagResultat& f, double My, double sigma, double x) {
 
 void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
               const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
-              TTilfaelde& tilf) {
+              TTilfaelde& tilf, bool medKurve) {
   // Each sequence of positions below rises on its own: one sweep for each.
   TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
   TSnitkraefter hoj(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
   TSnitkraefter midt(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
   TSnitkraefter nul(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
   std::vector<std::string> kurve;
-  kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
-  auto Kurve = [&kurve](double s, double My) { kurve.push_back(MomentKurveLinje(s, My)); };
+  if (medKurve) kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
+  auto Kurve = [&kurve, medKurve](double s, double My) {
+    if (medKurve) kurve.push_back(MomentKurveLinje(s, My));
+  };
 
   for (std::size_t i = 0; i < punkter.size(); ++i) {
     TDiskPunkt& p = punkter[i];
@@ -485,6 +487,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
     }
   }
 
+  if (!medKurve) return;
   // Samples at the twelfths of every bay, for a smooth moment curve.
   TSnitkraefter proeve(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
   auto Tolvtedele = [&](std::int64_t start, std::int64_t spand) {
@@ -534,12 +537,13 @@ void SkrivSnitkraefter(const std::vector<TDiskPunkt>& punkter, TTilfaelde& tilf)
 
 bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
                    const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
-                   bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter) {
+                   bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter,
+                   bool medMomentKurve) {
   punkter.clear();
   if (!Reaktioner(sd, understoetninger, charnierer, laster, tilf, detaljeret, dialog)) return false;
   punkter = BygDiskPunkter(sd, understoetninger, charnierer, laster);
   Forskydningskraefter(sd, punkter, understoetninger, laster, tilf);
-  Momenter(sd, punkter, understoetninger, laster, tilf);
+  Momenter(sd, punkter, understoetninger, laster, tilf, medMomentKurve);
   if (detaljeret) SkrivSnitkraefter(punkter, tilf);
   return true;
 }

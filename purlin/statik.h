@@ -100,10 +100,11 @@ void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter
 
 // Moments left and right of every point and at every zero of the shear,
 // moment and stress extremes, and the moment-curve lines appended to
-// tilf.MLinier (sorted by position, without duplicates).
+// tilf.MLinier (sorted by position, without duplicates). medKurve false
+// leaves the curve lines out (only the detailed extent ever shows them).
 void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
               const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
-              TTilfaelde& tilf);
+              TTilfaelde& tilf, bool medKurve = true);
 
 // Detailed extent: the section-force table into tilf.Linier and the
 // shear-curve lines into tilf.QLinier.
@@ -114,9 +115,11 @@ void SkrivSnitkraefter(const std::vector<TDiskPunkt>& punkter, TTilfaelde& tilf)
 // supports' reactions must have been reset before the case's loads were
 // built. Fills `punkter` with the discontinuity list (the deflections need
 // it). Returns false when Reaktioner gave up; the case is then abandoned.
+// medMomentKurve false skips the moment-curve lines (see Momenter).
 bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
                    const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
-                   bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter);
+                   bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter,
+                   bool medMomentKurve = true);
 
 // Combined bending stress (MPa) of the moments Mz, My (kNm).
 double KombineretSpaending(const TSupplData& sd, double Mz, double My);
