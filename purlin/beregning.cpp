@@ -1,5 +1,6 @@
 #include "purlin/beregning.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -210,8 +211,10 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
   // A chain whose supports and hinges do not match cannot be solved; the
   // statics has said so, and the run stops rather than report numbers.
   std::vector<TDiskPunkt> punkter;
+  // The moment-curve data are shown only in the detailed extent; a normal
+  // report skips building them.
   if (!LoesTilfaelde(suppl, beregning.Understoetninger, beregning.Charnierer, laster, tilf,
-                     detaljeret, dialog, punkter))
+                     detaljeret, dialog, punkter, detaljeret))
     return false;
 
   if (lk >= 1 && lk <= 9) {
@@ -248,9 +251,15 @@ void RangerTilfaelde(TBeregning& beregning) {
     for (int t = 1; t <= 3; ++t)
       for (int q = 0; q < AntalRangStoerrelser; ++q) {
         const double v = static_cast<double>(Round(RangVaerdi(c.FagRes[t], q) * 100.0)) / 100.0;
-        IndsaetRangering(beregning.Dimensionsgivende[q][t], &c, v);
+        beregning.Dimensionsgivende[q][t].push_back(TRangering{&c, v});
       }
   }
+  // Inserting one by one after the last greater-or-equal entry is a stable
+  // sort, largest first: equal values keep their computation order.
+  for (auto& q : beregning.Dimensionsgivende)
+    for (auto& liste : q)
+      std::stable_sort(liste.begin(), liste.end(),
+                       [](const TRangering& a, const TRangering& b) { return a.Vaerdi > b.Vaerdi; });
 }
 
 void FrigivTilfaelde(TBeregning& beregning) {

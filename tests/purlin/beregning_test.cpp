@@ -103,8 +103,11 @@ TEST(Tilfaelde, OtteFagGiver88TilfaeldeIRaekkefoelge) {
     const auto& c = k.b.Tilfaelde[i];
     EXPECT_LT(std::make_tuple(a.Aas, a.LK, a.LT), std::make_tuple(c.Aas, c.LK, c.LT));
   }
-  // Normal extent: no curve identification lines.
-  EXPECT_TRUE(k.b.Tilfaelde.front().QLinier.empty());
+  // Normal extent: no curve data at all (only the detailed report shows them).
+  for (const auto& c : k.b.Tilfaelde) {
+    EXPECT_TRUE(c.QLinier.empty());
+    EXPECT_TRUE(c.MLinier.empty());
+  }
   // The run's own lists of the layout are released at its end.
   EXPECT_TRUE(k.b.Understoetninger.empty());
   EXPECT_TRUE(k.b.Charnierer.empty());
@@ -146,6 +149,7 @@ TEST(Tilfaelde, DetaljeretGiverKurveidentifikation) {
   ASSERT_FALSE(c.QLinier.empty());
   EXPECT_EQ(c.QLinier.front(), "                  LK 9,LT k,Ån 1");
   EXPECT_EQ(c.MLinier.front(), "                  LK 9,LT k,Ån 1");
+  EXPECT_GT(c.MLinier.size(), 8u * 11u);  // twelfths of every bay at least
   // Tilting moments of LK 3 "c": the frame at 12,5 m and the one before it.
   const TTilfaelde& kip = k.Tilfaelde(2, 3, 'c');
   auto it = std::find(kip.Linier.begin(), kip.Linier.end(),
@@ -254,6 +258,18 @@ TEST(Rangering, HovederErStoersteVaerdiIStandardprojektet) {
     EXPECT_NAER(l.front().Vaerdi, stoerst);
     for (std::size_t i = 1; i < l.size(); ++i) EXPECT_GE(l[i - 1].Vaerdi, l[i].Vaerdi);
   }
+  // Every list equals the one built entry by entry with the insertion rule.
+  for (int q = 0; q < AntalRangStoerrelser; ++q)
+    for (int t = 1; t <= 3; ++t) {
+      std::vector<TRangering> enkeltvis;
+      for (auto& c : k.b.Tilfaelde)
+        if (c.LK < 10)
+          for (const auto& r : k.b.Dimensionsgivende[q][t])
+            if (r.Tilfaelde == &c) IndsaetRangering(enkeltvis, &c, r.Vaerdi);
+      const auto& l = k.b.Dimensionsgivende[q][t];
+      ASSERT_EQ(enkeltvis.size(), l.size());
+      for (std::size_t i = 0; i < l.size(); ++i) EXPECT_EQ(enkeltvis[i].Tilfaelde, l[i].Tilfaelde);
+    }
 }
 
 // ---------------------------------------------------------------------------
