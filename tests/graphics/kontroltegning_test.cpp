@@ -283,6 +283,84 @@ TEST(KontrolTvaer, DetaljenStaarPaaSinUnderside) {
   EXPECT_EQ(tekster[1].Tekster[1].Tekst, "y-retning");
 }
 
+TEST(KontrolTvaer, ForstoerretAasStaarOverAas2MedPileOgTekster) {
+  const TTegning t = Tvaer(Hal());
+  // Hand calculation for the worked hall (30 degrees, b = 75, h = 200 mm):
+  // x0 = xAas[2] = 1.2·cos 30° = 1.03923, y0 = TagHojde(xAas[3]) + 0.4 =
+  // 4.98038·tan 30° + 2.94226 + 0.4 = 6.21769; L = 0.75 m, H = 0.1875 m.
+  const double x0 = 1.0392304845413265, y0 = 6.21769145362398;
+  const LinjeType* forstoerret = nullptr;
+  std::vector<const LinjeType*> pile;
+  for (const LinjeType& l : t.linjer) {
+    if (l.Fyld == 1 && l.FyldFarve == 16 && l.Punkter.size() == 4 && forstoerret == nullptr &&
+        std::hypot(l.Punkter[1].X - l.Punkter[0].X, l.Punkter[1].Y - l.Punkter[0].Y) > 1)
+      forstoerret = &l;
+    if (l.Bredde == 3 && l.Punkter.size() == 5) pile.push_back(&l);
+  }
+  ASSERT_NE(forstoerret, nullptr);
+  // Upper left corner: (x0 - 0.02·h·s - b·c·20/2000, y0 + 0.02·h·c - b·s·20/2000).
+  EXPECT_NAER(forstoerret->Punkter[0].X, -1.6102885682970025);
+  EXPECT_NAER(forstoerret->Punkter[0].Y, 9.306793068761735);
+
+  // z arrow: tip on the lower face's midpoint, tail L down the normal.
+  ASSERT_EQ(pile.size(), 2u);
+  EXPECT_NAER(pile[0]->Punkter[1].X, x0);
+  EXPECT_NAER(pile[0]->Punkter[1].Y, y0);
+  EXPECT_NAER(pile[0]->Punkter[0].X, 1.4142304845413265);
+  EXPECT_NAER(pile[0]->Punkter[0].Y, 5.568172400785651);
+  // y arrow: tip on the left face, (x0 - 0.01·b·c - h·s/1000, y0 - 0.01·b·s + h·c/1000).
+  EXPECT_NAER(pile[1]->Punkter[1].X, 0.2897114317029975);
+  EXPECT_NAER(pile[1]->Punkter[1].Y, 6.015896534380867);
+
+  bool positive = false, z = false, y = false;
+  for (const TekstGruppeType& g : t.tekster) {
+    for (const TekstType& x : g.Tekster) {
+      if (x.Tekst == "Positive reaktioner") {
+        positive = true;  // the lower right corner of the enlarged section
+        EXPECT_EQ(g.VandretJust, 0);
+        EXPECT_EQ(g.LodretJust, 2);
+        EXPECT_NAER(x.X, 1.6887495373796555);
+        EXPECT_NAER(x.Y, 6.59269145362398);
+      } else if (x.Tekst == "z-retning") {
+        z = true;  // at the z arrow's tail
+        EXPECT_EQ(g.VandretJust, 1);
+        EXPECT_EQ(g.LodretJust, 2);
+        EXPECT_NAER(x.X, 1.4142304845413265);
+        EXPECT_NAER(x.Y, 5.568172400785651);
+      } else if (x.Tekst == "y-retning") {
+        y = true;  // at the y arrow's tail: tip - L·(cos 30°, sin 30°)
+        EXPECT_NAER(x.X, -0.3598076211353315);
+        EXPECT_NAER(x.Y, 5.640896534380867);
+      } else if (x.Tekst == "Facadehøjde") {
+        // Left of the vertical dimension line at FacUdh + HusBr - 1.5 = 9.
+        EXPECT_EQ(g.VandretJust, 2);
+        EXPECT_LT(x.X, 9.0);
+      }
+    }
+  }
+  EXPECT_TRUE(positive && z && y);
+}
+
+TEST(KontrolTvaer, MandOgMargenerVokserMedTegningen) {
+  const TTegning t = Tvaer(Hal());
+  // The last two polylines are the white margin points (BTag + 8u, 0) and
+  // (-4u, 0); the man's caption stands 2u below the ground.
+  const LinjeType& hoejre = t.linjer[t.linjer.size() - 2];
+  const LinjeType& venstre = t.linjer.back();
+  const double u = -venstre.Punkter[0].X / 4;
+  EXPECT_GT(u, 0);
+  EXPECT_NAER(hoejre.Punkter[0].X, 11 + 8 * u);
+  EXPECT_EQ(hoejre.Punkter[0].Y, 0);
+  bool fundet = false;
+  for (const TekstType& x : AlleTekster(t)) {
+    if (x.Tekst != "Manden er 1,8 m høj.") continue;
+    fundet = true;
+    EXPECT_NAER(x.X, -0.7);  // xc - 0.4 with the man at -0.3
+    EXPECT_NAER(x.Y, -2 * u);
+  }
+  EXPECT_TRUE(fundet);
+}
+
 // ---------------------------------------------------------------------------
 // Longitudinal
 
@@ -326,6 +404,51 @@ TEST(KontrolLaengde, FireFag) {
       EXPECT_NAER(x.Y, 4.2 * 0.23 + 1.5 * 0.23);
     }
   }
+}
+
+TEST(KontrolLaengde, DeleMedMellemrumCharniererOgUnderstoetninger) {
+  const TTegning t = Laengde(Hal());
+  // u = LTag/100 = 0.23; hinges at 4.643 + k·6; a gap of u centred on each.
+  const double u = 0.23;
+  std::vector<const LinjeType*> dele, charnierer, understoetninger;
+  for (const LinjeType& l : t.linjer) {
+    if (ErAasedel(l)) dele.push_back(&l);
+    if (ErCharnier(l)) charnierer.push_back(&l);
+    if (ErUnderstoetning(l)) understoetninger.push_back(&l);
+  }
+  ASSERT_EQ(dele.size(), 4u);
+  const double fra[] = {0, 4.643 + u / 2, 10.643 + u / 2, 16.643 + u / 2};
+  const double til[] = {4.643 - u / 2, 10.643 - u / 2, 16.643 - u / 2, 23};
+  for (int i = 0; i < 4; ++i) {
+    const auto& p = dele[i]->Punkter;
+    EXPECT_NAER(p[0].X, fra[i]) << "del " << i;  // upper left first
+    EXPECT_NAER(p[1].X, til[i]) << "del " << i;
+    EXPECT_NAER(p[0].Y, 0.1);  // h/2000 for 200 mm
+    EXPECT_NAER(p[2].Y, -0.1);
+  }
+  // Hinge circles of radius u/2 on the axis.
+  ASSERT_EQ(charnierer.size(), 3u);
+  EXPECT_NAER(charnierer[1]->Punkter[0].X, 10.643 - u / 2);
+  EXPECT_NAER(charnierer[1]->Punkter[2].Y, -u / 2);
+  // Support triangles: apex at -u/2, 2u wide and 2u high.
+  ASSERT_EQ(understoetninger.size(), 5u);
+  const auto& a = understoetninger[1]->Punkter;
+  EXPECT_NAER(a[0].Y, -u / 2);
+  EXPECT_NAER(a[1].X, 5.5 - u);
+  EXPECT_NAER(a[1].Y, -u / 2 - 2 * u);
+  EXPECT_NAER(a[2].X, 5.5 + u);
+
+  // The hinge detail below everything, centred between the gable supports:
+  // the joint line stands at LTag/2 and starts at -30u.
+  bool fuge = false;
+  for (const LinjeType& l : t.linjer) {
+    if (l.Farve == 0 && l.Fyld == 0 && l.Punkter.size() == 2 && l.Punkter[0].X == 11.5 &&
+        l.Punkter[1].X == 11.5) {
+      fuge = true;
+      EXPECT_NAER(l.Punkter[0].Y, -30 * u);
+    }
+  }
+  EXPECT_TRUE(fuge);
 }
 
 TEST(KontrolLaengde, UdenGavludhaeng) {
