@@ -13,7 +13,7 @@ namespace {
 
 using namespace kvistor;
 
-void BM_EtTilfaelde(benchmark::State& state) {
+void Koer(benchmark::State& state, bool detaljeret) {
   Inddata ind;
   ind.AntalFag = static_cast<std::int32_t>(state.range(0));
   ind.Rammeafstand = 6.0;
@@ -39,15 +39,23 @@ void BM_EtTilfaelde(benchmark::State& state) {
   for (auto _ : state) {
     TTilfaelde tilf;
     NulstilReaktioner(u);
-    LoesTilfaelde(sd, u, c, l, tilf, false, dialog, punkter);
+    LoesTilfaelde(sd, u, c, l, tilf, detaljeret, dialog, punkter);
     benchmark::DoNotOptimize(tilf.FagRes[2].MyMax);
     benchmark::DoNotOptimize(tilf.MLinier.data());
   }
   state.SetComplexityN(state.range(0));
 }
 
+// The normal report extent: statics and the moment curve.
+void BM_EtTilfaelde(benchmark::State& state) { Koer(state, false); }
+// The detailed extent also prints the reactions, the section-force table and
+// the shear curve.
+void BM_EtTilfaeldeDetaljeret(benchmark::State& state) { Koer(state, true); }
+
 BENCHMARK(BM_EtTilfaelde)->Arg(4)->Arg(40)->Arg(400)->Arg(4000)->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+BENCHMARK(BM_EtTilfaeldeDetaljeret)->Arg(4)->Arg(40)->Arg(400)->Arg(4000)
+    ->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
 

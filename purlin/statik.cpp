@@ -392,11 +392,12 @@ std::uint64_t Noegle(const std::string& t, std::size_t fra) {
   return k;
 }
 
-// Sorts the lines in plain character order and drops equal lines. A long
-// purlin has tens of thousands of curve lines, so the lines are compared by
-// their first sixteen bytes packed into two numbers, and as texts only when
-// those agree. Same order as comparing the texts.
-void SorterUdenDubletter(std::vector<std::string>& linier) {
+// Appends the lines to `ud` in plain character order, without equal lines.
+// A long purlin has tens of thousands of curve lines, so the lines are
+// compared by their first sixteen bytes packed into two numbers, and as texts
+// only when those agree. Same order as comparing the texts.
+void TilfoejSorteretUdenDubletter(std::vector<std::string>& linier,
+                                  std::vector<std::string>& ud) {
   struct TNoegle {
     std::uint64_t a, b;
     std::uint32_t i;
@@ -410,13 +411,13 @@ void SorterUdenDubletter(std::vector<std::string>& linier) {
     if (x.b != y.b) return x.b < y.b;
     return linier[x.i] < linier[y.i];
   });
-  std::vector<std::string> sorteret;
-  sorteret.reserve(linier.size());
+  ud.reserve(ud.size() + linier.size());
+  const std::size_t foer = ud.size();
   for (const TNoegle& k : n) {
-    if (!sorteret.empty() && sorteret.back() == linier[k.i]) continue;
-    sorteret.push_back(std::move(linier[k.i]));
+    if (ud.size() > foer && ud.back() == linier[k.i]) continue;
+    ud.push_back(std::move(linier[k.i]));
   }
-  linier = std::move(sorteret);
+  linier.clear();
 }
 
 void OpdaterMoment(TFagResultat& f, double My, double sigma, double x) {
@@ -502,9 +503,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
     if (r.Type == 2 && r.x < sd.xRammeN) Tolvtedele(r.x, sd.NormFag);
   Tolvtedele(sd.xRammeN, sd.GavlFag);
 
-  SorterUdenDubletter(kurve);
-  tilf.MLinier.insert(tilf.MLinier.end(), std::make_move_iterator(kurve.begin()),
-                      std::make_move_iterator(kurve.end()));
+  TilfoejSorteretUdenDubletter(kurve, tilf.MLinier);
 }
 
 // ---------------------------------------------------------------------------
