@@ -41,7 +41,8 @@ struct TSnit {
 // Section forces by sweep. The supports' reactions are read when the sweep
 // passes them, so the sweep may start before they are known. Positions should
 // be asked for in non-decreasing order: asking for a smaller s restarts the
-// sweep from the left end (correct, but a full pass).
+// sweep from the left end (correct, but a full pass). It keeps references
+// to the four lists, which must outlive it.
 class TSnitkraefter {
  public:
   TSnitkraefter(const TLinielastListe& linielast, const std::vector<TPunktlast>& pl,
