@@ -346,6 +346,21 @@ TEST(Afbrydelse, AnnulleretNedbojningAfbryderKoerslen) {
   EXPECT_EQ(ok.b.Tilfaelde.size(), 88u);
 }
 
+TEST(Afbrydelse, CharnierOverGavlunderstoetningAfbryder) {
+  // Gable bays as short as the hinge offset put the first hinge on the left
+  // gable support: the first piece cannot carry itself. The statics says so
+  // and the run ends without results; the input stays as it was.
+  Inddata ind = StandardProjekt();
+  ind.GavlRammeAfst = ind.CharnForsk;
+  TKoersel k(ind);
+  EXPECT_EQ(k.Koer(), TBeregningsUdfald::Afbrudt);
+  ASSERT_FALSE(k.dlg.Tekster("Fejl").empty());
+  EXPECT_EQ(k.dlg.Tekster("Fejl")[0].substr(0, 21), "procedure Reaktioner:");
+  EXPECT_TRUE(k.b.Tilfaelde.empty());
+  EXPECT_EQ(k.ind.GavlRammeAfst, ind.GavlRammeAfst);
+  EXPECT_EQ(k.ind.Beslag, 19);
+}
+
 TEST(Afbrydelse, PunktlastUdenPlaceringStopperTilfaeldet) {
   // A deflection case without its point load (letter outside "a".."c").
   TKoersel k(StandardProjekt());
