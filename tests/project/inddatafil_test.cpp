@@ -389,6 +389,26 @@ TEST(HentProjektdata, HenterOgNulstiller) {
   EXPECT_EQ(dlg2.Tekster("Fejl"),
             (std::vector<std::string>{"Programmet har forgæves prøvet at hente inddatafilen " +
                                       m.Fil("mangler.aid")}));
+
+  // A damaged file: the message, and the changed project, its result and
+  // the page stay as they were (nothing is reset to "unchanged").
+  auto kort = StandardLinier();
+  kort.resize(36);
+  ASSERT_TRUE(SkrivTekstfil(m.Fil("kort.aid"), kort));
+  TSkriptetDialog dlg3;
+  Indtast(s, K::EditHusBr, "20", dlg3);
+  s.Rapport = std::vector<std::string>{"r"};
+  s.AktivSide = TSide::Inddata2;
+  dlg3.filnavne.push_back(m.Fil("kort.aid"));
+  dlg3.svar.push_back(false);  // do not save first
+  EXPECT_FALSE(HentProjektdata(s, dlg3));
+  ASSERT_EQ(dlg3.Tekster("Fejl").size(), 1u);
+  EXPECT_EQ(dlg3.Tekster("Fejl")[0].rfind("Uventet fejl i inddatafilen " + m.Fil("kort.aid"), 0),
+            0u);
+  EXPECT_NAER(s.Inddata.HusBr, 20.0);
+  EXPECT_EQ(s.InddataAendret, 1);
+  EXPECT_TRUE(s.Rapport.has_value());
+  EXPECT_EQ(s.AktivSide, TSide::Inddata2);
 }
 
 TEST(Opstart, UdenEllerMedDefektStandardfil) {
