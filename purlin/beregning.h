@@ -42,9 +42,12 @@ struct TRangering {
 enum class TBeregningsUdfald {
   IkkeKoert,   // no run has been made on this value yet
   Gennemfoert, // every case computed and ranked; a report can be written
-  Afbrudt,     // an internal inconsistency stopped the run after its message;
+  Afbrudt,     // an internal inconsistency stopped the run after its message
+               // (the user's Cancel, or a chain the statics cannot solve);
                // the case list and the rankings are empty, no report
-  Afvist,      // the run was refused before it started (no hardware chosen)
+  Afvist,      // the run was refused before it started, with an error message:
+               // no hardware chosen, fewer than four bays, or a building too
+               // long for integer millimetres
 };
 
 struct TBeregning {
