@@ -69,7 +69,7 @@ std::optional<std::string> FoersteBrudteRegel(const Inddata& d) {
     const double v = f.felt ? d.*f.felt : static_cast<double>(d.AntalFag);
     if (!RegelHolder(f.regel, v)) return std::string(f.besked);
     if (f.kontrol == K::EditGavlRammeAfst && !(d.GavlRammeAfst <= d.Rammeafstand))
-      return std::string(BeskedGavlForStor);
+      return std::string(BeskedGavlReduceret);
     if (f.kontrol == K::EditCharnForsk) {
       if (!(d.CharnForsk < d.Rammeafstand)) return std::string(BeskedCharnForskRamme);
       if (!(d.CharnForsk < d.GavlRammeAfst)) return std::string(BeskedCharnForskGavl);

@@ -45,10 +45,6 @@ inline constexpr std::string_view BeskedCharnForskGavl =
     "Charnierforskydningen skal være mindre end gavlrammeafstanden";
 inline constexpr std::string_view BeskedGavlReduceret =
     "Gavlrammeafstanden må ikke være større end normalrammeafstanden.\r\nDen er derfor reduceret.";
-// Before a calculation nothing is reduced behind the user's back, so the
-// whole-record check says only what is wrong.
-inline constexpr std::string_view BeskedGavlForStor =
-    "Gavlrammeafstanden må ikke være større end normalrammeafstanden.";
 inline constexpr std::string_view BeskedRammeReduceret =
     "Normalrammeafstanden må ikke være mindre end gavlrammeafstanden.\r\n"
     "Gavlrammeafstanden er derfor reduceret.";
