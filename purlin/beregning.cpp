@@ -308,6 +308,14 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
     return beregning.Udfald;
   }
 
+  // The first hinge must lie inside the short end bay: on or left of the
+  // left gable support there is no first piece to carry the chain.
+  if (suppl.CharnForskMm >= suppl.GavlFag) {
+    dialog.Fejl(TekstCharnierForskydning);
+    beregning.Udfald = TBeregningsUdfald::Afvist;
+    return beregning.Udfald;
+  }
+
   beregning.Charnierer = BygCharnierer(suppl, inddata.AntalFag);
   beregning.Understoetninger = BygUnderstoetninger(suppl, inddata.AntalFag);
   beregning.RammePlaceringer = RammePlaceringer(suppl);

@@ -46,8 +46,9 @@ enum class TBeregningsUdfald {
                // (the user's Cancel, or a chain the statics cannot solve);
                // the case list and the rankings are empty, no report
   Afvist,      // the run was refused before it started, with an error message:
-               // no hardware chosen, fewer than four bays, or a building too
-               // long for integer millimetres
+               // no hardware chosen, fewer than four bays, a building too
+               // long for integer millimetres, or a hinge offset not shorter
+               // than the gable bay
 };
 
 struct TBeregning {
@@ -93,6 +94,10 @@ inline constexpr const char* TekstIntetBeslag =
 // millimetres.
 inline constexpr const char* TekstForLangBygning =
     "Bygningen er for lang til beregningen.\nReducér antal fag eller rammeafstandene.";
+
+// The text shown when the hinge offset reaches the gable-bay span.
+inline constexpr const char* TekstCharnierForskydning =
+    "Charnierforskydningen skal være mindre end både rammeafstanden og gavlrammeafstanden.";
 
 // The entry point. Needs the working record built from the project record
 // (BestemTvaersnit). Fills `beregning` afresh (anything in it is released

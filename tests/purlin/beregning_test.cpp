@@ -346,19 +346,34 @@ TEST(Afbrydelse, AnnulleretNedbojningAfbryderKoerslen) {
   EXPECT_EQ(ok.b.Tilfaelde.size(), 88u);
 }
 
-TEST(Afbrydelse, CharnierOverGavlunderstoetningAfbryder) {
-  // Gable bays as short as the hinge offset put the first hinge on the left
-  // gable support: the first piece cannot carry itself. The statics says so
-  // and the run ends without results; the input stays as it was.
-  Inddata ind = StandardProjekt();
-  ind.GavlRammeAfst = ind.CharnForsk;
-  TKoersel k(ind);
+TEST(Afbrydelse, CharnierforskydningMindstGavlfagetAfvises) {
+  // Gable bays no longer than the hinge offset put the first hinge on or
+  // left of the left gable support: there is no chain to compute.
+  for (double gavl : {0.86, 0.5}) {
+    Inddata ind = StandardProjekt();
+    ind.GavlRammeAfst = gavl;
+    TKoersel k(ind);
+    EXPECT_EQ(k.Koer(), TBeregningsUdfald::Afvist);
+    ASSERT_EQ(k.dlg.Tekster("Fejl").size(), 1u);
+    EXPECT_EQ(k.dlg.Tekster("Fejl")[0], TekstCharnierForskydning);
+    EXPECT_TRUE(k.b.Tilfaelde.empty());
+    EXPECT_EQ(k.ind.GavlRammeAfst, gavl);
+  }
+}
+
+TEST(Afbrydelse, UloeseligKaedeAfbryder) {
+  // A working record whose hinge offset equals the gable bay although the
+  // project's does not (an internal inconsistency): the statics reports the
+  // hinge over its support, and the run ends without results.
+  TKoersel k(StandardProjekt());
+  k.sd.CharnForskMm = k.sd.GavlFag - 1;  // passes the check ...
+  k.sd.xRamme1 -= 1;                     // ... but the first frame moved onto it
+  k.sd.xRammeN -= 1;
+  k.sd.LAas -= 2;
   EXPECT_EQ(k.Koer(), TBeregningsUdfald::Afbrudt);
   ASSERT_FALSE(k.dlg.Tekster("Fejl").empty());
   EXPECT_EQ(k.dlg.Tekster("Fejl")[0].substr(0, 21), "procedure Reaktioner:");
   EXPECT_TRUE(k.b.Tilfaelde.empty());
-  EXPECT_EQ(k.ind.GavlRammeAfst, ind.GavlRammeAfst);
-  EXPECT_EQ(k.ind.Beslag, 19);
 }
 
 TEST(Afbrydelse, PunktlastUdenPlaceringStopperTilfaeldet) {
