@@ -81,6 +81,30 @@ TEST_F(GavlvindTest, OpadrettetVindFraVestKunIndrePaaNordgavlen) {
   EXPECT_EQ(t.Linier[9], "     N      0,20     0,12 kN/m2    1,84 m2     0,33 kN");
 }
 
+TEST_F(GavlvindTest, OestenvindPaaTvaersBelasterBeggeGavle) {
+  // LK 6 m: e = min(2h, L) = 12,2354 m exceeds the 10 m wide wall, so 'C'
+  // and 'M' have no width and 'B'/'L' ([0,5; 8,0529] after clipping) cover
+  // purlin 2's whole band. 'L' loads the south gable, 'B' the north gable,
+  // exactly as in west wind; cp(B) = cp(L) = -0,8 and internal suction -0,3.
+  const TTilfaelde t = Tilfaelde(2, 6, 'm');
+  const double hver = 1.5 * (0.8 - 0.18) * Areal;  // +1,7117 kN, hand
+  EXPECT_NAER(t.FagRes[1].N, hver);
+  EXPECT_NAER(t.FagRes[3].N, hver);
+  EXPECT_NAER(t.FagRes[2].N, hver);
+  EXPECT_EQ(t.FagRes[2].NTryk, 0.0);
+  const std::vector<std::string> dellister = {
+      "  Kort yderfag, vind på tværs:",
+      "     L     -0,80     0,80 kN/m2    1,84 m2     2,21 kN",
+      "     N     -0,30    -0,18 kN/m2    1,84 m2    -0,50 kN",
+      "  Langt yderfag, vind på tværs:",
+      "     B     -0,80     0,80 kN/m2    1,84 m2     2,21 kN",
+      "     N     -0,30    -0,18 kN/m2    1,84 m2    -0,50 kN",
+  };
+  ASSERT_EQ(t.Linier.size(), 13u);
+  EXPECT_EQ(std::vector<std::string>(t.Linier.begin() + 7, t.Linier.end()), dellister);
+  EXPECT_TRUE(dlg.kald.empty());
+}
+
 TEST_F(GavlvindTest, LK5BlaeserSomSitVindtilfaelde) {
   // LK 5 k is Sne(1) with the wind of case j; psi 0,45.
   const TTilfaelde t = Tilfaelde(2, 5, 'k');
