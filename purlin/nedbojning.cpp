@@ -47,7 +47,9 @@ std::ptrdiff_t FraForrige(const std::vector<TDiskPunkt>& punkter, std::ptrdiff_t
 }  // namespace
 
 double NedbFormel(double L, double q, double M5, double M6, double Q, double EIy) {
-  if (EIy == 0.0) return 0.0;
+  // A section without stiffness deflects without bound; never report it as
+  // no deflection.
+  if (!(EIy > 0.0)) return 1e9;
   const double L2 = L * L;
   return 5.0 * q * L2 * L2 / (384.0 * EIy) + (M5 + M6) * L2 / (16.0 * EIy) +
          Q * L2 * L / (48.0 * EIy);
@@ -57,7 +59,8 @@ std::int32_t AfrundLuForhold(double r) {
   // A ratio beyond what the report can show is held at the largest int32
   // multiple of a hundred rather than overflowing.
   constexpr double Loft = 2147483600.0;
-  if (!(r < Loft)) r = Loft;
+  if (std::isnan(r)) return 0;  // no ratio is no proof of stiffness
+  if (r >= Loft) r = Loft;
   if (r < 1000.0) return static_cast<std::int32_t>(Round(r / 10.0) * 10);
   return static_cast<std::int32_t>(Round(r / 100.0) * 100);
 }

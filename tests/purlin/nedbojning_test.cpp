@@ -103,6 +103,9 @@ TEST(LuForhold, OpadrettetNedbojningGiverPositivtForhold) {
   EXPECT_EQ(LuForholdPunktlast(5000, -0.005), 10000);
   EXPECT_EQ(LuForholdPunktlast(5000, -0.5), 10000);
   EXPECT_EQ(LuForholdEgenSne(2000000000, 1e-12), 2147483600);
+  // Without a value there is no proof of stiffness.
+  EXPECT_EQ(AfrundLuForhold(std::nan("")), 0);
+  EXPECT_EQ(LuForholdEgenSne(5000, NedbFormel(5000, 1, 0, 0, 0, 0.0)), 0);
 }
 
 TEST(BestemNedbojninger, EgenlastKortOgLangtEndefag) {
