@@ -250,7 +250,11 @@ void RangerTilfaelde(TBeregning& beregning) {
     if (c.LK >= 10) continue;
     for (int t = 1; t <= 3; ++t)
       for (int q = 0; q < AntalRangStoerrelser; ++q) {
-        const double v = static_cast<double>(Round(RangVaerdi(c.FagRes[t], q) * 100.0)) / 100.0;
+        // A quantity without a value must not pass for a small one: it heads
+        // its ranking with a value no check can pass.
+        double r = RangVaerdi(c.FagRes[t], q);
+        if (std::isnan(r)) r = 1e6;
+        const double v = static_cast<double>(Round(r * 100.0)) / 100.0;
         beregning.Dimensionsgivende[q][t].push_back(TRangering{&c, v});
       }
   }

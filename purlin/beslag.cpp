@@ -29,8 +29,10 @@ TBeslagBaereevner BeregnBeslagBaereevner(const TBeslagKarakteristisk& k, double 
 }
 
 double BeslagForhold(double kraft, double baereevne) {
-  if (baereevne < 0.001) return kraft != 0.0 ? 100.0 : 0.0;
-  return kraft / baereevne;
+  // A capacity that is not there (or not a number) carries nothing.
+  if (!(baereevne >= 0.001)) return kraft != 0.0 ? 100.0 : 0.0;
+  const double alfa = kraft / baereevne;
+  return std::isnan(alfa) ? 100.0 : alfa;
 }
 
 TBeslagUdnyttelse BeregnBeslagUdnyttelse(double F1, double F2, double F3, double N,

@@ -110,6 +110,8 @@ TEST(BeslagUdnyttelse, FlytningsbidragOgVagt) {
   EXPECT_EQ(BeslagForhold(0.0, 0.0005), 0.0);
   EXPECT_EQ(BeslagForhold(0.2, 0.0005), 100.0);
   EXPECT_NAER(BeslagForhold(0.2, 0.001), 200.0);
+  EXPECT_EQ(BeslagForhold(0.2, std::nan("")), 100.0);
+  EXPECT_EQ(BeslagForhold(std::nan(""), 5.0), 100.0);
 }
 
 TEST(BeslagTilfaelde, DeformationskombinationerHarIngenBaereevner) {
