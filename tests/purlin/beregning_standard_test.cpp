@@ -4,6 +4,7 @@
 // not against the program's own sweep.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -118,7 +119,7 @@ class Standardprojekt : public ::testing::Test {
   TSupplData sd;
   TBeregning b;
   TSkriptetDialog dlg;
-  const double cosV = std::cos(20 * M_PI / 180), sinV = std::sin(20 * M_PI / 180);
+  const double cosV = std::cos(20 * std::numbers::pi / 180), sinV = std::sin(20 * std::numbers::pi / 180);
   // Hand: roof covering 0,20 + purlin 100*225 mm * 5 kN/m3 / 1,2 m = 0,09375.
   const double g = 0.20 + 0.09375;  // kN/m² of roof surface
   const double EI = 11000.0 * 100.0 * 225 * 225 * 225 / 12;  // N mm²
@@ -188,7 +189,7 @@ TEST_F(Standardprojekt, EgenlastLK1Aas2) {
   const double Wy = 100.0 * 225 * 225 / 6, Wz = 225.0 * 100 * 100 / 6;
   double mMax = 0;
   for (int t = 1; t <= 3; ++t) mMax = std::max({mMax, maks[t], -min[t]});
-  const double sigma = mMax * 1e6 * (1 / Wy + 0.7 * std::tan(20 * M_PI / 180) / Wz);
+  const double sigma = mMax * 1e6 * (1 / Wy + 0.7 * std::tan(20 * std::numbers::pi / 180) / Wz);
   const double sigmaProgram = std::max({c.FagRes[1].SigmaMax, c.FagRes[2].SigmaMax, c.FagRes[3].SigmaMax});
   EXPECT_NAER(sigmaProgram, sigma, 1e-3);
   // C24: lambda = sqrt(6000*225)*0,064/100 = 0,744 <= 0,75, kcr = 1;
