@@ -149,6 +149,11 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
   if (v.udfil.empty()) {
     for (const auto& linje : res.Rapport) ud << linje << "\n";
     ud.flush();
+    // A full disk or a closed pipe must not pass for a written report.
+    if (!ud) {
+      dlg.Fejl("Rapporten kan ikke skrives på standard-output.");
+      kode = KodeBrug;
+    }
   } else if (!SkrivTekstfil(v.udfil, res.Rapport)) {
     dlg.Fejl("Kan ikke gemme under navnet \r\n" + v.udfil);
     kode = KodeBrug;

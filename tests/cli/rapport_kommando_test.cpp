@@ -115,6 +115,13 @@ TEST(RapportKommando, ForkertBrug) {
   const auto r = Koer({Standard, "-o", m / "mangler/r.txt"});
   EXPECT_EQ(r.kode, 1);
   EXPECT_NE(r.fejl.find("Kan ikke gemme under navnet \n"), std::string::npos) << r.fejl;
+
+  // A standard output that takes nothing (full disk, closed pipe) is a file
+  // error, never a written report.
+  std::ostringstream fuld, fejl;
+  fuld.setstate(std::ios::badbit);
+  EXPECT_EQ(RapportKommando({Standard, "--dato", Dato}, fuld, fejl), 1);
+  EXPECT_EQ(fejl.str(), "Fejl: Rapporten kan ikke skrives på standard-output.\n");
 }
 
 }  // namespace
