@@ -66,8 +66,10 @@ std::int32_t AfrundLuForhold(double r) {
 }
 
 std::int32_t LuForholdEgenSne(std::int32_t Lt, double uMaks) {
-  const double u = std::max(std::fabs(uMaks), 0.0001);
-  return AfrundLuForhold(Lt / u);
+  // Only a span that does not deflect at all is divided by 0,0001 mm; any
+  // other deflection, however small, gives its own ratio.
+  const double u = std::fabs(uMaks);
+  return AfrundLuForhold(u == 0.0 ? Lt / 0.0001 : Lt / u);
 }
 
 std::int32_t LuForholdPunktlast(std::int32_t Lt, double uMaks) {

@@ -25,8 +25,7 @@ std::int32_t AfrundLuForhold(double r);
 
 // The ratio of span Lt (mm) to the largest deflection of load combination
 // 10 or 11. The size of the deflection counts, so a span that bends upward
-// gets a positive ratio; no deflection (or less than 0,0001 mm) gives
-// Lt/0,0001.
+// gets a positive ratio; no deflection at all gives Lt/0,0001.
 std::int32_t LuForholdEgenSne(std::int32_t Lt, double uMaks);
 // The same for load combination 12: |u| of at most 0,01 mm gives 10000.
 std::int32_t LuForholdPunktlast(std::int32_t Lt, double uMaks);

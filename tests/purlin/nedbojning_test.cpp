@@ -98,7 +98,10 @@ TEST(LuForhold, AfrundingTilTiereOgHundreder) {
 TEST(LuForhold, OpadrettetNedbojningGiverPositivtForhold) {
   // A span that bends upward is judged by the size of its deflection.
   EXPECT_EQ(LuForholdEgenSne(5000, -2.0), 2500);
-  EXPECT_EQ(LuForholdEgenSne(5000, -1e-9), 50000000);  // never negative, never overflows
+  // Only an exact 0 is divided by 0,0001 mm: 5000/0,00005 = 10^8, and a
+  // ratio beyond int32 is held at the largest multiple of a hundred.
+  EXPECT_EQ(LuForholdEgenSne(5000, 0.00005), 100000000);
+  EXPECT_EQ(LuForholdEgenSne(5000, -1e-9), 2147483600);  // never negative, never overflows
   EXPECT_GT(LuForholdEgenSne(5000, -0.001), 400);
   EXPECT_EQ(LuForholdPunktlast(5000, -0.005), 10000);
   EXPECT_EQ(LuForholdPunktlast(5000, -0.5), 10000);
