@@ -135,6 +135,14 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
     dlg.Fejl(BeskedKanIkkeHente(projekt));
     return KodeBrug;
   }
+  // The report must never overwrite the project it was computed from.
+  {
+    std::error_code ec;
+    if (!v.udfil.empty() && std::filesystem::equivalent(projekt, v.udfil, ec)) {
+      dlg.Fejl("Rapporten kan ikke gemmes oven i projektfilen " + projekt);
+      return KodeBrug;
+    }
+  }
   TInddataside side = NyInddataside();
   side.Programmappe = std::filesystem::path(projekt).parent_path().string();
   if (!LaesProjektfil(projekt, side, dlg)) return KodeAfvist;

@@ -74,6 +74,13 @@ TEST(RapportKommando, FilOgKurverSkrivesSomNaarResultatetGemmes) {
   EXPECT_EQ(Bytes(m / "Hal 3.txt"), Bytes(Golden + "/forhojet_sne_limtrae detaljeret.txt"));
   EXPECT_EQ(Bytes(m / "Hal 3 Q-kurver.txt"), Bytes(Golden + "/forhojet_sne_limtrae Q-kurver.txt"));
   EXPECT_EQ(Bytes(m / "Hal 3 M-kurver.txt"), Bytes(Golden + "/forhojet_sne_limtrae M-kurver.txt"));
+
+  // The project itself as report file: refused, and the project is kept.
+  const std::string foer = Bytes(projekt);
+  const auto s = Koer({projekt, "-o", m / "./forhojet.aid"});
+  EXPECT_EQ(s.kode, 1);
+  EXPECT_EQ(s.fejl, "Fejl: Rapporten kan ikke gemmes oven i projektfilen " + projekt + "\n");
+  EXPECT_EQ(Bytes(projekt), foer);
 }
 
 TEST(RapportKommando, FlereProjekterOgAlvorligsteKode) {
