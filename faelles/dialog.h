@@ -35,6 +35,17 @@ class TBrugerDialog {
   virtual bool FejlDialogOkAnnuller(const std::string& tekst) = 0;
   // Confirmation with Yes and No; true for Yes.
   virtual bool JaNej(const std::string& tekst) = 0;
+  // Error box or information box with a caption of its own instead of
+  // "Fejl" or the program's name. Without a window there is no caption to
+  // show, so by default they are the plain error and information boxes.
+  virtual void FejlMedTitel(const std::string& titel, const std::string& tekst) {
+    (void)titel;
+    Fejl(tekst);
+  }
+  virtual void InformationMedTitel(const std::string& titel, const std::string& tekst) {
+    (void)titel;
+    Information(tekst);
+  }
   // The system beep.
   virtual void Bip() = 0;
   // Common open and save dialogs; nullopt when cancelled.

@@ -16,6 +16,7 @@ struct TDialogKald {
                      // "InformationOkAnnuller", "FejlDialog", "FejlDialogOkAnnuller",
                      // "JaNej", "Bip", "AabnFilnavn", "GemFilnavn"
   std::string tekst; // the message, or the dialog's title
+  std::string titel; // a box's own caption, where it has one
 };
 
 class TSkriptetDialog : public TBrugerDialog {
@@ -41,6 +42,12 @@ class TSkriptetDialog : public TBrugerDialog {
   bool JaNej(const std::string& t) override {
     kald.push_back({"JaNej", t});
     return TagSvar();
+  }
+  void FejlMedTitel(const std::string& titel, const std::string& t) override {
+    kald.push_back({"Fejl", t, titel});
+  }
+  void InformationMedTitel(const std::string& titel, const std::string& t) override {
+    kald.push_back({"Information", t, titel});
   }
   void Bip() override { kald.push_back({"Bip", ""}); }
   std::optional<std::string> AabnFilnavn(const TFilDialog& d) override {

@@ -203,11 +203,11 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
   const std::size_t nR = understoetninger.size();
   const std::size_t nH = charnierer.size();
   if (nR != nH + 2) {
-    dialog.Fejl("procedure Reaktioner:\r\n" + Format("%1d", {static_cast<long long>(nR)}) +
+    dialog.FejlMedTitel("Fejl i kædelængder", "procedure Reaktioner:\r\n" + Format("%1d", {static_cast<long long>(nR)}) +
                 " reaktioner og " + Format("%1d", {static_cast<long long>(nH)}) + " charnierer");
     std::string tekst = "Proc Reaktioner: ";
     for (const TReaktion& r : understoetninger) tekst += "; " + Format("%5.2f", {r.x / 1000.0});
-    dialog.Information(tekst);
+    dialog.InformationMedTitel("R-koordinater", tekst);
   }
   // Without two supports nothing carries the purlin: there is no chain to
   // solve, and zero reactions would read as a purlin without load.

@@ -135,7 +135,9 @@ TEST(Reaktioner, ForkertAntalUnderstoetningerMeldesOgBeregningenFortsaetter) {
   ASSERT_EQ(dialog.kald.size(), 2u);
   EXPECT_EQ(dialog.kald[0].art, "Fejl");
   EXPECT_EQ(dialog.kald[0].tekst, "procedure Reaktioner:\r\n5 reaktioner og 2 charnierer");
+  EXPECT_EQ(dialog.kald[0].titel, "Fejl i kædelængder");
   EXPECT_EQ(dialog.kald[1].art, "Information");
+  EXPECT_EQ(dialog.kald[1].titel, "R-koordinater");
   EXPECT_EQ(dialog.kald[1].tekst,
             "Proc Reaktioner: ;  0,50;  5,50; 11,50; 17,50; 22,50");
 
