@@ -33,6 +33,9 @@ class TBrugerDialog {
   virtual void FejlDialog(const std::string& tekst) = 0;
   // Error dialog with OK and Cancel; true for OK.
   virtual bool FejlDialogOkAnnuller(const std::string& tekst) = 0;
+  // Warning dialog with OK and Cancel; true for OK. By default the error
+  // dialog with the same buttons.
+  virtual bool AdvarselOkAnnuller(const std::string& tekst) { return FejlDialogOkAnnuller(tekst); }
   // Confirmation with Yes and No; true for Yes.
   virtual bool JaNej(const std::string& tekst) = 0;
   // Error box or information box with a caption of its own instead of

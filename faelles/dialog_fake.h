@@ -14,6 +14,7 @@ namespace kvistor {
 struct TDialogKald {
   std::string art;   // "Fejl", "Advarsel", "Besked", "Information",
                      // "InformationOkAnnuller", "FejlDialog", "FejlDialogOkAnnuller",
+                     // "AdvarselOkAnnuller",
                      // "JaNej", "Bip", "AabnFilnavn", "GemFilnavn"
   std::string tekst; // the message, or the dialog's title
   std::string titel; // a box's own caption, where it has one
@@ -37,6 +38,10 @@ class TSkriptetDialog : public TBrugerDialog {
   void FejlDialog(const std::string& t) override { kald.push_back({"FejlDialog", t}); }
   bool FejlDialogOkAnnuller(const std::string& t) override {
     kald.push_back({"FejlDialogOkAnnuller", t});
+    return TagSvar();
+  }
+  bool AdvarselOkAnnuller(const std::string& t) override {
+    kald.push_back({"AdvarselOkAnnuller", t});
     return TagSvar();
   }
   bool JaNej(const std::string& t) override {

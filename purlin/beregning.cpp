@@ -123,7 +123,7 @@ bool BygPunktLastPlaceringer(TBeregning& beregning, const TSupplData& suppl,
   auto& P = beregning.PunktLastPlaceringer;
   P.fill(0);
   const std::string videre =
-      std::string("\nListe med punktlastplaceringer kan derfor ikke genereres.\n") + Kontakt;
+      std::string("\r\nListe med punktlastplaceringer kan derfor ikke genereres.\r\n") + Kontakt;
   if (beregning.Tilfaelde.empty()) {
     dialog.FejlDialog("Procedure BygPunktLastPlaceringer: Der er ikke beregnet noget tilfælde endnu." +
                       videre);

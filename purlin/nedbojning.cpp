@@ -37,8 +37,8 @@ std::ptrdiff_t FraForrige(const std::vector<TDiskPunkt>& punkter, std::ptrdiff_t
     const std::string t =
         Format("%s: \"Forrige\" understøtning til x=%d mm har negativ x-koordinat!",
                {rutine, x}) +
-        "\n" + Format("D3^.xD = %d mm; xforr: = %d mm", {xS, xforr});
-    if (!dialog.FejlDialogOkAnnuller(t)) return -1;
+        "\r\n" + Format("D3^.xD = %d mm; xforr: = %d mm", {xS, xforr});
+    if (!dialog.AdvarselOkAnnuller(t)) return -1;
     return iS;
   }
   return D_x(punkter, xforr, dialog);
@@ -123,7 +123,7 @@ bool BestemNedbojninger(TTilfaelde& tilf, const std::vector<TDiskPunkt>& punkter
 
   const double q = linielast.empty() ? 0.0 : linielast.front().dqz;
   if (linielast.size() > 1) {
-    if (!dialog.FejlDialogOkAnnuller("proc BestemNedbojninger: fordelt last er ikke konstant! \n" +
+    if (!dialog.FejlDialogOkAnnuller("proc BestemNedbojninger: fordelt last er ikke konstant! \r\n" +
                                      std::string(Kontakt)))
       return false;
   }
@@ -169,7 +169,7 @@ bool BestemNedbojninger(TTilfaelde& tilf, const std::vector<TDiskPunkt>& punkter
         dialog.Besked(
             Format("proc. BestemNedbojninger: LK = %d; LT = %s; Fagtype = %s; xtemp = %d mm",
                    {lk, std::string(1, tilf.LT), FagTypeNavn(t), p.x}) +
-            "\nxtemp(egen- eller snelast) kan ikke bestemmes korrekt!");
+            "\r\nxtemp(egen- eller snelast) kan ikke bestemmes korrekt!");
         return false;
       }
       if (FagTypeVedRammer(sd, p.x) == t) {

@@ -313,12 +313,12 @@ TEST(Afbrydelse, PunktlastplaceringerUdenLK3) {
   const auto t = dlg.Tekster("FejlDialog");
   ASSERT_EQ(t.size(), 2u);
   EXPECT_EQ(t[0],
-            "Procedure BygPunktLastPlaceringer: Der er ikke beregnet noget tilfælde endnu.\n"
-            "Liste med punktlastplaceringer kan derfor ikke genereres.\n"
+            "Procedure BygPunktLastPlaceringer: Der er ikke beregnet noget tilfælde endnu.\r\n"
+            "Liste med punktlastplaceringer kan derfor ikke genereres.\r\n"
             "Gem aktuelle inddata og kontakt Kvarnløkkedata.");
   EXPECT_EQ(t[1],
-            "Procedure BygPunktLastPlaceringer: En beregning efter lastkombination 3 er ikke fundet.\n"
-            "Liste med punktlastplaceringer kan derfor ikke genereres.\n"
+            "Procedure BygPunktLastPlaceringer: En beregning efter lastkombination 3 er ikke fundet.\r\n"
+            "Liste med punktlastplaceringer kan derfor ikke genereres.\r\n"
             "Gem aktuelle inddata og kontakt Kvarnløkkedata.");
 }
 

@@ -180,7 +180,7 @@ TEST(BestemNedbojninger, StopUdenPunktlastOgVedUgyldigPlacering) {
     EXPECT_FALSE(k.Loes());
     ASSERT_EQ(k.dlg.Tekster("Besked").size(), 1u);
     EXPECT_EQ(k.dlg.Tekster("Besked")[0],
-              "proc. BestemNedbojninger: LK = 12; LT = a; Fagtype = KE; xtemp = 0 mm\n"
+              "proc. BestemNedbojninger: LK = 12; LT = a; Fagtype = KE; xtemp = 0 mm\r\n"
               "xtemp(egen- eller snelast) kan ikke bestemmes korrekt!");
   }
 }
@@ -192,7 +192,7 @@ TEST(BestemNedbojninger, IkkeKonstantLastAnnulleresOgGodkendes) {
   EXPECT_FALSE(k.Loes());
   ASSERT_EQ(k.dlg.Tekster("FejlDialogOkAnnuller").size(), 1u);
   EXPECT_EQ(k.dlg.Tekster("FejlDialogOkAnnuller")[0],
-            "proc BestemNedbojninger: fordelt last er ikke konstant! \n"
+            "proc BestemNedbojninger: fordelt last er ikke konstant! \r\n"
             "Gem aktuelle inddata og kontakt Kvarnløkkedata.");
   TKoersel ok(11, 1.0);
   TilfoejLinielast(ok.laster.Linielast, 3000, 0.5, 0);
@@ -246,7 +246,8 @@ TEST(DiskPunkter, D_StartFagForrigeUnderstoetning) {
   ASSERT_EQ(dlg.kald.size(), 2u);
   EXPECT_EQ(dlg.kald[0].tekst,
             "Function D_StartFag: \"Forrige\" understøtning til x=2000 mm har negativ "
-            "x-koordinat!\nD3^.xD = 5500 mm; xforr: = -500 mm");
+            "x-koordinat!\r\nD3^.xD = 5500 mm; xforr: = -500 mm");
+  EXPECT_EQ(dlg.kald[0].art, "AdvarselOkAnnuller");
   dlg.svar = {true};
   EXPECT_EQ(D_StartFag(p, 5500, sd, dlg), 3);
   EXPECT_EQ(dlg.kald.back().tekst.substr(0, 22), "Function D_StartFag2: ");
