@@ -1,7 +1,6 @@
 // Whole-number rounding (ties to even) and the clocks.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -32,10 +31,7 @@ TEST(Round, HalveTilLigeTalOgKlemning) {
   EXPECT_EQ(TilMm(0.0135), 14);
 }
 
-TEST(Ur, FastUrOgSystemUr) {
-  const TTidspunkt t = TFastUr({2024, 3, 7, 14, 5, 9}).Nu();
-  EXPECT_EQ((std::array{t.aar, t.maaned, t.dag, t.time, t.minut, t.sekund}),
-            (std::array{2024, 3, 7, 14, 5, 9}));
+TEST(Ur, SystemUrTaellerFraEt) {
   // Months and days count from 1 and the year is the full year.
   const TTidspunkt nu = TSystemUr().Nu();
   EXPECT_GE(nu.aar, 2024);
