@@ -1,15 +1,23 @@
 #pragma once
-// Shared set-up of the purlin model tests: the layout of the worked example
+// Shared set-up of the purlin tests: the layout of the worked example
 // (4 bays, frames 6000 mm, gable bays 5000 mm, overhang 500 mm, hinge offset
-// 857 mm) and the section-force sums evaluated term by term, independently of
-// the sweep in the program.
+// 857 mm, C24 200 × 50) with its chain, the shipped default project, and the
+// section-force sums evaluated term by term, independently of the sweep in
+// the program.
 #include <cmath>
 #include <random>
+#include <string>
+#include <vector>
 
+#include <gtest/gtest.h>
+
+#include "faelles/dialog_fake.h"
 #include "project/inddata.h"
+#include "project/inddatafil.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/statik.h"
 #include "purlin/suppldata.h"
+#include "purlin/traemateriale.h"
 #include "purlin/understoetninger.h"
 
 namespace kvistor::test {
@@ -31,7 +39,39 @@ inline TSupplData EksempelSupplData(const Inddata& ind) {
   TSupplData sd;
   BestemLaengdeLayout(sd, ind);
   BestemTvaersnitsvaerdier(sd, ind, 0);
+  BestemMaterialevaerdier(sd, ind);
   return sd;
+}
+
+// The example's chain with one load set, one case and its points.
+struct TKaede {
+  Inddata ind;
+  TSupplData sd;
+  TUnderstoetninger u;
+  TCharnierer c;
+  TTilfaeldeLaster l;
+  TTilfaelde tilf;
+  TSkriptetDialog dialog;
+  std::vector<TDiskPunkt> p;
+
+  explicit TKaede(const Inddata& i = EksempelInddata())
+      : ind(i), sd(EksempelSupplData(i)), u(BygUnderstoetninger(sd, i.AntalFag)),
+        c(BygCharnierer(sd, i.AntalFag)) {}
+  TKaede& Jaevn(double qz, double qy = 0) {
+    TilfoejLinielast(l.Linielast, 0, qz, qy);
+    return *this;
+  }
+  bool Reakt(bool detaljeret = false) { return Reaktioner(sd, u, c, l, tilf, detaljeret, dialog); }
+  bool Loes(bool detaljeret = false) { return LoesTilfaelde(sd, u, c, l, tilf, detaljeret, dialog, p); }
+};
+
+// The shipped default project (8 bays of 6 m, gable bays 6 m, overhang
+// 0,5 m, hinge offset 0,86 m, 20°, C24 100 × 225, W200).
+inline Inddata StandardProjekt() {
+  TSkriptetDialog dlg;
+  TInddataside side;
+  EXPECT_TRUE(LaesProjektfil(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg));
+  return side.Inddata;
 }
 
 // The four sums, with everything whose x/1000 < s.
