@@ -27,25 +27,25 @@ class TSkriptetDialog : public TBrugerDialog {
   std::deque<std::optional<std::string>> filnavne; // nullopt = cancelled
   bool standardSvar = true;
 
-  void Fejl(const std::string& t) override { kald.push_back({"Fejl", t}); }
-  void Advarsel(const std::string& t) override { kald.push_back({"Advarsel", t}); }
-  void Besked(const std::string& t) override { kald.push_back({"Besked", t}); }
-  void Information(const std::string& t) override { kald.push_back({"Information", t}); }
+  void Fejl(const std::string& t) override { kald.push_back({"Fejl", t, ""}); }
+  void Advarsel(const std::string& t) override { kald.push_back({"Advarsel", t, ""}); }
+  void Besked(const std::string& t) override { kald.push_back({"Besked", t, ""}); }
+  void Information(const std::string& t) override { kald.push_back({"Information", t, ""}); }
   bool InformationOkAnnuller(const std::string& t) override {
-    kald.push_back({"InformationOkAnnuller", t});
+    kald.push_back({"InformationOkAnnuller", t, ""});
     return TagSvar();
   }
-  void FejlDialog(const std::string& t) override { kald.push_back({"FejlDialog", t}); }
+  void FejlDialog(const std::string& t) override { kald.push_back({"FejlDialog", t, ""}); }
   bool FejlDialogOkAnnuller(const std::string& t) override {
-    kald.push_back({"FejlDialogOkAnnuller", t});
+    kald.push_back({"FejlDialogOkAnnuller", t, ""});
     return TagSvar();
   }
   bool AdvarselOkAnnuller(const std::string& t) override {
-    kald.push_back({"AdvarselOkAnnuller", t});
+    kald.push_back({"AdvarselOkAnnuller", t, ""});
     return TagSvar();
   }
   bool JaNej(const std::string& t) override {
-    kald.push_back({"JaNej", t});
+    kald.push_back({"JaNej", t, ""});
     return TagSvar();
   }
   void FejlMedTitel(const std::string& titel, const std::string& t) override {
@@ -54,13 +54,13 @@ class TSkriptetDialog : public TBrugerDialog {
   void InformationMedTitel(const std::string& titel, const std::string& t) override {
     kald.push_back({"Information", t, titel});
   }
-  void Bip() override { kald.push_back({"Bip", ""}); }
+  void Bip() override { kald.push_back({"Bip", "", ""}); }
   std::optional<std::string> AabnFilnavn(const TFilDialog& d) override {
-    kald.push_back({"AabnFilnavn", d.titel});
+    kald.push_back({"AabnFilnavn", d.titel, ""});
     return TagFilnavn();
   }
   std::optional<std::string> GemFilnavn(const TFilDialog& d) override {
-    kald.push_back({"GemFilnavn", d.titel});
+    kald.push_back({"GemFilnavn", d.titel, ""});
     return TagFilnavn();
   }
 
