@@ -3,6 +3,10 @@
 // overhang, 30° roof, purlins 1,2 m apart, 3,0 m facade, 200 mm deep purlins,
 // six bays of 4,8 m with 2,4 m gable bays (24 m between the gable frames)
 // and 0,3 m gable overhang.
+#include <gtest/gtest.h>
+
+#include "faelles/dialog_fake.h"
+#include "loads/lastkombinationer.h"
 #include "loads/tvaersnit.h"
 #include "project/inddata.h"
 #include "purlin/suppldata.h"
@@ -10,43 +14,17 @@
 namespace kvistor::test {
 
 inline Inddata EksempelInddata() {
-  Inddata d;
-  d.Projektnavn = "Eksempel";
-  d.HusBr = 10.0;
-  d.FacHjd = 3.0;
-  d.TagVink = 30.0;
-  d.AaseAfst = 1.2;
-  d.FacUdh = 0.5;
-  d.AntalFag = 6;
-  d.Rammeafstand = 4.8;
-  d.GavlRammeAfst = 2.4;
-  d.CharnForskStd = 1;
-  d.CharnForsk = 0.686;
-  d.GavlUdh = 0.3;
-  d.EL1Mat = 2;  // concrete or clay tiles, 0,48
-  d.EL1 = 0.48;
-  d.EL2Mat = 0;
-  d.EL2 = 0.0;
-  d.EL3Mat = 1;
-  d.EL3 = 0.03;
-  d.EL4Mat = 0;
-  d.EL4 = 0.0;
-  d.TerrKat = 1;
-  d.AfstVesterhav = 10.0;
-  d.NormSneFormFak = 1;
-  d.SneFormFak = 0.8;
-  d.SneFormFakNormal = 0.8;
-  d.SneFormFakForhojet = 1.2;
-  d.StyrkeKlasse = 2;
-  d.AaseHojde = 200.0;
-  d.AaseBredde = 50.0;
-  d.AnvKlasse = 1;
-  d.Sikkl = 1;
-  d.NormalKraftFaktor = 1.0;
-  d.Beslag = 12;
-  d.KipnMoment = 0.0;
-  d.RappOmfang = 1;
-  return d;
+  return Inddata{
+      .Projektnavn = "Eksempel", .Bygningsdel = "", .Medarb = "",
+      .HusBr = 10.0, .FacHjd = 3.0, .TagVink = 30.0, .AaseAfst = 1.2, .FacUdh = 0.5,
+      .AntalFag = 6, .Rammeafstand = 4.8, .GavlRammeAfst = 2.4,
+      .CharnForskStd = 1, .CharnForsk = 0.686, .GavlUdh = 0.3,
+      .EL1Mat = 2, .EL1 = 0.48,  // concrete or clay tiles
+      .EL3Mat = 1, .EL3 = 0.03,
+      .TerrKat = 1, .AfstVesterhav = 10.0,
+      .NormSneFormFak = 1, .SneFormFak = 0.8, .SneFormFakNormal = 0.8, .SneFormFakForhojet = 1.2,
+      .StyrkeKlasse = 2, .AaseHojde = 200.0, .AaseBredde = 50.0, .AnvKlasse = 1, .Sikkl = 1,
+      .NormalKraftFaktor = 1.0, .Beslag = 12, .RappOmfang = 1};
 }
 
 // The working record of the example, with round wind pressures (qku = 1,0,
@@ -58,5 +36,18 @@ inline TSupplData EksempelSuppl(const Inddata& d) {
   sd.qki = 0.6;
   return sd;
 }
+
+// The example's project, working record and error box, and its case records.
+class EksempelTest : public ::testing::Test {
+ protected:
+  TTilfaelde Tilfaelde(int aas, int lk, char lt) {
+    TTilfaelde t;
+    BygTilfaelde(t, aas, lk, lt, ind, sd);
+    return t;
+  }
+  Inddata ind = EksempelInddata();
+  TSupplData sd = EksempelSuppl(ind);
+  TSkriptetDialog dlg;
+};
 
 }  // namespace kvistor::test
