@@ -77,33 +77,24 @@ inline Inddata StandardProjekt() {
 // The four sums, with everything whose x/1000 < s.
 inline TSnit DirekteSnit(const TTilfaeldeLaster& l, const TUnderstoetninger& u, double s) {
   TSnit r;
+  auto kraft = [&](std::int32_t x, double z, double y) {  // a point load or a reaction
+    const double a = s - x / 1000.0;
+    if (a <= 0) return;
+    r.My -= a * z;
+    r.Mz -= a * y;
+    r.Vz -= z;
+    r.Vy -= y;
+  };
   for (const auto& q : l.Linielast) {
-    const double x = q.x / 1000.0;
-    if (x < s) {
-      r.My -= (s - x) * (s - x) * q.dqz / 2;
-      r.Mz -= (s - x) * (s - x) * q.dqy / 2;
-      r.Vz -= (s - x) * q.dqz;
-      r.Vy -= (s - x) * q.dqy;
-    }
+    const double a = s - q.x / 1000.0;
+    if (a <= 0) continue;
+    r.My -= a * a * q.dqz / 2;
+    r.Mz -= a * a * q.dqy / 2;
+    r.Vz -= a * q.dqz;
+    r.Vy -= a * q.dqy;
   }
-  for (const auto& p : l.PL) {
-    const double x = p.x / 1000.0;
-    if (x < s) {
-      r.My -= (s - x) * p.Pz;
-      r.Mz -= (s - x) * p.Py;
-      r.Vz -= p.Pz;
-      r.Vy -= p.Py;
-    }
-  }
-  for (const auto& a : u) {
-    const double x = a.x / 1000.0;
-    if (x < s) {
-      r.My -= (s - x) * a.Rz;
-      r.Mz -= (s - x) * a.Ry;
-      r.Vz -= a.Rz;
-      r.Vy -= a.Ry;
-    }
-  }
+  for (const auto& p : l.PL) kraft(p.x, p.Pz, p.Py);
+  for (const auto& a : u) kraft(a.x, a.Rz, a.Ry);
   for (const auto& m : l.KipMomenter)
     if (m.x / 1000.0 < s) r.My -= m.M;
   return r;
