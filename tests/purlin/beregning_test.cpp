@@ -51,7 +51,7 @@ std::string Efter(const TTilfaelde& c, const std::string& linje, long n = 1) {
   return i >= 0 && i + n < static_cast<long>(c.Linier.size()) ? c.Linier[i + n] : "<mangler>";
 }
 
-TEST(Tilfaelde, OtteFagGiver88TilfaeldeIRaekkefoelge) {
+TEST(Tilfaelde, OtteFagGiver88TilfaeldeIRaekkefoelgeOgRangeringer) {
   TKoersel k;
   ASSERT_EQ(k.ind.AntalFag, 8);
   ASSERT_EQ(k.Koer(), TBeregningsUdfald::Gennemfoert);
@@ -80,6 +80,27 @@ TEST(Tilfaelde, OtteFagGiver88TilfaeldeIRaekkefoelge) {
   for (const auto& c : k.b.Tilfaelde) EXPECT_TRUE(c.QLinier.empty() && c.MLinier.empty());
   EXPECT_TRUE(k.b.Understoetninger.empty());
   EXPECT_TRUE(k.b.Charnierer.empty());
+
+  // Rankings: every list of UGBoej headed by the largest rounded value of
+  // combinations 1 to 9, and every list equal to the one built entry by
+  // entry with the insertion rule.
+  for (int t = 1; t <= 3; ++t) {
+    const auto& l = k.b.Dimensionsgivende[RangUGBoej][t];
+    ASSERT_EQ(l.size(), 88u - 5u);
+    double stoerst = -1e9;
+    for (const auto& c : k.b.Tilfaelde)
+      if (c.LK < 10) stoerst = std::max(stoerst, std::nearbyint(c.FagRes[t].UGBoej * 100) / 100);
+    EXPECT_NAER(l.front().Vaerdi, stoerst);
+  }
+  for (const auto& q : k.b.Dimensionsgivende)
+    for (int t = 1; t <= 3; ++t) {
+      std::vector<TRangering> enkeltvis;
+      for (auto& c : k.b.Tilfaelde)
+        for (const auto& r : q[t])
+          if (r.Tilfaelde == &c) IndsaetRangering(enkeltvis, &c, r.Vaerdi);
+      ASSERT_EQ(enkeltvis.size(), q[t].size());
+      for (std::size_t i = 0; i < q[t].size(); ++i) EXPECT_EQ(enkeltvis[i].Tilfaelde, q[t][i].Tilfaelde);
+    }
 }
 
 TEST(Tilfaelde, FireFagGiver83TilfaeldeOgPlaceringer) {
@@ -145,11 +166,11 @@ TEST(Rangering, LigeVaerdierBeholderRaekkefoelgenHoejereBliverHoved) {
 TEST(Rangering, RangerTilfaeldeAfrunderOgUdeladerNedbojning) {
   TBeregning b;
   auto ny = [&](int lk, double ug, double rzMin) {
-    b.Tilfaelde.emplace_back();
-    b.Tilfaelde.back().Aas = 2;
-    b.Tilfaelde.back().LK = lk;
-    b.Tilfaelde.back().FagRes[1].UGBoej = ug;
-    b.Tilfaelde.back().FagRes[1].RzMin = rzMin;
+    TTilfaelde& c = b.Tilfaelde.emplace_back();
+    c.Aas = 2;
+    c.LK = lk;
+    c.FagRes[1].UGBoej = ug;
+    c.FagRes[1].RzMin = rzMin;
   };
   ny(3, 0.8349, -2.0);  // 0,83
   ny(5, 0.8251, -3.0);  // 0,83 too: stays behind the first
@@ -181,29 +202,6 @@ TEST(Rangering, RangerTilfaeldeAfrunderOgUdeladerNedbojning) {
   EXPECT_TRUE(flyttet.Tilfaelde.empty());
   for (const auto& q : flyttet.Dimensionsgivende)
     for (const auto& l : q) EXPECT_TRUE(l.empty());
-}
-
-TEST(Rangering, HovederErStoersteVaerdiIStandardprojektet) {
-  TKoersel k;
-  ASSERT_EQ(k.Koer(), TBeregningsUdfald::Gennemfoert);
-  for (int t = 1; t <= 3; ++t) {
-    const auto& l = k.b.Dimensionsgivende[RangUGBoej][t];
-    ASSERT_EQ(l.size(), 88u - 5u);
-    double stoerst = -1e9;
-    for (const auto& c : k.b.Tilfaelde)
-      if (c.LK < 10) stoerst = std::max(stoerst, std::nearbyint(c.FagRes[t].UGBoej * 100) / 100);
-    EXPECT_NAER(l.front().Vaerdi, stoerst);
-  }
-  // Every list equals the one built entry by entry with the insertion rule.
-  for (const auto& q : k.b.Dimensionsgivende)
-    for (int t = 1; t <= 3; ++t) {
-      std::vector<TRangering> enkeltvis;
-      for (auto& c : k.b.Tilfaelde)
-        for (const auto& r : q[t])
-          if (r.Tilfaelde == &c) IndsaetRangering(enkeltvis, &c, r.Vaerdi);
-      ASSERT_EQ(enkeltvis.size(), q[t].size());
-      for (std::size_t i = 0; i < q[t].size(); ++i) EXPECT_EQ(enkeltvis[i].Tilfaelde, q[t][i].Tilfaelde);
-    }
 }
 
 TEST(Afbrydelse, UmuligeProjekterAfvisesFoerStart) {

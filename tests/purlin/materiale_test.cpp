@@ -25,7 +25,6 @@ TEST(Kmod, AnvendelsesklasserOgVarighed) {
   EXPECT_NAER(Kmod(2, 3), 0.70);  // service class 3, short-term
   EXPECT_NAER(Kmod(1, 5), 1.10);  // service class 2, instantaneous
   EXPECT_NAER(Kmod(0, 1), 0.60);
-  EXPECT_NAER(Kmod(2, 9), 0.90);
   for (int LK = 10; LK <= 12; ++LK)
     for (int a = 0; a <= 2; ++a) EXPECT_EQ(Kmod(a, LK), 1.0);
   EXPECT_EQ(LastVarighedsKlasse(13), 0);
@@ -43,7 +42,6 @@ TEST(Materialevaerdier, KlasserOgPartialkoefficienter) {
 
   Inddata ind = test::EksempelInddata();
   TSupplData sd = test::EksempelSupplData(ind);
-  EXPECT_EQ(sd.E0mean, 11000.0);
   EXPECT_NAER(sd.fmd, 24.0 * sd.kcr / 1.35);  // kcr is in fmd
   EXPECT_NAER(sd.fvd, 4.0 / 1.35);
   EXPECT_NAER(sd.EIy, 11000.0 * 200.0 * 200 * 10000 / 12);
