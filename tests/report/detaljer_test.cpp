@@ -121,10 +121,13 @@ TEST(Detaljer, UdvidetRapportTagerMaerkerneFraTabellen) {
   BygUdvidetRapport(b);
   // Governing strength cases, then all deflection cases (LK 10 to 12).
   const auto& r = b.ud.Rapport;
+  ASSERT_GE(r.size(), 24u);
   EXPECT_EQ(r[21], "Programmet har gennemregnet 7 tilfælde. På de følgende sider er angivet");
   EXPECT_EQ(TTekstlinjer(r.begin() + 24, r.end()),
             (TTekstlinjer{"", "Linier 1a", "", "Linier 9k", "", "Linier 10a", "", "Linier 12b"}));
+  // The curve data: 14 head lines, then the same cases.
   ASSERT_EQ(b.ud.QKurver.size(), 14u + 4u);
+  ASSERT_EQ(b.ud.MKurver.size(), 14u + 4u);
   EXPECT_EQ(b.ud.QKurver[15], "Q 9k");
   EXPECT_EQ(TTekstlinjer(b.ud.MKurver.begin() + 14, b.ud.MKurver.end()),
             (TTekstlinjer{"M 1a", "M 9k", "M 10a", "M 12b"}));
