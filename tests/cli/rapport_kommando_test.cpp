@@ -85,16 +85,11 @@ TEST(RapportKommando, AfvistInddataGiverKode2) {
 }
 
 TEST(RapportKommando, ForkertBrugOgFilfejlGiverKode1) {
-  const std::vector<std::vector<std::string>> forkert = {
-      {},
-      {"findes-ikke.aid"},
-      {Standard, "--dato", "2026-02-30,10:00:00"},
-      {Standard, "--dato", "1.3.2026"},
-      {Standard, "--ukendt"},
-      {Standard, "-o"},
-      {Standard, Standard, "-o", "x.txt"},
-  };
-  for (const auto& a : forkert) EXPECT_EQ(Koer(a).kode, 1) << ::testing::PrintToString(a);
+  using A = std::vector<std::string>;
+  for (const A& a : {A{}, A{"findes-ikke.aid"}, A{Standard, "--ukendt"}, A{Standard, "-o"},
+                     A{Standard, "--dato", "2026-02-30,10:00:00"}, A{Standard, "--dato", "1.3.2026"},
+                     A{Standard, Standard, "-o", "x.txt"}})
+    EXPECT_EQ(Koer(a).kode, 1) << ::testing::PrintToString(a);
   EXPECT_EQ(Koer({"findes-ikke.aid"}).fejl,
             "Fejl: Programmet har forgæves prøvet at hente inddatafilen findes-ikke.aid\n");
   const auto h = Koer({"--help"});
