@@ -97,7 +97,6 @@ TEST(BestemNedbojninger, EgenlastKortOgLangtEndefag) {
   EXPECT_EQ(k.LuForhold[1][0], AfrundLuForhold(4143 / u1));
   const auto& L = k.tilf.Linier;
   ASSERT_EQ(L.size(), 7u);
-  EXPECT_EQ(L[2], "  Fag  xstart      L      q     M5     M6      Q   u(g)   u(s)   u(Q)");
   EXPECT_EQ(L[4].substr(0, 41), "   KE    0,50   4,14   2,00  -0,25   0,00");
   EXPECT_EQ(L[4].size(), 5u + 8 + 8 * 7);
   EXPECT_TRUE(k.dialog.kald.empty());
@@ -150,8 +149,8 @@ std::vector<TDiskPunkt> Punkter(std::initializer_list<std::pair<int, bool>> xs) 
   return p;
 }
 
-TEST(DiskPunkter, D_xFindesIkke) {
-  const auto p = Punkter({{0, false}, {500, true}, {4643, false}, {5500, true}});
+TEST(DiskPunkter, D_xOgD_StartFag) {
+  auto p = Punkter({{0, false}, {500, true}, {4643, false}, {5500, true}, {10643, false}, {11500, true}});
   TSkriptetDialog dlg;
   EXPECT_EQ(D_x(p, 500, dlg), 1);
   EXPECT_TRUE(dlg.kald.empty());
@@ -161,13 +160,11 @@ TEST(DiskPunkter, D_xFindesIkke) {
             "Procedure BestemNedbojninger/function D_x: Korrekt pointer til x = 501 ikke fundet! "
             "Gem aktuelle inddata og kontakt Kvarnløkkedata.");
   EXPECT_EQ(D_x(p, 501, dlg), 2);    // OK: the first point beyond
-  EXPECT_EQ(D_x(p, 6000, dlg), -1);  // nothing beyond: no start support
-}
+  EXPECT_EQ(D_x(p, 12000, dlg), -1);  // nothing beyond: no start support
+  dlg.kald.clear();
 
-TEST(DiskPunkter, D_StartFagForrigeUnderstoetning) {
+  // The support where the span holding x starts.
   TSupplData sd = test::EksempelSupplData(test::EksempelInddata());
-  TSkriptetDialog dlg;
-  auto p = Punkter({{0, false}, {500, true}, {4643, false}, {5500, true}, {10643, false}, {11500, true}});
   EXPECT_EQ(D_StartFag(p, 2000, sd, dlg), 1);  // first frame: a gable bay back
   EXPECT_EQ(D_StartFag(p, 8000, sd, dlg), 3);  // a normal bay back from 11500
   EXPECT_EQ(D_StartFag(p, 5500, sd, dlg), 3);  // a support, moment not falling
