@@ -60,6 +60,11 @@ TEST(Tilfaelde, OtteFagGiver88TilfaeldeIRaekkefoelgeOgRangeringer) {
   // 88 cases: the letters below, 46 for purlin 2 and 21 each for purlins 1
   // and 3, which have only combinations 5, 6 and 9.
   EXPECT_EQ(k.b.Tilfaelde.size(), 88u);
+  auto antal = [&](int aas) {
+    return std::count_if(k.b.Tilfaelde.begin(), k.b.Tilfaelde.end(),
+                         [aas](const TTilfaelde& c) { return c.Aas == aas; });
+  };
+  EXPECT_EQ((std::vector<long>{antal(1), antal(2), antal(3)}), (std::vector<long>{21, 46, 21}));
   const std::string lk5 = "abcjkmnvw", lk6 = "ajmv", lk9 = "bcklnowx";
   const std::string aas2[] = {"", "a", "", "bcdefghi", "", lk5, lk6, "", "abcdefghijk", lk9, "a", "a", "abc"};
   for (int aas = 1; aas <= 3; ++aas)
