@@ -15,41 +15,29 @@ namespace {
 using test::ForventPunkter;
 
 TEST(Displayliste, AttributterKlemmesOgReferencerHoldes) {
-  struct {
-    int stil, bredde, farve, fyld, fyldFarve, markoer;  // as given
-    int vStil, vBredde, vFarve, vFyldFarve, vMarkoer;   // as stored
-  } const tilfaelde[] = {
-      {7, 2, 4, 1, 16, 0, 0, 1, 4, 16, 0},  // style above 3: solid; width 2: 1
-      {3, 3, 0, 12, 0, 9, 3, 3, 0, 0, 9},
-      // Out-of-range values never wrap round into another meaning.
-      {-1, 0, -5, -1, 70000, 300, 0, 1, 0, 0, 255},
+  // Style, width, colour, filled, fill colour, marker as stored.
+  const auto felter = [](const LinjeType& l) {
+    return std::array<int, 6>{l.Stil, l.Bredde, l.Farve, l.Fyld != 0, l.FyldFarve, l.Markoer};
   };
   TLinjeListe linjer;
-  for (const auto& t : tilfaelde) {
-    const LinjeType& l = NyLinje(linjer, t.stil, t.bredde, t.farve, t.fyld, t.fyldFarve, t.markoer);
-    EXPECT_EQ((std::array<int, 5>{l.Stil, l.Bredde, l.Farve, l.FyldFarve, l.Markoer}),
-              (std::array<int, 5>{t.vStil, t.vBredde, t.vFarve, t.vFyldFarve, t.vMarkoer}));
-    EXPECT_EQ(l.Fyld != 0, t.fyld != 0) << t.fyld;
-    EXPECT_TRUE(l.Punkter.empty());
-  }
+  // A style above 3 is solid, a width other than 3 is 1.
+  EXPECT_EQ(felter(NyLinje(linjer, 7, 2, 4, 1, 16, 0)), (std::array{0, 1, 4, 1, 16, 0}));
+  EXPECT_EQ(felter(NyLinje(linjer, 3, 3, 0, 12, 0, 9)), (std::array{3, 3, 0, 1, 0, 9}));
   EXPECT_EQ(linjer[1].Fyld, 12);
+  // Out-of-range values never wrap round into another meaning.
+  EXPECT_EQ(felter(NyLinje(linjer, -1, 0, -5, -1, 70000, 300)), (std::array{0, 1, 0, 1, 0, 255}));
 
   // A builder keeps filling an element after appending more; it must stay put.
-  LinjeType& foerste = linjer.front();
+  LinjeType& vierde = NyLinje(linjer, 0, 1, 0, 0, 0, 0);
   for (int i = 0; i < 1000; ++i) NyLinje(linjer, 0, 1, 0, 0, 0, 0);
-  TilfoejPunkt(foerste, 1, 2);
-  EXPECT_EQ(linjer.front().Punkter.size(), 1u);
+  TilfoejPunkt(vierde, 1, 2);
+  EXPECT_EQ(linjer[3].Punkter.size(), 1u);
 
   TTekstGruppeListe grupper;
   NyTekstGruppe(grupper, 4, 2, 1);
   FrigivLinjer(linjer);
   FrigivTekster(grupper);
   EXPECT_TRUE(linjer.empty() && grupper.empty());
-}
-
-void ForventTekst(const TekstType& t, const std::string& tekst, PunktType p) {
-  EXPECT_EQ(t.Tekst, tekst);
-  ForventPunkter({{t.X, t.Y}}, {p});
 }
 
 struct TForventetLinje {
@@ -131,16 +119,19 @@ TEST(Maal, PunkterMarkoererOgEtiketter) {
     }
     ASSERT_EQ(tekster.size(), t.grupper);
     for (std::size_t g = 0; g < tekster.size(); ++g) {
-      EXPECT_EQ(tekster[g].VandretJust, static_cast<int>(g));
-      EXPECT_EQ(tekster[g].LodretJust, 1);
-      EXPECT_EQ(tekster[g].Farve, 0);
+      // Black, vertically centred.
+      const TekstGruppeType& gr = tekster[g];
+      EXPECT_EQ((std::array<int, 3>{gr.VandretJust, gr.LodretJust, gr.Farve}),
+                (std::array<int, 3>{static_cast<int>(g), 1, 0}));
       if (static_cast<int>(g) != t.gruppe) {
-        EXPECT_TRUE(tekster[g].Tekster.empty()) << "gruppe " << g;
+        EXPECT_TRUE(gr.Tekster.empty()) << "gruppe " << g;
         continue;
       }
-      ASSERT_EQ(tekster[g].Tekster.size(), 2u);
-      ForventTekst(tekster[g].Tekster[0], t.tekst, t.tekstPunkt);
-      ForventTekst(tekster[g].Tekster[1], t.afstand, t.afstandPunkt);
+      const auto& x = gr.Tekster;
+      ASSERT_EQ(x.size(), 2u);
+      EXPECT_EQ(x[0].Tekst, t.tekst);
+      EXPECT_EQ(x[1].Tekst, t.afstand);
+      ForventPunkter({{x[0].X, x[0].Y}, {x[1].X, x[1].Y}}, {t.tekstPunkt, t.afstandPunkt});
     }
   }
 }
