@@ -81,10 +81,8 @@ struct TTegning {
 TTegning Tegn(const Inddata& d, TKontroltegning art) {
   TTegning t;
   BestemTvaersnit(d, t.s);
-  if (art == TKontroltegning::Tvaer)
-    TegnKontrolTvaer(t.linjer, t.tekster, d, t.s);
-  else
-    TegnKontrolLaengde(t.linjer, t.tekster, d, t.s);
+  const auto tegn = art == TKontroltegning::Tvaer ? TegnKontrolTvaer : TegnKontrolLaengde;
+  tegn(t.linjer, t.tekster, d, t.s);
   return t;
 }
 
@@ -223,14 +221,6 @@ TEST(KontrolTvaer, FladtTag) {
   EXPECT_LT(pile[1]->Punkter[0].X, pile[1]->Punkter[1].X);
 }
 
-TEST(KontrolTvaer, UdenUdhaeng) {
-  Inddata d = Hal();
-  d.FacUdh = 0;
-  const TTegning t = Tegn(d, TKontroltegning::Tvaer);
-  EXPECT_EQ(t.MaalEfter("Facadeudhæng"), "0,00");
-  EXPECT_EQ(t.linjer[1].Punkter[17].X, t.linjer[1].Punkter[18].X);  // facade and edge at x = 0
-}
-
 TEST(KontrolTvaer, ForstoerretAasStaarOverAas2MedPileOgTekster) {
   const TTegning t = Tegn(Hal(), TKontroltegning::Tvaer);
   // Hand calculation for the worked hall (30 degrees, b = 75, h = 200 mm):
@@ -324,16 +314,6 @@ TEST(KontrolLaengde, FireFag) {
   EXPECT_NAER(fuge[0]->Punkter[0].Y, -30 * u);
 }
 
-TEST(KontrolLaengde, UdenGavludhaeng) {
-  Inddata d = Hal();
-  d.GavlUdh = 0;
-  const TTegning t = Tegn(d, TKontroltegning::Laengde);
-  EXPECT_EQ(t.MaalEfter("Gavludhæng ug"), "0,00");
-  const auto understoetninger = t.Udvalg(ErUnderstoetning);
-  ASSERT_FALSE(understoetninger.empty());
-  EXPECT_EQ(understoetninger[0]->Punkter[0].X, 0);  // the first support at the purlin's end
-}
-
 TEST(KontrolLaengde, CharnierdetaljeMedOgUdenBeslag) {
   Inddata d = Hal();
   TSupplData s;
@@ -373,6 +353,23 @@ TEST(KontrolLaengde, CharnierdetaljeMedOgUdenBeslag) {
     EXPECT_EQ(n[2].Punkter[3].Y, -5);
     EXPECT_EQ(n[3].Punkter[3].Y, yb);
   }
+}
+
+TEST(Kontroltegninger, UdenUdhaengMaalesNul) {
+  Inddata d = Hal();
+  d.FacUdh = 0;
+  d.GavlUdh = 0;
+  const TTegning tvaer = Tegn(d, TKontroltegning::Tvaer);
+  const TTegning laengde = Tegn(d, TKontroltegning::Laengde);
+  // Across: the facade and the roof edge at x = 0.
+  EXPECT_EQ(tvaer.MaalEfter("Facadeudhæng"), "0,00");
+  ASSERT_EQ(tvaer.linjer[1].Punkter.size(), 22u);
+  EXPECT_EQ(tvaer.linjer[1].Punkter[17].X, tvaer.linjer[1].Punkter[18].X);
+  // Along: the first support at the purlin's end.
+  EXPECT_EQ(laengde.MaalEfter("Gavludhæng ug"), "0,00");
+  const auto understoetninger = laengde.Udvalg(ErUnderstoetning);
+  ASSERT_FALSE(understoetninger.empty());
+  EXPECT_EQ(understoetninger[0]->Punkter[0].X, 0);
 }
 
 // ---------------------------------------------------------------------------
