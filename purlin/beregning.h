@@ -88,12 +88,12 @@ struct TBeregning {
 
 // The text shown when a calculation is started without any Gerber hardware.
 inline constexpr const char* TekstIntetBeslag =
-    "Der er ikke valgt noget gerberbeslag.\nVælg et gerberbeslag på siden \"Inddata 2\".";
+    "Der er ikke valgt noget gerberbeslag.\r\nVælg et gerberbeslag på siden \"Inddata 2\".";
 
 // The text shown when the building is too long to be laid out in integer
 // millimetres.
 inline constexpr const char* TekstForLangBygning =
-    "Bygningen er for lang til beregningen.\nReducér antal fag eller rammeafstandene.";
+    "Bygningen er for lang til beregningen.\r\nReducér antal fag eller rammeafstandene.";
 
 // The text shown when the hinge offset reaches the gable-bay span.
 inline constexpr const char* TekstCharnierForskydning =

@@ -178,7 +178,9 @@ TEST_F(Standardprojekt, NedbojningEgenlastLK10OgSneLK11) {
       EXPECT_NAER(lk == 10 ? c.FagRes[t].uG : c.FagRes[t].uS, u, 1e-6);
       EXPECT_NAER(b.uMaks[t][lk - 10], u, 1e-6);
       EXPECT_EQ(b.LuForhold[t][lk - 10], Forhold(L[t], u));
-      if (lk == 10) EXPECT_EQ(b.xuMaks[t][0], static_cast<int>(start) + static_cast<int>(L[t] / 2));
+      if (lk == 10) {
+        EXPECT_EQ(b.xuMaks[t][0], static_cast<int>(start) + static_cast<int>(L[t] / 2));
+      }
     }
   }
   // The long end bay starts at the last frame.

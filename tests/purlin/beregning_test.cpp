@@ -215,7 +215,7 @@ TEST(Afbrydelse, UmuligeProjekterAfvisesFoerStart) {
   // bays no longer than the hinge offset, which put the first hinge on or
   // left of the left gable support. The input stays as it was.
   const std::string beslag =
-      "Der er ikke valgt noget gerberbeslag.\nVælg et gerberbeslag på siden \"Inddata 2\".";
+      "Der er ikke valgt noget gerberbeslag.\r\nVælg et gerberbeslag på siden \"Inddata 2\".";
   const struct {
     int beslag, antalFag;
     double gavl;
