@@ -70,6 +70,25 @@ void TilfoejKipMomenter(TBeregning& beregning, TTilfaelde& tilf, TTilfaeldeLaste
   }
 }
 
+// Whether every result of a computed case is a finite number. Far beyond any
+// real roof the numbers overflow: a hinge offset of most of the frame spacing
+// multiplies the hinge forces by the same factor from bay to bay, and huge
+// loads or sections do the rest. A report would then show INF or NAN.
+bool EndeligeResultater(const TTilfaelde& c) {
+  for (double v : {c.F1d, c.F2d, c.F3d, c.Nd, c.F1dRed, c.F2dRed, c.alfaN})
+    if (!std::isfinite(v)) return false;
+  for (int t = 1; t <= 3; ++t) {
+    const TFagResultat& r = c.FagRes[t];
+    for (double v : {r.RzMax, r.RyMax, r.RzMin, r.RyMin, r.N, r.NTryk, r.TauMax, r.xTauMax,
+                     r.VzCharnMin, r.xVzCharnMin, r.VzCharnMax, r.xVzCharnMax, r.VyCharnMin,
+                     r.F1, r.F2, r.F3, r.MyMax, r.MyMin, r.xMyMax, r.xMyMin, r.SigmaMax,
+                     r.xSigmaMax, r.alfaF1, r.alfaF2, r.alfaF3, r.UGsum, r.UGBoej, r.UGForsk,
+                     r.UGBeslag, r.uG, r.uS, r.uQ})
+      if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
 void AfbrydKoersel(TBeregning& beregning) {
   FrigivTilfaelde(beregning);
   FrigivRangeringer(beregning);
@@ -228,6 +247,15 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
     if (!BestemNedbojninger(tilf, punkter, laster.Linielast, laster.PL, suppl, beregning.uMaks,
                             beregning.xuMaks, beregning.LuForhold, dialog))
       return false;
+  }
+
+  if (!EndeligeResultater(tilf)) {
+    dialog.Fejl(Format(
+        "Beregningen giver tal, der er for store til at kunne vises (lastkombination %d, "
+        "lasttilfælde %s, ås %d).\r\nKontroller inddata, fx om charnierforskydningen er stor i "
+        "forhold til rammeafstanden.",
+        {lk, std::string(1, lt), static_cast<int>(tilf.Aas)}));
+    return false;
   }
   return true;
 }

@@ -43,8 +43,9 @@ enum class TBeregningsUdfald {
   IkkeKoert,   // no run has been made on this value yet
   Gennemfoert, // every case computed and ranked; a report can be written
   Afbrudt,     // an internal inconsistency stopped the run after its message
-               // (the user's Cancel, or a chain the statics cannot solve);
-               // the case list and the rankings are empty, no report
+               // (the user's Cancel, a chain the statics cannot solve, or
+               // results that overflow to INF or NAN); the case list and
+               // the rankings are empty, no report
   Afvist,      // the run was refused before it started, with an error message:
                // no hardware chosen, fewer than four bays, a building too
                // long for integer millimetres, or a hinge offset not shorter

@@ -12,6 +12,10 @@ TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDi
     dialog.Fejl(*brud);
     return TRapportUdfald::Afvist;
   }
+  if (ind.AntalFag > MaksFagIBeregning) {
+    dialog.Fejl(TekstForMangeFag);
+    return TRapportUdfald::Afvist;
+  }
   TSupplData sd;
   BestemTvaersnit(ind, sd);
   return BygRapport(ud, ind, sd, dialog, ur, firmanavn);

@@ -1,0 +1,317 @@
+// Random projects around the default one, valid and broken, through the whole
+// calculation and both control drawings: every run ends with an outcome, a
+// report carries no NAN or INF and is valid UTF-8, and a run that was refused
+// or stopped has said why and left no report.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "faelles/dialog_fake.h"
+#include "graphics/kontroltegning.h"
+#include "graphics/optagende_laerred.h"
+#include "loads/sneformfaktor.h"
+#include "project/feltregler.h"
+#include "project/inddatafil.h"
+#include "project/katalog.h"
+#include "report/visresultat.h"
+
+namespace kvistor {
+namespace {
+
+const TFastUr Ur(TTidspunkt{2026, 3, 1, 14, 5, 0});
+
+Inddata StandardInddata() {
+  TSkriptetDialog dlg;
+  TInddataside side = NyInddataside();
+  EXPECT_TRUE(LaesProjektfil(
+      (std::filesystem::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string(), side, dlg));
+  return side.Inddata;
+}
+
+// Draws from mt19937_64 by hand, so the projects are the same on every
+// standard library.
+class TTilfaeldig {
+ public:
+  explicit TTilfaeldig(std::uint64_t froe) : g_(froe) {}
+  double Lige(double fra, double til) {
+    return fra + (til - fra) * static_cast<double>(g_() >> 11) * 0x1.0p-53;
+  }
+  int Heltal(int fra, int til) {  // both ends included
+    return fra + static_cast<int>(g_() % static_cast<std::uint64_t>(til - fra + 1));
+  }
+  bool Chance(double p) { return Lige(0, 1) < p; }
+  double Afrundet(double fra, double til, int decimaler) {
+    const double f = std::pow(10.0, decimaler);
+    return std::round(Lige(fra, til) * f) / f;
+  }
+
+ private:
+  std::mt19937_64 g_;
+};
+
+// A text of up to `n` characters with Danish letters and signs of more than
+// one byte.
+std::string Tekst(TTilfaeldig& t, int n) {
+  static const char* const tegn[] = {"a", "Z", "7", " ", "æ", "ø", "å", "Æ", "Ø", "Å", "—", "€", "%", "é"};
+  std::string s;
+  for (int i = t.Heltal(0, n); i > 0; --i) s += tegn[t.Heltal(0, static_cast<int>(std::size(tegn)) - 1)];
+  return s;
+}
+
+// A record inside every field rule, drawn around the default project.
+Inddata GyldigtProjekt(TTilfaeldig& t, const Inddata& standard) {
+  Inddata d = standard;
+  d.Projektnavn = Tekst(t, KapProjektnavn);
+  d.Bygningsdel = Tekst(t, KapBygningsdel);
+  d.Medarb = Tekst(t, KapMedarb);
+  d.HusBr = t.Afrundet(3, 40, 2);
+  d.FacHjd = t.Afrundet(2, 14, 2);
+  d.TagVink = t.Chance(0.15) ? t.Heltal(0, 1) * 75.0 : t.Heltal(0, 75);
+  d.AaseAfst = t.Afrundet(0.3, 2.5, 2);
+  d.FacUdh = t.Chance(0.3) ? 0 : t.Afrundet(0, 1.5, 2);
+  // Mostly short chains, which cost least; now and then a long one.
+  d.AntalFag = t.Chance(0.2) ? 4 : t.Chance(0.85) ? t.Heltal(4, 20) : t.Heltal(21, 60);
+  d.Rammeafstand = t.Afrundet(1.5, 10, 2);
+  d.GavlRammeAfst = t.Chance(0.3) ? d.Rammeafstand : t.Afrundet(0.5, d.Rammeafstand, 2);
+  d.CharnForskStd = t.Chance(0.5) ? 1 : 0;
+  d.CharnForsk = d.CharnForskStd ? std::round(d.Rammeafstand / 7 * 100) / 100
+                                 : t.Afrundet(0, 0.95 * d.GavlRammeAfst, 2);
+  if (d.CharnForsk >= d.GavlRammeAfst) d.CharnForsk = 0;
+  d.GavlUdh = t.Chance(0.4) ? 0 : t.Afrundet(0, 1.5, 2);
+  std::int32_t* const mat[] = {&d.EL1Mat, &d.EL2Mat, &d.EL3Mat, &d.EL4Mat};
+  double* const el[] = {&d.EL1, &d.EL2, &d.EL3, &d.EL4};
+  for (int lag = 1; lag <= 4; ++lag) {
+    const int antal = static_cast<int>(ELTabel(lag).size()) - 1;  // list positions
+    *mat[lag - 1] = t.Heltal(-1, antal - 1);
+    *el[lag - 1] = t.Chance(0.7) ? ELData(lag, *mat[lag - 1]).Egenlast : t.Afrundet(0, 1.5, 2);
+  }
+  d.TerrKat = t.Heltal(0, 3);
+  d.AfstVesterhav = t.Chance(0.2) ? 0 : t.Heltal(0, 150);
+  d.SneFormFakNormal = NormalSneFormfaktor(d.TagVink);
+  d.NormSneFormFak = t.Chance(0.6) ? 1 : 0;
+  d.SneFormFakForhojet = t.Afrundet(0, 3, 2);
+  d.SneFormFak = d.NormSneFormFak ? d.SneFormFakNormal : d.SneFormFakForhojet;
+  d.StyrkeKlasse = t.Heltal(0, 6);
+  d.AaseHojde = t.Heltal(45, ErLimtrae(d.StyrkeKlasse) ? 900 : 300);
+  d.AaseBredde = t.Heltal(38, 200);
+  d.AnvKlasse = t.Heltal(0, 2);
+  d.Sikkl = t.Heltal(0, 2);
+  d.NormalKraftFaktor = t.Chance(0.3) ? 0 : t.Afrundet(0, 3, 2);
+  d.Beslag = t.Heltal(0, AntalBeslag - 1);
+  d.KipnMoment = t.Chance(0.3) ? 0 : t.Afrundet(0, 5, 2);
+  d.RappOmfang = t.Heltal(0, 1);
+  return d;
+}
+
+// A valid record with a few numbers replaced by zero, negative, not-a-number,
+// infinite, tiny or huge values.
+Inddata YderligtProjekt(TTilfaeldig& t, const Inddata& standard) {
+  Inddata d = GyldigtProjekt(t, standard);
+  static const double vaerdier[] = {0,     -0.0,  -1,     -1e9,  1e-300, 1e-9,
+                                    1e6,   1e9,   1e300,  std::numeric_limits<double>::max(),
+                                    std::numeric_limits<double>::quiet_NaN(),
+                                    std::numeric_limits<double>::infinity(),
+                                    -std::numeric_limits<double>::infinity()};
+  static double Inddata::* const felter[] = {
+      &Inddata::HusBr,         &Inddata::FacHjd,          &Inddata::TagVink,
+      &Inddata::AaseAfst,      &Inddata::FacUdh,          &Inddata::Rammeafstand,
+      &Inddata::GavlRammeAfst, &Inddata::CharnForsk,      &Inddata::GavlUdh,
+      &Inddata::EL1,           &Inddata::EL2,             &Inddata::EL3,
+      &Inddata::EL4,           &Inddata::AfstVesterhav,   &Inddata::SneFormFak,
+      &Inddata::AaseHojde,     &Inddata::AaseBredde,      &Inddata::NormalKraftFaktor,
+      &Inddata::KipnMoment};
+  for (int n = t.Heltal(1, 3); n > 0; --n) {
+    if (t.Chance(0.15)) {
+      static const std::int32_t fag[] = {std::numeric_limits<std::int32_t>::min(), -4, 0, 3,
+                                         100000, 1000000, std::numeric_limits<std::int32_t>::max()};
+      d.AntalFag = fag[t.Heltal(0, static_cast<int>(std::size(fag)) - 1)];
+    } else {
+      d.*felter[t.Heltal(0, static_cast<int>(std::size(felter)) - 1)] = vaerdier[t.Heltal(0, static_cast<int>(std::size(vaerdier)) - 1)];
+    }
+  }
+  if (t.Chance(0.1)) d.Beslag = -1;
+  return d;
+}
+
+bool GyldigUtf8(const std::string& s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    std::size_t n;
+    std::uint32_t mindst;
+    if (b < 0x80) {
+      ++i;
+      continue;
+    } else if ((b & 0xE0) == 0xC0) {
+      n = 1, mindst = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+      n = 2, mindst = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+      n = 3, mindst = 0x10000;
+    } else {
+      return false;
+    }
+    if (s.size() - i <= n) return false;
+    std::uint32_t cp = b & (0x3Fu >> n);
+    for (std::size_t k = 1; k <= n; ++k) {
+      const auto c = static_cast<unsigned char>(s[i + k]);
+      if ((c & 0xC0) != 0x80) return false;
+      cp = cp << 6 | (c & 0x3Fu);
+    }
+    if (cp < mindst || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += n + 1;
+  }
+  return true;
+}
+
+// A number the formatting could not show: "NAN", "INF" or "-INF" (and the C
+// library's spellings) standing on its own.
+bool HarIkkeTal(const std::string& s) {
+  auto bogstav = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
+  };
+  for (std::size_t i = 0; i + 3 <= s.size(); ++i) {
+    std::string ord = s.substr(i, 3);
+    for (char& c : ord) c = static_cast<char>(c | 0x20);
+    if (ord != "nan" && ord != "inf") continue;
+    if (i > 0 && bogstav(s[i - 1])) continue;
+    std::size_t slut = i + 3;
+    if (ord == "inf" && s.compare(i, 8, "infinity") == 0) slut = i + 8;
+    if (slut < s.size() && bogstav(s[slut])) continue;
+    return true;
+  }
+  return false;
+}
+
+struct TOptaelling {
+  int bygget = 0, afvist = 0, afbrudt = 0;
+};
+
+// One project through both report extents and both drawings.
+void KoerOgKontroller(Inddata d, bool svar, TOptaelling& optaelling, const std::string& hvad) {
+  const bool gyldig = !FoersteBrudteRegel(d).has_value();
+  for (int omfang = 0; omfang <= 1; ++omfang) {
+    d.RappOmfang = omfang;
+    TSkriptetDialog dlg;
+    dlg.standardSvar = svar;
+    TRapportResultat ud;
+    ud.Rapport.push_back("fra før");
+    const TRapportUdfald u = BeregnRapport(ud, d, dlg, Ur, "Firma æøå");
+    SCOPED_TRACE(hvad + " omfang " + std::to_string(omfang));
+    if (u == TRapportUdfald::Bygget) {
+      ++optaelling.bygget;
+      EXPECT_TRUE(gyldig);
+      ASSERT_FALSE(ud.Rapport.empty());
+      for (const TTekstlinjer* l : {&ud.Rapport, &ud.QKurver, &ud.MKurver})
+        for (const std::string& linje : *l) {
+          ASSERT_FALSE(HarIkkeTal(linje)) << linje;
+          ASSERT_TRUE(GyldigUtf8(linje)) << linje;
+        }
+      EXPECT_EQ(ud.QKurver.empty(), omfang == 0);
+    } else {
+      ++(u == TRapportUdfald::Afvist ? optaelling.afvist : optaelling.afbrudt);
+      EXPECT_TRUE(ud.Rapport.empty() && ud.QKurver.empty() && ud.MKurver.empty());
+      EXPECT_FALSE(ud.Noter.Nogen());
+      bool sagt = false;
+      for (const TDialogKald& k : dlg.kald) sagt = sagt || (k.art != "Bip" && !k.tekst.empty());
+      EXPECT_TRUE(sagt) << "stopped without a message";
+      if (u == TRapportUdfald::Afvist && !gyldig) {
+        EXPECT_EQ(dlg.Tekster("Fejl").front(), *FoersteBrudteRegel(d));
+      }
+    }
+  }
+  for (TKontroltegning art : {TKontroltegning::Tvaer, TKontroltegning::Laengde}) {
+    TOptagendeLaerred c;
+    TegnKontroltegning(art, d, c, 760, 520);
+    EXPECT_LT(c.Kald.size(), 200000u) << hvad;
+    for (const TOptagetTekst& tk : c.Tekster) {
+      EXPECT_TRUE(GyldigUtf8(tk.Tekst)) << hvad << ": " << tk.Tekst;
+      EXPECT_FALSE(gyldig && HarIkkeTal(tk.Tekst)) << hvad << ": " << tk.Tekst;
+    }
+  }
+}
+
+TEST(Robusthed, HjaelperneGenkenderUgyldigUtf8OgIkkeTal) {
+  EXPECT_TRUE(GyldigUtf8("Åse 100x225 — æøå €"));
+  EXPECT_FALSE(GyldigUtf8("\xC3"));
+  EXPECT_FALSE(GyldigUtf8("a\xE2\x80"));
+  EXPECT_FALSE(GyldigUtf8("\xC0\xAF"));
+  EXPECT_FALSE(GyldigUtf8("\x97"));
+  EXPECT_TRUE(HarIkkeTal("  Mmax =     NAN kNm"));
+  EXPECT_TRUE(HarIkkeTal("-INF %"));
+  EXPECT_TRUE(HarIkkeTal("1,00 -nan"));
+  EXPECT_FALSE(HarIkkeTal("Information og infrastruktur, nanometer"));
+}
+
+TEST(Robusthed, TilfaeldigeGyldigeProjekterGiverRapportUdenNanOgInf) {
+  const Inddata standard = StandardInddata();
+  TTilfaeldig t(20260301);
+  TOptaelling o;
+  for (int i = 0; i < 40; ++i) {
+    const Inddata d = GyldigtProjekt(t, standard);
+    ASSERT_FALSE(FoersteBrudteRegel(d).has_value()) << *FoersteBrudteRegel(d);
+    KoerOgKontroller(d, i % 2 == 0, o, "gyldigt projekt " + std::to_string(i));
+  }
+  EXPECT_EQ(o.afvist + o.afbrudt, 0);
+}
+
+TEST(Robusthed, BrudteOgYderligeVaerdierEnderMedEtUdfaldOgEnBesked) {
+  const Inddata standard = StandardInddata();
+  TTilfaeldig t(19700101);
+  TOptaelling o;
+  for (int i = 0; i < 100; ++i) {
+    const Inddata d = YderligtProjekt(t, standard);
+    KoerOgKontroller(d, i % 2 == 0, o, "yderligt projekt " + std::to_string(i));
+  }
+  EXPECT_GT(o.bygget, 0);
+  EXPECT_GT(o.afvist, 0);
+  EXPECT_GT(o.afbrudt, 0);
+}
+
+TEST(Robusthed, UrimeligeStoerrelserAfvisesEllerAfbrydesMedBesked) {
+  const Inddata standard = StandardInddata();
+  auto koer = [](const Inddata& d, TSkriptetDialog& dlg) {
+    TRapportResultat ud;
+    const TRapportUdfald u = BeregnRapport(ud, d, dlg, Ur, "");
+    EXPECT_EQ(ud.Rapport.empty(), u != TRapportUdfald::Bygget);
+    return u;
+  };
+
+  // Up to 1000 bays are computed; more are refused at once, whatever the
+  // frame spacing (a million bays of 1 m took over a minute, ten thousand in
+  // the detailed extent two gigabytes).
+  Inddata d = standard;
+  d.AntalFag = MaksFagIBeregning;
+  TSkriptetDialog dlg;
+  EXPECT_EQ(koer(d, dlg), TRapportUdfald::Bygget);
+  for (std::int32_t fag : {MaksFagIBeregning + 1, 1000000, std::numeric_limits<std::int32_t>::max()}) {
+    d.AntalFag = fag;
+    d.Rammeafstand = d.GavlRammeAfst = 1;
+    d.CharnForsk = 0.14;
+    TSkriptetDialog afvist;
+    EXPECT_EQ(koer(d, afvist), TRapportUdfald::Afvist) << fag;
+    EXPECT_EQ(afvist.Tekster("Fejl"), std::vector<std::string>{TekstForMangeFag}) << fag;
+  }
+
+  // A hinge offset of nearly the whole frame spacing multiplies the hinge
+  // forces by about 600 from bay to bay: over 60 bays the shear utilisation
+  // overflowed and the report showed INF. The run stops with a message.
+  d = standard;
+  d.AntalFag = 60;
+  d.CharnForskStd = 0;
+  d.CharnForsk = 5.99;
+  ASSERT_FALSE(FoersteBrudteRegel(d).has_value());
+  TSkriptetDialog afbrudt;
+  EXPECT_EQ(koer(d, afbrudt), TRapportUdfald::Afbrudt);
+  ASSERT_EQ(afbrudt.Tekster("Fejl").size(), 1u);
+  EXPECT_EQ(afbrudt.Tekster("Fejl")[0].rfind("Beregningen giver tal, der er for store", 0), 0u)
+      << afbrudt.Tekster("Fejl")[0];
+}
+
+}  // namespace
+}  // namespace kvistor
