@@ -1,6 +1,7 @@
 #include "project/feltregler.h"
 
 #include <array>
+#include <cmath>
 
 namespace kvistor {
 
@@ -54,7 +55,9 @@ const TTalFelt* FindTalFelt(TKontrol k) {
 }
 
 bool RegelHolder(TRegelArt regel, double v) {
-  // Written so that a NaN breaks every rule.
+  // A value that is not a finite number keeps no rule: an infinite length or
+  // load would pass "> 0" and reach the report as INF.
+  if (!std::isfinite(v)) return false;
   switch (regel) {
     case R::Positiv: return v > 0;
     case R::IkkeNegativ: return v >= 0;

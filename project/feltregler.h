@@ -35,7 +35,8 @@ std::span<const TTalFelt> TalFelter();
 // The description of one numeric edit field; nullptr for other controls.
 const TTalFelt* FindTalFelt(TKontrol k);
 
-// Whether a value keeps a rule (a value that is not a number keeps none).
+// Whether a value keeps a rule (a value that is not a finite number keeps
+// none).
 bool RegelHolder(TRegelArt regel, double v);
 
 // Messages of the rules that tie two fields together.

@@ -298,6 +298,14 @@ TEST(Robusthed, UrimeligeStoerrelserAfvisesEllerAfbrydesMedBesked) {
     EXPECT_EQ(afvist.Tekster("Fejl"), std::vector<std::string>{TekstForMangeFag}) << fag;
   }
 
+  // An infinite number keeps no field rule (the number fields never read
+  // one, but the rule must not let it through to the report as INF).
+  d = standard;
+  d.FacUdh = std::numeric_limits<double>::infinity();
+  TSkriptetDialog uendelig;
+  EXPECT_EQ(koer(d, uendelig), TRapportUdfald::Afvist);
+  EXPECT_EQ(uendelig.Tekster("Fejl"), std::vector<std::string>{"Facadeudhænget må ikke være negativt"});
+
   // A hinge offset of nearly the whole frame spacing multiplies the hinge
   // forces by about 600 from bay to bay: over 60 bays the shear utilisation
   // overflowed and the report showed INF. The run stops with a message.
