@@ -89,6 +89,21 @@ bool EndeligeResultater(const TTilfaelde& c) {
   return true;
 }
 
+// Whether the working record holds finite numbers only. Input near the
+// largest number (a facade height or a width of 10^308 m) overflows the roof
+// geometry or the wind pressure, which the report would show as INF.
+bool EndeligtGrundlag(const TSupplData& s) {
+  for (double v : {s.TanV, s.CosV, s.SinV, s.BTag, s.LHus, s.LTag, s.HTagKip, s.HRef,
+                   s.HTagkant, s.FlytFaktor, s.A, s.Wy, s.Wz, s.Iy, s.qku, s.qki, s.fmk, s.kcr,
+                   s.GammaM, s.GammaMBeslag, s.fmd, s.fvd, s.E0mean, s.EIy, s.AaseEgenlast,
+                   s.EgenlastIalt})
+    if (!std::isfinite(v)) return false;
+  for (int p = 1; p <= 3; ++p)
+    for (double v : {s.xAas[p], s.GavlFeltStart[p], s.GavlFeltSlut[p], s.GavlFeltHojde[p]})
+      if (!std::isfinite(v)) return false;
+  return true;
+}
+
 void AfbrydKoersel(TBeregning& beregning) {
   FrigivTilfaelde(beregning);
   FrigivRangeringer(beregning);
@@ -336,6 +351,14 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
   if (suppl.NormFag <= 0 || suppl.GavlFag <= 0 || suppl.LAas <= 0 ||
       static_cast<long long>(suppl.xRammeN) - suppl.xRamme1 != spaend) {
     dialog.Fejl(TekstForLangBygning);
+    beregning.Udfald = TBeregningsUdfald::Afvist;
+    return beregning.Udfald;
+  }
+
+  if (!EndeligtGrundlag(suppl)) {
+    dialog.Fejl(
+        "Inddata giver tal, der er for store til beregningen.\r\nKontroller bygningens mål, "
+        "lasterne og åsens tværsnit.");
     beregning.Udfald = TBeregningsUdfald::Afvist;
     return beregning.Udfald;
   }

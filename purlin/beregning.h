@@ -48,8 +48,8 @@ enum class TBeregningsUdfald {
                // the rankings are empty, no report
   Afvist,      // the run was refused before it started, with an error message:
                // no hardware chosen, fewer than four bays, a building too
-               // long for integer millimetres, or a hinge offset not shorter
-               // than the gable bay
+               // long for integer millimetres, a working record whose numbers
+               // overflow, or a hinge offset not shorter than the gable bay
 };
 
 struct TBeregning {

@@ -306,6 +306,16 @@ TEST(Robusthed, UrimeligeStoerrelserAfvisesEllerAfbrydesMedBesked) {
   EXPECT_EQ(koer(d, uendelig), TRapportUdfald::Afvist);
   EXPECT_EQ(uendelig.Tekster("Fejl"), std::vector<std::string>{"Facadeudhænget må ikke være negativt"});
 
+  // A facade height near the largest number made the wind pressure INF.
+  d = standard;
+  d.FacHjd = std::numeric_limits<double>::max();
+  d.RappOmfang = 1;
+  ASSERT_FALSE(FoersteBrudteRegel(d).has_value());
+  TSkriptetDialog stor;
+  EXPECT_EQ(koer(d, stor), TRapportUdfald::Afvist);
+  ASSERT_EQ(stor.Tekster("Fejl").size(), 1u);
+  EXPECT_EQ(stor.Tekster("Fejl")[0].rfind("Inddata giver tal, der er for store", 0), 0u);
+
   // A hinge offset of nearly the whole frame spacing multiplies the hinge
   // forces by about 600 from bay to bay: over 60 bays the shear utilisation
   // overflowed and the report showed INF. The run stops with a message.
