@@ -70,13 +70,26 @@ void TilfoejKipMomenter(TBeregning& beregning, TTilfaelde& tilf, TTilfaeldeLaste
   }
 }
 
-// Whether every result of a computed case is a finite number. Far beyond any
-// real roof the numbers overflow: a hinge offset of most of the frame spacing
+// Whether every load and result of a computed case is a finite number. Far
+// beyond any real roof the numbers overflow: a hinge offset of most of the frame spacing
 // multiplies the hinge forces by the same factor from bay to bay, and huge
 // loads or sections do the rest. A report would then show INF or NAN.
-bool EndeligeResultater(const TTilfaelde& c) {
-  for (double v : {c.F1d, c.F2d, c.F3d, c.Nd, c.F1dRed, c.F2dRed, c.alfaN})
+bool EndeligeResultater(const TTilfaelde& c, const TTilfaeldeLaster& laster) {
+  for (double v : {c.AasPlacering, c.StrimmelStart, c.StrimmelSlut, c.gLinie, c.sLinie, c.Q,
+                   c.kmod, c.fmkd, c.fvkd, c.F1d, c.F2d, c.F3d, c.Nd, c.F1dRed, c.F2dRed,
+                   c.alfaN})
     if (!std::isfinite(v)) return false;
+  // The line loads as the detailed report lists them: running sums.
+  double qz = 0, qy = 0;
+  for (const TLinielast& l : laster.Linielast) {
+    qz += l.dqz;
+    qy += l.dqy;
+    if (!std::isfinite(qz) || !std::isfinite(qy)) return false;
+  }
+  for (const TPunktlast& p : laster.PL)
+    if (!std::isfinite(p.Pz) || !std::isfinite(p.Py)) return false;
+  for (const TKipMoment& k : laster.KipMomenter)
+    if (!std::isfinite(k.M)) return false;
   for (int t = 1; t <= 3; ++t) {
     const TFagResultat& r = c.FagRes[t];
     for (double v : {r.RzMax, r.RyMax, r.RzMin, r.RyMin, r.N, r.NTryk, r.TauMax, r.xTauMax,
@@ -264,7 +277,7 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
       return false;
   }
 
-  if (!EndeligeResultater(tilf)) {
+  if (!EndeligeResultater(tilf, laster)) {
     dialog.Fejl(Format(
         "Beregningen giver tal, der er for store til at kunne vises (lastkombination %d, "
         "lasttilfælde %s, ås %d).\r\nKontroller inddata, fx om charnierforskydningen er stor i "

@@ -316,6 +316,16 @@ TEST(Robusthed, UrimeligeStoerrelserAfvisesEllerAfbrydesMedBesked) {
   ASSERT_EQ(stor.Tekster("Fejl").size(), 1u);
   EXPECT_EQ(stor.Tekster("Fejl")[0].rfind("Inddata giver tal, der er for store", 0), 0u);
 
+  // A dead load near the largest number: the line load of the detailed
+  // report showed INF.
+  d = standard;
+  d.EL1 = std::numeric_limits<double>::max();
+  d.RappOmfang = 1;
+  TSkriptetDialog egenlast;
+  EXPECT_EQ(koer(d, egenlast), TRapportUdfald::Afbrudt);
+  ASSERT_EQ(egenlast.Tekster("Fejl").size(), 1u);
+  EXPECT_EQ(egenlast.Tekster("Fejl")[0].rfind("Beregningen giver tal, der er for store", 0), 0u);
+
   // A hinge offset of nearly the whole frame spacing multiplies the hinge
   // forces by about 600 from bay to bay: over 60 bays the shear utilisation
   // overflowed and the report showed INF. The run stops with a message.
