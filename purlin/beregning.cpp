@@ -310,7 +310,11 @@ void RangerTilfaelde(TBeregning& beregning) {
         // its ranking with a value no check can pass.
         double r = RangVaerdi(c.FagRes[t], q);
         if (std::isnan(r)) r = 1e6;
-        const double v = static_cast<double>(Round(r * 100.0)) / 100.0;
+        // Rounded to hundredths; a value too large for whole-number rounding
+        // (an absurd chain) has no hundredths left and is kept as it is, so
+        // the report shows it rather than the rounding's limit.
+        const double v =
+            std::fabs(r) < 1e15 ? static_cast<double>(Round(r * 100.0)) / 100.0 : r;
         beregning.Dimensionsgivende[q][t].push_back(TRangering{&c, v});
       }
   }

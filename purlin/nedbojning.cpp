@@ -98,11 +98,17 @@ std::ptrdiff_t D_StartFag(const std::vector<TDiskPunkt>& punkter, std::int32_t x
     const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(punkter.size());
     while (i < n && !punkter[i].ErUnderstoetning) ++i;
     if (i >= n) {
-      // Beyond the right gable support no span starts: there is nothing to
-      // compute the deflection from.
-      dialog.FejlDialog(Format("Function D_StartFag: Ingen understøtning til højre for x=%d mm! ",
-                               {x}) + Kontakt);
-      return -1;
+      // x lies in the right gable overhang (a long end bay whose largest
+      // moment sits beyond its gable support, as with a large hinge offset):
+      // no support follows, so the span is the one that ends at the right
+      // gable support, as for the point load on the long end bay.
+      do --i;
+      while (i >= 0 && !punkter[i].ErUnderstoetning);
+      if (i < 0) {
+        dialog.FejlDialog(Format("Function D_StartFag: Ingen understøtning til højre for x=%d mm! ",
+                                 {x}) + Kontakt);
+        return -1;
+      }
     }
     return FraForrige(punkter, i, x, "Function D_StartFag", sd, dialog);
   }

@@ -182,14 +182,16 @@ TEST(Rangering, RangerTilfaeldeAfrunderOgUdeladerNedbojning) {
   ny(10, 5.0, -9.0);    // deflection combinations never ranked
   ny(12, 6.0, -9.0);
   ny(9, 0.125, 1.0);    // 12,5 to even: 0,12
+  ny(6, 1.6e17, 2.5);   // an absurd chain: beyond whole-number rounding, kept
   RangerTilfaelde(b);
   const auto& ug = b.Dimensionsgivende[RangUGBoej][1];
-  ASSERT_EQ(ug.size(), 3u);
-  EXPECT_EQ(ug[0].Tilfaelde, &b.Tilfaelde[0]);
-  EXPECT_EQ(ug[1].Tilfaelde, &b.Tilfaelde[1]);
-  EXPECT_NAER(ug[0].Vaerdi, 0.83);
+  ASSERT_EQ(ug.size(), 4u);
+  EXPECT_EQ(ug[0].Vaerdi, 1.6e17);
+  EXPECT_EQ(ug[1].Tilfaelde, &b.Tilfaelde[0]);
+  EXPECT_EQ(ug[2].Tilfaelde, &b.Tilfaelde[1]);
   EXPECT_NAER(ug[1].Vaerdi, 0.83);
-  EXPECT_NAER(ug[2].Vaerdi, 0.12);
+  EXPECT_NAER(ug[2].Vaerdi, 0.83);
+  EXPECT_NAER(ug[3].Vaerdi, 0.12);
   // -RzMin: the largest pull down.
   const auto& rz = b.Dimensionsgivende[RangRzMin][1];
   EXPECT_EQ(rz[0].Tilfaelde, &b.Tilfaelde[1]);
@@ -197,12 +199,12 @@ TEST(Rangering, RangerTilfaeldeAfrunderOgUdeladerNedbojning) {
   EXPECT_NAER(rz[2].Vaerdi, -1.0);
   for (const auto& q : b.Dimensionsgivende)
     for (int t = 1; t <= 3; ++t) {
-      EXPECT_EQ(q[t].size(), 3u);
+      EXPECT_EQ(q[t].size(), 4u);
       for (const auto& r : q[t]) EXPECT_LT(r.Tilfaelde->LK, 10);
     }
   // The run is moved, never copied: the rankings keep pointing at its cases.
   TBeregning flyttet = std::move(b);
-  EXPECT_EQ(flyttet.Dimensionsgivende[RangUGBoej][1][0].Tilfaelde, &flyttet.Tilfaelde[0]);
+  EXPECT_EQ(flyttet.Dimensionsgivende[RangUGBoej][1][1].Tilfaelde, &flyttet.Tilfaelde[0]);
   FrigivTilfaelde(flyttet);
   EXPECT_TRUE(flyttet.Tilfaelde.empty());
   for (const auto& q : flyttet.Dimensionsgivende)

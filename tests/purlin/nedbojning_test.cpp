@@ -182,6 +182,16 @@ TEST(DiskPunkter, D_xOgD_StartFag) {
             "x-koordinat!\r\nD3^.xD = 5500 mm; xforr: = -500 mm");
   EXPECT_EQ(D_StartFag(p, 5500, sd, dlg), 3);
   EXPECT_EQ(dlg.kald.back().tekst.substr(0, 22), "Function D_StartFag2: ");
+
+  // A largest moment in the right gable overhang: no support follows, so the
+  // span ending at the last support is taken, without a message.
+  dlg.kald.clear();
+  sd.GavlFag = 5000;
+  p.push_back(p.back());
+  p.back().xD = 12000;
+  p.back().ErUnderstoetning = false;
+  EXPECT_EQ(D_StartFag(p, 11800, sd, dlg), 3);  // 11500 − a normal bay of 6000
+  EXPECT_TRUE(dlg.kald.empty());
 }
 
 }  // namespace
