@@ -7,5 +7,5 @@ build="${KVISTOR_BUILD_DIR:-$root/build}"
 gui=OFF
 if [ -d "$root/app" ] && ls "$root"/app/*.cpp >/dev/null 2>&1; then gui=ON; fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${KVISTOR_BUILD_TYPE:-Release}" \
-  -DKVISTOR_GUI="$gui" "$@" >/dev/null
-cmake --build "$build"
+  -DKVISTOR_GUI="$gui" "$@" >&2
+cmake --build "$build" >&2
