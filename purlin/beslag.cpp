@@ -85,13 +85,9 @@ void SaetBeslagBaereevner(TTilfaelde& tilf, const TBData& beslag, const TSupplDa
 }
 
 void BestemUGBeslag(TTilfaelde& tilf, const TSupplData& sd) {
-  TBeslagBaereevner bae;
-  bae.F1d = tilf.F1d;
-  bae.F2d = tilf.F2d;
-  bae.F3d = tilf.F3d;
-  bae.Nd = tilf.Nd;
-  bae.F1dRed = tilf.F1dRed;
-  bae.F2dRed = tilf.F2dRed;
+  // The capacities the case was given by SaetBeslagBaereevner.
+  const TBeslagBaereevner bae{tilf.F1d, tilf.F2d, tilf.F3d, tilf.Nd, 0.0, tilf.F1dRed,
+                              tilf.F2dRed};
   const double N = tilf.FagRes[2].N;
   for (int t = 1; t <= 3; ++t) {
     TFagResultat& fr = tilf.FagRes[t];
