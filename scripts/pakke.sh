@@ -79,6 +79,15 @@ fi
 grep -q '<svg' "$tmp/tvaer.svg" || fejl "kvistor-cli tegning skrev ingen SVG"
 echo "== den udpakkede kvistor-cli: version, rapport og tegning af Standard.aid er i orden"
 
+# The desktop program answers --version without opening a window; the time
+# limit keeps a program that opens one anyway from hanging the check.
+if [ "$gui" = 1 ]; then
+  svar=$(QT_QPA_PLATFORM=offscreen timeout 60 "$usr/bin/kvistor" --version) \
+    || fejl "kvistor --version sluttede med kode $?"
+  grep -qF "$version" <<<"$svar" || fejl "kvistor --version svarer \"$svar\", uden versionen $version"
+  echo "== den udpakkede kvistor: $svar"
+fi
+
 # Manual pages: any warning from man is a fault.
 for m in "$tmp"/rod/usr/share/man/man1/*.gz; do
   advarsler=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$m" 2>&1 >/dev/null || true)
