@@ -5,12 +5,17 @@
 #include <vector>
 
 #include "cli/kommandoer.h"
+#include "faelles/version.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "hjaelp") {
     kvistor::SkrivHjaelp(std::cout);
     return args.empty() ? 1 : 0;
+  }
+  if (args[0] == "--version") {
+    std::cout << "kvistor-cli " << kvistor::ProgramVersion << "\n";
+    return 0;
   }
   const std::string kommando = args[0];
   args.erase(args.begin());

@@ -231,6 +231,7 @@ void SkrivHjaelp(std::ostream& ud) {
         "                      [--dato \"yyyy-MM-dd,HH:mm:ss\"] [--firma NAVN]\n"
         "  kvistor-cli tegning tvaer|laengde PROJEKT.aid -o FIL.svg [--bredde B --hoejde H]\n"
         "  kvistor-cli --help\n"
+        "  kvistor-cli --version\n"
         "\n"
         "rapport  Beregner projektet og skriver resultatrapporten: til standard-output\n"
         "         (UTF-8) eller med -o til en tekstfil (Windows-1252, CR LF), som når\n"
