@@ -6,7 +6,6 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libjpeg-dev
 )
 
 missing=()
