@@ -29,7 +29,7 @@ constexpr double SpaerH = 16;  // rafter depth below the purlins
 constexpr double Spids = 8;    // arrowheads
 
 // Distances of the purlins' centres along the slope from the roof edge.
-constexpr double AasePlacering[] = {12, 78, 144, 202};
+constexpr double AasePlacering[] = {12, 76, 140, 198};
 
 struct TTag {
   double c, s, t;  // cos, sin, tan of the roof angle

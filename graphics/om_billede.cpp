@@ -108,7 +108,7 @@ void Tag(TLinjeListe& linjer, double xm, double jord) {
   const double d1 = aas / c, d2 = (aas + spaer) / c;
 
   for (double x : {xm - halv, xm + halv - 9}) {
-    const double top = tagF + (x < xm ? 9 * t : 9 * t) - d1;
+    const double top = tagF + 9 * t - d1;  // the rafter over the column's inner face
     Rektangel(linjer, Sort, Soelv, x, jord, x + 9, top);
   }
   Flade(linjer, Sort, Soelv,
