@@ -6,9 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
-  libjpeg-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
-  fonts-liberation xvfb xauth
+  fonts-liberation xvfb xauth poppler-utils
   # scripts/pakke.sh: the package's library dependencies (dpkg-shlibdeps),
   # its checkers and the manual-page reader
   dpkg-dev lintian desktop-file-utils shared-mime-info man-db
