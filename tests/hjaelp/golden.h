@@ -4,7 +4,6 @@
 // a calculation or a drawing) run the tests with KVISTOR_GOLDEN_OPDATER=1,
 // e.g. `KVISTOR_GOLDEN_OPDATER=1 ./tests_report --gtest_filter='Golden*'`,
 // and review every changed file by eye (git diff) before committing it.
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -29,17 +28,13 @@ inline void Log(std::vector<std::string>& ud, TSkriptetDialog& dlg) {
   dlg.kald.clear();
 }
 
-// The first differing line with three lines of context on each side.
+// The first differing line, expected and actual.
 inline std::string Forskel(const std::string& forventet, const std::string& faktisk) {
   const auto a = DelLinjer(Cp1252TilUtf8(forventet)), b = DelLinjer(Cp1252TilUtf8(faktisk));
   std::size_t i = 0;
   while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
-  std::string ud = "forventet " + std::to_string(a.size()) + " linjer, fik " +
-                   std::to_string(b.size()) + "; første forskel i linje " + std::to_string(i + 1) + ":\n";
-  for (std::size_t k = i >= 3 ? i - 3 : 0; k < i; ++k) ud += "  " + a[k] + "\n";
-  for (std::size_t k = i; k < std::min(a.size(), i + 4); ++k) ud += "- " + a[k] + "\n";
-  for (std::size_t k = i; k < std::min(b.size(), i + 4); ++k) ud += "+ " + b[k] + "\n";
-  return ud;
+  return "første forskel i linje " + std::to_string(i + 1) + ":\n- " + (i < a.size() ? a[i] : "(slut)") +
+         "\n+ " + (i < b.size() ? b[i] : "(slut)");
 }
 
 inline void SammenlignMedGolden(const std::string& navn, const std::string& bytes) {
