@@ -1,11 +1,7 @@
-// Leaving fields, clicking radio items and picking list items on the input
-// pages, as sessions from the shipped default project (6,00 m frames, "Ja",
-// C24 225 x 100, 20°): every step with the dialogs it raised, the page and
-// the field that got the focus, every number field's text, the record's
-// values and the lists, compared with the golden file. The steps cover
-// Danish parsing, the standard layout, the rules with their messages and
-// focus, the small-offset warnings, the reduced gable span, the snow choice,
-// the material and hardware lists, a discarded result and cut texts.
+// Sessions of edits, clicks and picks on the input pages from the shipped
+// default project: every step with its dialogs, the page and field that got
+// the focus, every number field's text, the record and the lists, compared
+// with the golden file.
 #include <gtest/gtest.h>
 
 #include <functional>
