@@ -29,7 +29,9 @@ class BygTilfaeldeTest : public test::EksempelTest {
   TTilfaelde t;
 };
 
-TEST_F(BygTilfaeldeTest, FaktorerOgOverskrifter) {
+using GoldenTilfaelde = BygTilfaeldeTest;
+
+TEST_F(GoldenTilfaelde, FaktorerOgOverskrifter) {
   std::vector<std::string> ud;
   const std::array<std::int32_t, 7> ramme{0, 2700, 7500, 0, 0, 0, 21900};
   const std::array<std::int32_t, 12> punkt{0, 1234, 9876, 0, 0, 24600, 2012, 0, 0, 0, 0, 21212};
