@@ -129,17 +129,5 @@ TEST(Afbrydelse, UloeseligKaedeAfbryder) {
   EXPECT_TRUE(k.b.Tilfaelde.empty());
 }
 
-TEST(Afbrydelse, PunktlastUdenPlaceringStopperTilfaeldet) {
-  // A deflection case without its point load (letter outside "a".."c").
-  TKoersel k;
-  k.b.Understoetninger = BygUnderstoetninger(k.sd, k.ind.AntalFag);
-  k.b.Charnierer = BygCharnierer(k.sd, k.ind.AntalFag);
-  NulstilNedbojningsMaksima(k.b);
-  TTilfaelde c;
-  BygTilfaelde(c, 2, 12, 'd', k.ind, k.sd);
-  EXPECT_FALSE(BeregnTilfaelde(k.b, c, k.ind, k.sd, k.dlg));
-  EXPECT_EQ(k.dlg.Tekster("Besked").size(), 1u);
-}
-
 }  // namespace
 }  // namespace kvistor

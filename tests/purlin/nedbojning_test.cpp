@@ -59,7 +59,7 @@ TEST(LuForhold, AfrundingOgOpadrettetNedbojning) {
 // support with the end moment 1 mm right of it (hinge forces piece by piece
 // from the left); the long end bay's end moments 1 mm inside the span, where
 // each support's 750 N gives 750 N mm: u = PL³/48EI + PL²/16EI.
-TEST(BestemNedbojninger, EksempletSomUdskrevet) {
+TEST(Golden, NedbojningEksempel) {
   std::vector<std::string> ud;
   for (int lk : {10, 12}) {
     TKoersel k(lk, lk == 10 ? 2.0 : 0.0);

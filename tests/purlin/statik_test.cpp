@@ -31,7 +31,7 @@ bool Har(const std::vector<std::string>& linier, const std::string& start) {
 // shear 1 mm beyond the purlin's end and so carries that millimetre's load),
 // the largest sagging moment of the first piece by hand (R²/2 − 0,5·R at
 // s = R), the shear stress as 1,5·V/A just right of the support.
-TEST(Statik, EksempletSomUdskrevet) {
+TEST(Golden, StatikEksempel) {
   std::vector<std::string> ud;
   for (bool ekstra : {false, true}) {
     TKaede k;
