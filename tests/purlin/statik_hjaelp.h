@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "faelles/dialog_fake.h"
+#include "hjaelp/projekt.h"
 #include "project/inddata.h"
-#include "project/inddatafil.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/statik.h"
 #include "purlin/suppldata.h"
@@ -64,15 +64,6 @@ struct TKaede {
   bool Reakt(bool detaljeret = false) { return Reaktioner(sd, u, c, l, tilf, detaljeret, dialog); }
   bool Loes(bool detaljeret = false) { return LoesTilfaelde(sd, u, c, l, tilf, detaljeret, dialog, p); }
 };
-
-// The shipped default project (8 bays of 6 m, gable bays 6 m, overhang
-// 0,5 m, hinge offset 0,86 m, 20°, C24 100 × 225, W200).
-inline Inddata StandardProjekt() {
-  TSkriptetDialog dlg;
-  TInddataside side;
-  EXPECT_TRUE(LaesProjektfil(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg));
-  return side.Inddata;
-}
 
 // The four sums, with everything whose x/1000 < s.
 inline TSnit DirekteSnit(const TTilfaeldeLaster& l, const TUnderstoetninger& u, double s) {

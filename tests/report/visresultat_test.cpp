@@ -5,10 +5,8 @@
 #include <filesystem>
 
 #include "faelles/dialog_fake.h"
-#include "project/inddatafil.h"
+#include "hjaelp/projekt.h"
 #include "purlin/beregning.h"
-#include "report/gem.h"
-#include "report/test_mappe.h"
 #include "report/visresultat.h"
 
 namespace kvistor {
@@ -18,15 +16,8 @@ namespace fs = std::filesystem;
 
 const TFastUr Ur(TTidspunkt{2026, 3, 1, 14, 5, 0});
 
-TInddataside Standard() {
-  TSkriptetDialog dlg;
-  TInddataside side = NyInddataside();
-  EXPECT_TRUE(LaesProjektfil((fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string(), side, dlg));
-  return side;
-}
-
 TEST(VisResultat, BeregnerKunNaarInddataErAendretEllerRapportMangler) {
-  TInddataside side = Standard();
+  TInddataside side = test::LaesSide(fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid");
   side.Firmanavn = "Firma X";
   TSkriptetDialog dlg;
   ASSERT_EQ(side.InddataAendret, 0);
@@ -47,8 +38,7 @@ TEST(VisResultat, BeregnerKunNaarInddataErAendretEllerRapportMangler) {
   EXPECT_FALSE(side.Rapport.has_value());
   EXPECT_TRUE(BeregnOgVisResultat(side, dlg, Ur));
   EXPECT_NE(side.Rapport->back(), "markering");
-  EXPECT_FALSE(side.QKurveLinier.empty());
-  EXPECT_FALSE(side.MKurveLinier.empty());
+  EXPECT_FALSE(side.QKurveLinier.empty() || side.MKurveLinier.empty());
   EXPECT_EQ(side.InddataAendret, 1);  // left as it was
   EXPECT_TRUE(dlg.Tekster("Fejl").empty());
 
@@ -57,8 +47,7 @@ TEST(VisResultat, BeregnerKunNaarInddataErAendretEllerRapportMangler) {
   Indtast(side, TKontrol::EditRammeafstand, "9", dlg);
   Indtast(side, TKontrol::EditGavlRammeAfst, "9", dlg);
   EXPECT_TRUE(BeregnOgVisResultat(side, dlg, Ur));
-  EXPECT_TRUE(side.AdvarAas);
-  EXPECT_TRUE(side.AdvarNedbojn);
+  EXPECT_TRUE(side.AdvarAas && side.AdvarNedbojn);
   NulstilResultat(side);
   EXPECT_FALSE(side.AdvarAas || side.AdvarSamling || side.AdvarNedbojn);
   EXPECT_FALSE(side.Rapport.has_value());
@@ -70,25 +59,20 @@ TEST(VisResultat, BrudtFeltregelGiverFoersteReglensBeskedOgIngenRapport) {
     void (*saet)(Inddata&);
     const char* besked;
   };
+  // The rules' order and messages are checked with FoersteBrudteRegel.
   const TBrud brud[] = {
-      {"husbredde før åsebredde", [](Inddata& d) { d.HusBr = 0, d.AaseBredde = -1; },
-       "Huskropbredden skal være positiv"},
       {"antal fag", [](Inddata& d) { d.AntalFag = 3; }, "Der skal mindst være 4 fag"},
-      {"tagvinkel", [](Inddata& d) { d.TagVink = 76; }, "Tagvinklen skal være mellem 0 og 75 grader"},
       // Not reduced here, whatever the message says: the record is refused.
       {"gavlfag større end rammeafstand", [](Inddata& d) { d.GavlRammeAfst = 6.5; },
        "Gavlrammeafstanden må ikke være større end normalrammeafstanden.\r\nDen er derfor reduceret."},
       // Otherwise the hinge would lie left of the gable support: no first span.
       {"charnier mod gavlfag", [](Inddata& d) { d.GavlRammeAfst = 0.8, d.CharnForsk = 0.86; },
        "Charnierforskydningen skal være mindre end gavlrammeafstanden"},
-      {"charnier mod rammeafstand", [](Inddata& d) { d.CharnForsk = d.Rammeafstand; },
-       "Charnierforskydningen skal være mindre end Rammeafstanden"},
-      {"åsebredde", [](Inddata& d) { d.AaseBredde = -1; }, "Åsebredden skal være positiv"},
       {"intet beslag", [](Inddata& d) { d.Beslag = -1; }, TekstIntetBeslag},
   };
   for (const auto& b : brud) {
     SCOPED_TRACE(b.hvad);
-    TInddataside side = Standard();
+    TInddataside side = test::LaesSide(fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid");
     b.saet(side.Inddata);
     const Inddata foer = side.Inddata;
     TSkriptetDialog dlg;
@@ -101,26 +85,6 @@ TEST(VisResultat, BrudtFeltregelGiverFoersteReglensBeskedOgIngenRapport) {
     EXPECT_EQ(dlg.kald[0].tekst, b.besked);
     EXPECT_EQ(side.Inddata.GavlRammeAfst, foer.GavlRammeAfst);
   }
-}
-
-TEST(VisResultat, GemEfterAendringSigerIkkeBeregnet) {
-  test::TTestMappe m;
-  TInddataside side = Standard();
-  side.Programmappe = m.sti.string() + "/";
-  TSkriptetDialog dlg;
-  ASSERT_TRUE(BeregnOgVisResultat(side, dlg, Ur));
-  dlg.filnavne.push_back(m / "r.txt");
-  EXPECT_EQ(GemResultat(side, dlg), 1);
-  std::vector<std::string> linjer;
-  ASSERT_TRUE(LaesTekstfil(m / "r.txt", linjer));
-  EXPECT_EQ(linjer, *side.Rapport);
-
-  Indtast(side, TKontrol::EditKipnMoment, "0,75", dlg);
-  dlg.kald.clear();
-  EXPECT_EQ(GemResultat(side, dlg), 0);
-  ASSERT_EQ(dlg.kald.size(), 1u);
-  EXPECT_EQ(dlg.kald[0].art, "FejlDialog");
-  EXPECT_EQ(dlg.kald[0].tekst, "Resultatet er endnu ikke beregnet");
 }
 
 }  // namespace

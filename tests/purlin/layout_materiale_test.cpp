@@ -1,5 +1,6 @@
-// Layout of the Gerber chain in integer mm, bay-type classifications and the
-// line-load list.
+// Layout of the Gerber chain in integer mm, bay-type boundaries, frame
+// placements, the line-load list, and kcr and kmod at their limits with
+// damaged indices. The material values of each class reach the golden reports.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -7,6 +8,7 @@
 #include "hjaelp/naer.h"
 #include "purlin/laster.h"
 #include "purlin/statik_hjaelp.h"
+#include "purlin/traemateriale.h"
 
 namespace kvistor {
 namespace {
@@ -25,7 +27,15 @@ TEST(GerberLayout, EksempletMedFireFag) {
   for (const auto& h : BygCharnierer(sd, 4)) c.push_back({h.x, h.Type});
   EXPECT_EQ(u, (TPar{{500, 1}, {5500, 2}, {11500, 2}, {17500, 2}, {22500, 3}}));
   EXPECT_EQ(c, (TPar{{4643, 1}, {10643, 2}, {16643, 3}}));
-  EXPECT_NAER(sd.A, 10000.0);
+  // Hinges at 4643 and 16643 (on them: type 2), frames at 5500 and 17500.
+  EXPECT_EQ((std::vector<int>{FagTypeVedCharnierer(sd, 4642.999), FagTypeVedCharnierer(sd, 4643.0),
+                              FagTypeVedCharnierer(sd, 16643.0), FagTypeVedCharnierer(sd, 16643.001),
+                              FagTypeVedRammer(sd, 5499), FagTypeVedRammer(sd, 5500),
+                              FagTypeVedRammer(sd, 17499), FagTypeVedRammer(sd, 17500)}),
+            (std::vector<int>{1, 2, 2, 3, 1, 2, 2, 3}));
+  // Nine bays, eight frames: the first five, then the last.
+  EXPECT_EQ(RammePlaceringer(EksempelSupplData(EksempelInddata(9))),
+            (TRammePlaceringer{0, 5500, 11500, 17500, 23500, 29500, 47500}));
 }
 
 TEST(GerberLayout, UdenGavludhaengOgAfrunding) {
@@ -39,6 +49,9 @@ TEST(GerberLayout, UdenGavludhaengOgAfrunding) {
   ASSERT_EQ(u.size(), 6u);
   EXPECT_EQ(u.front().x, 0);
   EXPECT_EQ(u.back().x, sd.LAas);
+  EXPECT_NAER(FlytFaktor(200, 50, 150), 0.3);  // e = (200 − 150)/2 − 10 = 15 mm over 50 mm
+  EXPECT_EQ(FlytFaktor(160, 50, 150), 0.0);    // e negative, raised to 0
+  EXPECT_EQ(FlytFaktor(200, 0, 150), 0.0);
 }
 
 TEST(GerberLayout, AfviserUmuligeLaengder) {
@@ -63,35 +76,6 @@ TEST(GerberLayout, AfviserUmuligeLaengder) {
   }
 }
 
-TEST(GerberLayout, FlytFaktor) {
-  EXPECT_NAER(FlytFaktor(200, 50, 150), 0.3);  // e = (200 − 150)/2 − 10 = 15 mm over 50 mm
-  EXPECT_EQ(FlytFaktor(160, 50, 150), 0.0);    // e negative, raised to 0
-  EXPECT_EQ(FlytFaktor(200, 0, 150), 0.0);
-}
-
-TEST(FagTyper, VedCharniererOgRammer) {
-  const TSupplData sd = EksempelSupplData(EksempelInddata());
-  // Hinges at 4643 and 16643 (on them: type 2), frames at 5500 and 17500.
-  EXPECT_EQ(FagTypeVedCharnierer(sd, 4642.999), 1);
-  EXPECT_EQ(FagTypeVedCharnierer(sd, 4643.0), 2);
-  EXPECT_EQ(FagTypeVedCharnierer(sd, 16643.0), 2);
-  EXPECT_EQ(FagTypeVedCharnierer(sd, 16643.001), 3);
-  EXPECT_EQ(FagTypeVedRammer(sd, 5499), 1);
-  EXPECT_EQ(FagTypeVedRammer(sd, 5500), 2);
-  EXPECT_EQ(FagTypeVedRammer(sd, 17499), 2);
-  EXPECT_EQ(FagTypeVedRammer(sd, 17500), 3);
-  EXPECT_EQ(CharnierType(sd, 10643), 2);
-  EXPECT_STREQ(FagTypeNavn(3), "LE");
-}
-
-TEST(RammePlaceringer, FireOgNiFag) {
-  EXPECT_EQ(RammePlaceringer(EksempelSupplData(EksempelInddata(4))),
-            (TRammePlaceringer{0, 5500, 11500, 0, 0, 0, 17500}));
-  // Nine bays, eight frames: the first five, then the last.
-  EXPECT_EQ(RammePlaceringer(EksempelSupplData(EksempelInddata(9))),
-            (TRammePlaceringer{0, 5500, 11500, 17500, 23500, 29500, 47500}));
-}
-
 TEST(Linielast, SorteretOgSummeret) {
   TLinielastListe l;
   TilfoejLinielast(l, 5000, 1.0, 0.5);
@@ -104,29 +88,38 @@ TEST(Linielast, SorteretOgSummeret) {
   EXPECT_TRUE(kilde.empty());
   FletLinielast(l, l);  // into itself: no doubling
   ASSERT_EQ(l.size(), 3u);
-  EXPECT_EQ(l[0].x, 0);
-  EXPECT_EQ(l[1].x, 5000);
+  EXPECT_EQ((std::vector<std::int32_t>{l[0].x, l[1].x, l[2].x}), (std::vector<std::int32_t>{0, 5000, 7000}));
   EXPECT_EQ(l[1].dqz, 1.75);
   EXPECT_EQ(l[1].dqy, 1.75);
-  EXPECT_EQ(l[2].x, 7000);
-}
-
-TEST(Linielast, Udskrift) {
+  // An empty list is said to be empty.
   std::vector<std::string> linier;
   SkrivLinielast(linier, "snelast", {}, 24.0);
-  EXPECT_EQ(linier, (std::vector<std::string>{"", "Regningsmæssig linielast på åse fra snelast:",
-                                              "  Listen er tom."}));
-  // Seven changes: a full block of six and a second block of one; the
-  // running sums go on across the blocks.
-  TLinielastListe l;
-  for (int i = 0; i < 7; ++i) TilfoejLinielast(l, i * 1500, 1.25, -0.5);
-  linier.clear();
-  SkrivLinielast(linier, "g+s+w", l, 24.0);
-  ASSERT_EQ(linier.size(), 9u);
-  EXPECT_EQ(linier[1], "Regningsmæssig linielast på åse fra g+s+w:");
-  EXPECT_EQ(linier[2], "  x (m)         0,00    1,50    3,00    4,50    6,00    7,50    9,00");
-  EXPECT_EQ(linier[6], "  x (m)         9,00   24,00");
-  EXPECT_EQ(linier[7], "  z-retn (kN/m)    8,750");
+  EXPECT_EQ(linier.back(), "  Listen er tom.");
+}
+
+TEST(Kcr, EksemplerOgGraenser) {
+  // C24, 200 × 50, frames 6 m: λ = √1 200 000·0.064/50 = 1.4022 > 1.4, so
+  // kcr = 1/λ² = 0.5086 (worked example).
+  EXPECT_NEAR(Kcr(test::EksempelInddata()), 0.5086, 1e-4);
+  EXPECT_EQ(KcrAfSlankhed(0.75), 1.0);
+  EXPECT_NAER(KcrAfSlankhed(0.75000001), 1.56 - 0.75 * 0.75000001);
+  EXPECT_NAER(KcrAfSlankhed(1.4), 1.56 - 1.05);  // 0.51, still the straight line
+  EXPECT_NAER(KcrAfSlankhed(2.0), 0.25);
+  EXPECT_EQ(KipSlankhed(6.0, 200, 0, 0.064), 1000.0);  // no width
+}
+
+TEST(Kmod, AnvendelsesklasserOgVarighed) {
+  EXPECT_NAER(Kmod(2, 3), 0.70);  // service class 3, short-term
+  EXPECT_NAER(Kmod(1, 5), 1.10);  // service class 2, instantaneous
+  EXPECT_NAER(Kmod(0, 1), 0.60);
+  for (int LK = 10; LK <= 12; ++LK)
+    for (int a = 0; a <= 2; ++a) EXPECT_EQ(Kmod(a, LK), 1.0);
+  EXPECT_EQ(LastVarighedsKlasse(13), 0);
+  // A damaged index stays in the table.
+  EXPECT_STREQ(StyrkeKlasseData(99).Navn, "GL32c");
+  EXPECT_STREQ(StyrkeKlasseData(-1).Navn, "C14");
+  EXPECT_EQ(GammaM(7, 5), 1.30);
+  EXPECT_EQ(GammaMBeslag(-3), 1.35);  // the hardware keeps 1,35 for glulam too
 }
 
 }  // namespace
