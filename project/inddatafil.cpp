@@ -261,8 +261,8 @@ bool GemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
 
   std::vector<std::string> linier;
   SkrivInddatafil(side, linier);
-  if (!SkrivTekstfil(navn, linier)) {
-    dlg.Fejl("Kan ikke skrive filen " + navn + ".\r\nInddata er ikke gemt.");
+  if (const TFilUdfald u = SkrivTekstfil(navn, linier); !u) {
+    dlg.Fejl("Kan ikke skrive filen " + navn + ".\r\n" + u.aarsag + "\r\nInddata er ikke gemt.");
     return false;
   }
   side.InddataAendret = 0;
