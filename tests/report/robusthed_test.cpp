@@ -268,9 +268,10 @@ TEST(Robusthed, BrudteOgYderligeVaerdierEnderMedEtUdfaldOgEnBesked) {
     const Inddata d = YderligtProjekt(t, standard);
     KoerOgKontroller(d, i % 2 == 0, o, "yderligt projekt " + std::to_string(i));
   }
+  // Most extremes now lie outside the fields' ranges and are refused before
+  // the calculation; the aborted run is the hinge case below.
   EXPECT_GT(o.bygget, 0);
   EXPECT_GT(o.afvist, 0);
-  EXPECT_GT(o.afbrudt, 0);
 }
 
 TEST(Robusthed, UrimeligeStoerrelserAfvisesEllerAfbrydesMedBesked) {
@@ -306,25 +307,15 @@ TEST(Robusthed, UrimeligeStoerrelserAfvisesEllerAfbrydesMedBesked) {
   EXPECT_EQ(koer(d, uendelig), TRapportUdfald::Afvist);
   EXPECT_EQ(uendelig.Tekster("Fejl"), std::vector<std::string>{"Facadeudhænget må ikke være negativt"});
 
-  // A facade height near the largest number made the wind pressure INF.
-  d = standard;
-  d.FacHjd = std::numeric_limits<double>::max();
-  d.RappOmfang = 1;
-  ASSERT_FALSE(FoersteBrudteRegel(d).has_value());
-  TSkriptetDialog stor;
-  EXPECT_EQ(koer(d, stor), TRapportUdfald::Afvist);
-  ASSERT_EQ(stor.Tekster("Fejl").size(), 1u);
-  EXPECT_EQ(stor.Tekster("Fejl")[0].rfind("Inddata giver tal, der er for store", 0), 0u);
-
-  // A dead load near the largest number: the line load of the detailed
-  // report showed INF.
-  d = standard;
-  d.EL1 = std::numeric_limits<double>::max();
-  d.RappOmfang = 1;
-  TSkriptetDialog egenlast;
-  EXPECT_EQ(koer(d, egenlast), TRapportUdfald::Afbrudt);
-  ASSERT_EQ(egenlast.Tekster("Fejl").size(), 1u);
-  EXPECT_EQ(egenlast.Tekster("Fejl")[0].rfind("Beregningen giver tal, der er for store", 0), 0u);
+  // Sizes and loads near the largest number (the wind pressure and the
+  // detailed line loads overflowed) are outside the fields' ranges.
+  for (double Inddata::*felt : {&Inddata::FacHjd, &Inddata::EL1}) {
+    d = standard;
+    d.*felt = std::numeric_limits<double>::max();
+    TSkriptetDialog stor;
+    EXPECT_EQ(koer(d, stor), TRapportUdfald::Afvist);
+    EXPECT_EQ(stor.Tekster("Fejl"), std::vector<std::string>{*FoersteBrudteRegel(d)});
+  }
 
   // A hinge offset of nearly the whole frame spacing multiplies the hinge
   // forces by about 600 from bay to bay: over 60 bays the shear utilisation
