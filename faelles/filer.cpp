@@ -192,7 +192,8 @@ TFilUdfald LaesFraFd(int fd, std::string& indhold, std::size_t maks) {
 }
 
 std::optional<TFilIdentitet> Identitet(const struct stat& st) {
-  return TFilIdentitet{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+  return TFilIdentitet{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                       S_ISREG(st.st_mode)};
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ TFilUdfald LaesStandardInput(std::string& indhold, std::size_t maks = Ubegraense
 struct TFilIdentitet {
   std::uint64_t enhed = 0;
   std::uint64_t inode = 0;
+  bool almindeligFil = false;  // not a device, a pipe or a folder
   bool operator==(const TFilIdentitet&) const = default;
 };
 std::optional<TFilIdentitet> FindFilIdentitet(const std::string& filnavn);
