@@ -1,5 +1,6 @@
 // kvistor-cli: computes project files and writes reports and control drawings
 // without a window.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,6 +9,9 @@
 #include "faelles/version.h"
 
 int main(int argc, char** argv) {
+  // A reader that goes away (kvistor-cli ... | head) is reported as a write
+  // error with its reason, rather than ending the program silently.
+  std::signal(SIGPIPE, SIG_IGN);
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "hjaelp") {
     kvistor::SkrivHjaelp(std::cout);

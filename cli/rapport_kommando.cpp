@@ -9,6 +9,7 @@
 
 #include "cli/kommandoer.h"
 #include "cli/kommandolinjedialog.h"
+#include "cli/projektlaesning.h"
 #include "faelles/tegnsaet.h"
 #include "faelles/ur.h"
 #include "project/inddatafil.h"
@@ -20,12 +21,6 @@
 namespace kvistor {
 
 namespace {
-
-constexpr int KodeOk = 0;
-constexpr int KodeBrug = 1;
-constexpr int KodeAfvist = 2;
-constexpr int KodeAfbrudt = 3;
-constexpr int KodeAdvarsel = 4;
 
 // With several project files the call ends with its most serious outcome:
 // an aborted calculation before refused input before a usage or file error
@@ -46,25 +41,35 @@ struct TRapportValg {
   bool kurver = false;
   std::optional<TTidspunkt> dato;
   std::optional<std::string> firma;
+  bool tolerant = false;
   bool hjaelp = false;
 };
 
 // "yyyy-MM-dd,HH:mm:ss", every field with its digits and a real calendar
-// date and time of day.
-std::optional<TTidspunkt> LaesDato(const std::string& s) {
-  if (s.size() != 19) return std::nullopt;
+// date and time of day. A message on `fejl` and nothing otherwise: a text
+// of another layout is a format error, a day that the month does not have
+// (2026-02-30) or an hour beyond 23 an impossible date or time.
+std::optional<TTidspunkt> LaesDato(const std::string& s, std::ostream& fejl) {
   static const char skabelon[] = "dddd-dd-dd,dd:dd:dd";
-  for (std::size_t i = 0; i < 19; ++i) {
-    if (skabelon[i] == 'd' ? !(s[i] >= '0' && s[i] <= '9') : s[i] != skabelon[i])
-      return std::nullopt;
+  bool form = s.size() == 19;
+  for (std::size_t i = 0; form && i < 19; ++i)
+    form = skabelon[i] == 'd' ? s[i] >= '0' && s[i] <= '9' : s[i] == skabelon[i];
+  if (!form) {
+    fejl << "Fejl: --dato skal skrives som \"yyyy-MM-dd,HH:mm:ss\", fx \"2026-03-01,14:05:00\".\n";
+    return std::nullopt;
   }
   auto tal = [&](int fra, int n) { return std::stoi(s.substr(fra, n)); };
   TTidspunkt t{tal(0, 4), tal(5, 2), tal(8, 2), tal(11, 2), tal(14, 2), tal(17, 2)};
-  static const int dage[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (t.maaned < 1 || t.maaned > 12 || t.dag < 1 || t.dag > dage[t.maaned - 1]) return std::nullopt;
   const bool skudaar = (t.aar % 4 == 0 && t.aar % 100 != 0) || t.aar % 400 == 0;
-  if (t.maaned == 2 && t.dag == 29 && !skudaar) return std::nullopt;
-  if (t.time > 23 || t.minut > 59 || t.sekund > 59) return std::nullopt;
+  const int dage[] = {31, skudaar ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (t.maaned < 1 || t.maaned > 12 || t.dag < 1 || t.dag > dage[t.maaned - 1]) {
+    fejl << "Fejl: --dato " << s << " er en umulig dato: " << s.substr(0, 10) << " findes ikke.\n";
+    return std::nullopt;
+  }
+  if (t.time > 23 || t.minut > 59 || t.sekund > 59) {
+    fejl << "Fejl: --dato " << s << " er et umuligt klokkeslæt: " << s.substr(11) << " findes ikke.\n";
+    return std::nullopt;
+  }
   return t;
 }
 
@@ -89,21 +94,20 @@ std::optional<TRapportValg> LaesValg(const std::vector<std::string>& a, std::ost
         fejl << "Fejl: -o mangler et filnavn.\n";
         return std::nullopt;
       }
-      v.udfil = *s;
+      v.udfil = *s == Standardstroem ? "" : *s;
     } else if (x == "--kurver") {
       v.kurver = true;
     } else if (x == "--dato") {
       const std::string* s = naeste("--dato");
       if (!s) return std::nullopt;
-      v.dato = LaesDato(*s);
-      if (!v.dato) {
-        fejl << "Fejl: --dato skal skrives som \"yyyy-MM-dd,HH:mm:ss\", fx \"2026-03-01,14:05:00\".\n";
-        return std::nullopt;
-      }
+      v.dato = LaesDato(*s, fejl);
+      if (!v.dato) return std::nullopt;
     } else if (x == "--firma") {
       const std::string* s = naeste("--firma");
       if (!s) return std::nullopt;
       v.firma = *s;
+    } else if (x == "--tolerant") {
+      v.tolerant = true;
     } else if (x.size() > 1 && x[0] == '-') {
       fejl << "Fejl: ukendt tilvalg " << x << "\n";
       return std::nullopt;
@@ -114,6 +118,16 @@ std::optional<TRapportValg> LaesValg(const std::vector<std::string>& a, std::ost
   if (v.hjaelp) return v;
   if (v.projekter.empty()) {
     fejl << "Fejl: der er ikke angivet nogen projektfil.\n";
+    return std::nullopt;
+  }
+  const auto fraStdin = std::count(v.projekter.begin(), v.projekter.end(), Standardstroem);
+  if (fraStdin > 1) {
+    fejl << "Fejl: standard-input (-) kan kun læses én gang.\n";
+    return std::nullopt;
+  }
+  if (fraStdin == 1 && v.kurver && v.udfil.empty()) {
+    fejl << "Fejl: --kurver skal bruges med -o RAPPORT.txt, når projektet læses fra "
+            "standard-input; kurvedata gemmes ved siden af rapportfilen.\n";
     return std::nullopt;
   }
   if (!v.udfil.empty() && v.projekter.size() > 1) {
@@ -130,24 +144,31 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
   const std::string forstavelse = flere ? projekt + ": " : "";
   TKommandolinjeDialog dlg(fejl, forstavelse);
 
-  std::string indhold;
-  if (!LaesFil(projekt, indhold)) {
-    dlg.Fejl(BeskedKanIkkeHente(projekt));
+  // The outputs must never overwrite the project they were computed from:
+  // checked by file identity, before anything is computed or written.
+  const std::optional<TFilIdentitet> kilde = ProjektIdentitet(projekt);
+  const std::string kurvebasis = UdenEfternavn(v.udfil.empty() ? projekt : v.udfil);
+  if (ErProjektfilen(kilde, v.udfil)) {
+    dlg.Fejl("Rapporten kan ikke gemmes oven i projektfilen " + projekt);
     return KodeBrug;
   }
-  // The report must never overwrite the project it was computed from.
-  {
-    std::error_code ec;
-    if (!v.udfil.empty() && std::filesystem::equivalent(projekt, v.udfil, ec)) {
-      dlg.Fejl("Rapporten kan ikke gemmes oven i projektfilen " + projekt);
-      return KodeBrug;
-    }
+  if (v.kurver) {
+    for (const std::string& k : {QKurveFilnavn(kurvebasis), MKurveFilnavn(kurvebasis)})
+      if (ErProjektfilen(kilde, k)) {
+        dlg.Fejl("Kurvedata kan ikke gemmes oven i projektfilen " + projekt + " (" + k + ")");
+        return KodeBrug;
+      }
   }
   TInddataside side = NyInddataside();
-  side.Programmappe = std::filesystem::path(projekt).parent_path().string();
-  if (!LaesProjektfil(projekt, side, dlg)) return KodeAfvist;
+  if (projekt != Standardstroem)
+    side.Programmappe = std::filesystem::path(projekt).parent_path().string();
+  if (const int kode = LaesProjektTilKommando(projekt, v.tolerant, side, dlg); kode != KodeOk)
+    return kode;
 
-  const std::string firma = v.firma ? ForsteTegn(*v.firma, KapFirmanavn) : StandardFirmanavn();
+  // A company name from the command line may hold anything; line breaks
+  // would split the report's CR LF lines.
+  const std::string firma =
+      v.firma ? ForsteTegn(RensTekst(*v.firma), KapFirmanavn) : StandardFirmanavn();
   TRapportResultat res;
   const TRapportUdfald udfald = BeregnRapport(res, side.Inddata, dlg, ur, firma);
   if (udfald == TRapportUdfald::Afvist) return KodeAfvist;
@@ -162,8 +183,8 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
       dlg.Fejl("Rapporten kan ikke skrives på standard-output.");
       kode = KodeBrug;
     }
-  } else if (!SkrivTekstfil(v.udfil, res.Rapport)) {
-    dlg.Fejl("Kan ikke gemme under navnet \r\n" + v.udfil);
+  } else if (const TFilUdfald u = SkrivTekstfil(v.udfil, res.Rapport); !u) {
+    dlg.Fejl(BeskedKanIkkeGemme(v.udfil, u));
     kode = KodeBrug;
   }
 
@@ -175,16 +196,12 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
     } else {
       // Beside the report file, or beside the project file when the report
       // goes to the standard output.
-      const std::string basis = UdenEfternavn(v.udfil.empty() ? projekt : v.udfil);
-      const std::string q = QKurveFilnavn(basis), m = MKurveFilnavn(basis);
-      if (!SkrivTekstfil(q, res.QKurver)) {
-        dlg.Fejl("Kan ikke gemme under navnet \r\n" + q);
-        kode = KodeBrug;
-      }
-      if (!SkrivTekstfil(m, res.MKurver)) {
-        dlg.Fejl("Kan ikke gemme under navnet \r\n" + m);
-        kode = KodeBrug;
-      }
+      const std::string q = QKurveFilnavn(kurvebasis), m = MKurveFilnavn(kurvebasis);
+      for (const auto& [navn, linjer] : {std::pair{q, &res.QKurver}, std::pair{m, &res.MKurver}})
+        if (const TFilUdfald u = SkrivTekstfil(navn, *linjer); !u) {
+          dlg.Fejl(BeskedKanIkkeGemme(navn, u));
+          kode = KodeBrug;
+        }
     }
   }
 
@@ -228,8 +245,9 @@ void SkrivHjaelp(std::ostream& ud) {
         "\n"
         "Brug:\n"
         "  kvistor-cli rapport PROJEKT.aid [PROJEKT2.aid ...] [-o RAPPORT.txt] [--kurver]\n"
-        "                      [--dato \"yyyy-MM-dd,HH:mm:ss\"] [--firma NAVN]\n"
+        "                      [--dato \"yyyy-MM-dd,HH:mm:ss\"] [--firma NAVN] [--tolerant]\n"
         "  kvistor-cli tegning tvaer|laengde PROJEKT.aid -o FIL.svg [--bredde B --hoejde H]\n"
+        "                      [--tolerant]\n"
         "  kvistor-cli --help\n"
         "  kvistor-cli --version\n"
         "\n"
@@ -237,7 +255,7 @@ void SkrivHjaelp(std::ostream& ud) {
         "         (UTF-8) eller med -o til en tekstfil (Windows-1252, CR LF), som når\n"
         "         resultatet gemmes i programmet. Flere projektfiler giver én rapport\n"
         "         hver på standard-output; -o kan da ikke bruges.\n"
-        "  -o RAPPORT.txt   rapportfilen.\n"
+        "  -o RAPPORT.txt   rapportfilen; -o - er standard-output.\n"
         "  --kurver         gemmer også data til forskydningskraft- og momentkurver som\n"
         "                   \"<navn> Q-kurver.txt\" og \"<navn> M-kurver.txt\" ved siden af\n"
         "                   rapportfilen (uden -o: ved siden af projektfilen). Kræver\n"
@@ -248,7 +266,13 @@ void SkrivHjaelp(std::ostream& ud) {
         "                   firmanavn programmet er bygget med).\n"
         "\n"
         "tegning  Tegner kontroltegningen af tværsnittet (tvaer) eller af åsens\n"
-        "         længdeforløb (laengde) som SVG-fil med bredden B og højden H.\n"
+        "         længdeforløb (laengde) som SVG-fil med bredden B og højden H\n"
+        "         (-o - er standard-output).\n"
+        "\n"
+        "Projektfilen - er standard-input. En værdi i projektfilen, som ikke kan\n"
+        "læses (fx \"12.00\" med punktum), afviser filen med én linie pr. værdi;\n"
+        "med --tolerant regnes der som i programmet med den erstattede værdi.\n"
+        "En fil gemmes aldrig oven i projektfilen.\n"
         "\n"
         "Meddelelser fra indlæsning og beregning skrives på standard-error, og det\n"
         "samme gør de røde advarsler (\"Bemærk: ...\"). Spørgsmål besvares med Annuller\n"
@@ -257,7 +281,8 @@ void SkrivHjaelp(std::ostream& ud) {
         "Slutkoder:\n"
         "  0  rapporten er skrevet, og alle tre konklusioner er OK\n"
         "  4  rapporten er skrevet, men en advarsel er givet\n"
-        "  2  inddata er afvist (brudt feltregel, defekt projektfil, intet gerberbeslag)\n"
+        "  2  inddata er afvist (brudt feltregel, værdi uden for sit område, defekt\n"
+        "     projektfil, værdi der ikke kan læses, intet gerberbeslag)\n"
         "  3  beregningen er afbrudt\n"
         "  1  forkert brug, eller en fil kan ikke læses eller skrives\n"
         "  Med flere projektfiler gælder den alvorligste: 3, 2, 1, 4, 0.\n";

@@ -2,19 +2,14 @@
 // Writes one of the two control drawings of a project as an SVG picture, the
 // same drawing the program shows on its pages "Kontrol, tvær" and
 // "Kontrol, længde".
-#include <cstdio>
-#include <fstream>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "cli/kommandoer.h"
-#include "faelles/dialog.h"
-#include "faelles/tegnsaet.h"
+#include "cli/projektlaesning.h"
 #include "graphics/kontroltegning.h"
 #include "graphics/svg_laerred.h"
-#include "project/inddatafil.h"
-#include "project/inddataside.h"
 
 namespace kvistor {
 
@@ -28,40 +23,7 @@ constexpr int MaksPixel = 20000;
 
 const char* const Brug =
     "Brug: kvistor-cli tegning tvaer|laengde PROJEKT.aid -o FIL.svg "
-    "[--bredde B --hoejde H]\n";
-
-// Messages of the project-file reader go to the error stream; there is no
-// one to answer questions, so they get their default answers.
-class TStroemDialog : public TBrugerDialog {
- public:
-  explicit TStroemDialog(std::ostream& fejl) : fejl_(fejl) {}
-  void Fejl(const std::string& t) override { Skriv(t); }
-  void Advarsel(const std::string& t) override { Skriv(t); }
-  void Besked(const std::string& t) override { Skriv(t); }
-  void Information(const std::string& t) override { Skriv(t); }
-  bool InformationOkAnnuller(const std::string& t) override {
-    Skriv(t);
-    return true;
-  }
-  void FejlDialog(const std::string& t) override { Skriv(t); }
-  bool FejlDialogOkAnnuller(const std::string& t) override {
-    Skriv(t);
-    return false;
-  }
-  bool JaNej(const std::string& t) override {
-    Skriv(t);
-    return false;
-  }
-  void Bip() override {}
-  std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
-  std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }
-
- private:
-  void Skriv(const std::string& t) {
-    for (const std::string& linje : DelLinjer(t)) fejl_ << linje << "\n";
-  }
-  std::ostream& fejl_;
-};
+    "[--bredde B --hoejde H] [--tolerant]\n";
 
 // A whole number of pixels in 1..MaksPixel, or nothing.
 std::optional<int> LaesPixel(const std::string& s) {
@@ -77,12 +39,13 @@ std::optional<int> LaesPixel(const std::string& s) {
 
 }  // namespace
 
-int TegningKommando(const std::vector<std::string>& argumenter, std::ostream&,
+int TegningKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
                     std::ostream& fejl) {
   std::optional<TKontroltegning> tegning;
   std::string projekt, udfil;
   int bredde = StandardBredde;
   int hoejde = StandardHoejde;
+  bool tolerant = false;
 
   std::vector<std::string> frie;
   for (std::size_t i = 0; i < argumenter.size(); ++i) {
@@ -91,7 +54,7 @@ int TegningKommando(const std::vector<std::string>& argumenter, std::ostream&,
     if (a == "-o" || a == "--bredde" || a == "--hoejde") {
       if (!harVaerdi) {
         fejl << "Der mangler en værdi efter " << a << ".\n" << Brug;
-        return 1;
+        return KodeBrug;
       }
       const std::string& v = argumenter[++i];
       if (a == "-o") {
@@ -102,19 +65,24 @@ int TegningKommando(const std::vector<std::string>& argumenter, std::ostream&,
       if (!px) {
         fejl << "Ugyldig " << (a == "--bredde" ? "bredde" : "højde") << ": " << v
              << " (et helt antal pixel fra 1 til " << MaksPixel << ").\n";
-        return 1;
+        return KodeBrug;
       }
       (a == "--bredde" ? bredde : hoejde) = *px;
+    } else if (a == "--help" || a == "-h") {
+      SkrivHjaelp(ud);
+      return KodeOk;
+    } else if (a == "--tolerant") {
+      tolerant = true;
     } else if (a.size() > 1 && a[0] == '-') {
       fejl << "Ukendt tilvalg: " << a << "\n" << Brug;
-      return 1;
+      return KodeBrug;
     } else {
       frie.push_back(a);
     }
   }
   if (frie.size() != 2 || udfil.empty()) {
     fejl << Brug;
-    return 1;
+    return KodeBrug;
   }
   if (frie[0] == "tvaer" || frie[0] == "tvær") {
     tegning = TKontroltegning::Tvaer;
@@ -122,44 +90,39 @@ int TegningKommando(const std::vector<std::string>& argumenter, std::ostream&,
     tegning = TKontroltegning::Laengde;
   } else {
     fejl << "Ukendt tegning: " << frie[0] << " (tvaer eller laengde).\n" << Brug;
-    return 1;
+    return KodeBrug;
   }
   projekt = frie[1];
 
+  // The drawing must never overwrite the project it was drawn from.
+  if (ErProjektfilen(ProjektIdentitet(projekt), udfil)) {
+    fejl << "Fejl: Tegningen kan ikke gemmes oven i projektfilen " << projekt << "\n";
+    return KodeBrug;
+  }
   // A file that cannot be read at all is a file error; one that can be read
   // but is not a project file is refused input.
-  std::string indhold;
-  if (!LaesFil(projekt, indhold)) {
-    fejl << BeskedKanIkkeHente(projekt) << "\n";
-    return 1;
-  }
-  TStroemDialog dlg(fejl);
+  TKommandolinjeDialog dlg(fejl);
   TInddataside side = NyInddataside();
-  if (!LaesProjektfil(projekt, side, dlg)) return 2;
+  if (const int kode = LaesProjektTilKommando(projekt, tolerant, side, dlg); kode != KodeOk)
+    return kode;
 
   TSvgLaerred svg(bredde, hoejde);
   TegnKontroltegning(*tegning, side.Inddata, svg, bredde, hoejde);
 
-  // Written beside the target first and renamed into place, so a failed
-  // write never leaves half a picture where a good one was.
-  const std::string midlertidig = udfil + ".tmp";
-  {
-    std::ofstream ud(midlertidig, std::ios::binary | std::ios::trunc);
+  if (udfil == Standardstroem) {
     ud << svg.Svg();
     ud.flush();
     if (!ud) {
-      ud.close();
-      std::remove(midlertidig.c_str());
-      fejl << "Kan ikke skrive filen " << udfil << "\n";
-      return 1;
+      dlg.Fejl("Tegningen kan ikke skrives på standard-output.");
+      return KodeBrug;
     }
+    return KodeOk;
   }
-  if (std::rename(midlertidig.c_str(), udfil.c_str()) != 0) {
-    std::remove(midlertidig.c_str());
-    fejl << "Kan ikke skrive filen " << udfil << "\n";
-    return 1;
+  if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
+    dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
+    return KodeBrug;
   }
-  return 0;
+  return KodeOk;
 }
 
 }  // namespace kvistor

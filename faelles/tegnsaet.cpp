@@ -1,14 +1,5 @@
 #include "faelles/tegnsaet.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
-
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace kvistor {
 
@@ -118,6 +109,23 @@ std::string Utf8TilCp1252(std::string_view utf8) {
   return ud;
 }
 
+std::string RensTekst(std::string_view utf8) {
+  std::string ud;
+  ud.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t cp;
+    const std::size_t n = Afkod(utf8, i, cp);
+    if (cp == kFejl)
+      ud.push_back('?');
+    else if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F))
+      ud.push_back(' ');
+    else
+      ud.append(utf8.substr(i, n));
+    i += n;
+  }
+  return ud;
+}
+
 std::size_t AntalTegn(std::string_view utf8) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < utf8.size(); ++n) {
@@ -182,109 +190,23 @@ std::string SamlLinjerCrLf(const std::vector<std::string>& linjer) {
   return ud;
 }
 
-bool LaesFil(const std::string& filnavn, std::string& indhold) {
-  std::FILE* f = std::fopen(filnavn.c_str(), "rb");
-  if (f == nullptr) return false;
+TFilUdfald SkrivTekstfil(const std::string& filnavn, const std::vector<std::string>& linjer) {
   std::string data;
-  char buf[65536];
-  bool ok = true;
-  for (;;) {
-    const std::size_t n = std::fread(buf, 1, sizeof buf, f);
-    data.append(buf, n);
-    if (n < sizeof buf) {
-      // A directory opens but fails on the first read; a short read that is
-      // not the end of the file is an error too.
-      ok = std::ferror(f) == 0 && std::feof(f) != 0;
-      break;
-    }
+  std::size_t n = 0;
+  for (const auto& l : linjer) n += l.size() + 2;
+  data.reserve(n);
+  for (const auto& l : linjer) {
+    data += Utf8TilCp1252(l);
+    data += "\r\n";
   }
-  std::fclose(f);
-  if (!ok) return false;
-  indhold = std::move(data);
-  return true;
+  return SkrivFil(filnavn, data);
 }
 
-namespace {
-
-// Pushes the file's data to the disk before it replaces the old file, so a
-// power cut right after the save cannot leave an empty file in its place.
-bool TilDisk(std::FILE* f) {
-#if defined(_WIN32)
-  return _commit(_fileno(f)) == 0;
-#else
-  return ::fsync(::fileno(f)) == 0;
-#endif
-}
-
-}  // namespace
-
-bool SkrivTekstfil(const std::string& filnavnIndtastet, const std::vector<std::string>& linjer) {
-  namespace fs = std::filesystem;
-  // Saving through a symbolic link writes the file it points to, rather
-  // than replacing the link itself with a file.
-  std::string filnavn = filnavnIndtastet;
-  {
-    std::error_code ec;
-    if (fs::is_symlink(fs::path(filnavn), ec)) {
-      const fs::path maal = fs::weakly_canonical(fs::path(filnavn), ec);
-      if (!ec) filnavn = maal.string();
-    }
-  }
-  std::string data;
-  {
-    std::size_t n = 0;
-    for (const auto& l : linjer) n += l.size() + 2;
-    data.reserve(n);
-    for (const auto& l : linjer) {
-      data += Utf8TilCp1252(l);
-      data += "\r\n";
-    }
-  }
-
-  // The temporary file lies beside the target so the final rename stays on
-  // one file system and replaces the old file in one step. It is created
-  // exclusively so that two saves, or a stray file of that name, never share it.
-  std::string tmp;
-  std::FILE* f = nullptr;
-  for (int forsoeg = 0; forsoeg < 100 && f == nullptr; ++forsoeg) {
-    tmp = filnavn + ".~" + std::to_string(forsoeg) + ".tmp";
-    f = std::fopen(tmp.c_str(), "wbx");
-    if (f == nullptr) {
-      std::error_code ec;
-      // Only try further names while the name was taken; any other failure
-      // (missing folder, no permission) will not be mended by a new name.
-      if (!fs::exists(fs::path(tmp), ec)) return false;
-    }
-  }
-  if (f == nullptr) return false;
-
-  bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-  ok = (std::fflush(f) == 0) && ok;
-  ok = ok && TilDisk(f);
-  ok = (std::fclose(f) == 0) && ok;
-
-  std::error_code ec;
-  if (ok) {
-    // Keep the permissions of the file being replaced.
-    const auto status = fs::status(fs::path(filnavn), ec);
-    if (!ec && fs::is_regular_file(status))
-      fs::permissions(fs::path(tmp), status.permissions(), ec);
-    ec.clear();
-    fs::rename(fs::path(tmp), fs::path(filnavn), ec);
-    ok = !ec;
-  }
-  if (!ok) {
-    std::error_code ignoreret;
-    fs::remove(fs::path(tmp), ignoreret);
-  }
-  return ok;
-}
-
-bool LaesTekstfil(const std::string& filnavn, std::vector<std::string>& linjer) {
+TFilUdfald LaesTekstfil(const std::string& filnavn, std::vector<std::string>& linjer) {
   std::string bytes;
-  if (!LaesFil(filnavn, bytes)) return false;
-  linjer = DelLinjer(Cp1252TilUtf8(bytes));
-  return true;
+  TFilUdfald u = LaesFil(filnavn, bytes);
+  if (u) linjer = DelLinjer(Cp1252TilUtf8(bytes));
+  return u;
 }
 
 }  // namespace kvistor

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "faelles/filer.h"
+
 namespace kvistor {
 
 // Windows-1252 bytes to UTF-8. Bytes that 1252 leaves undefined (0x81, 0x8D,
@@ -14,6 +16,11 @@ std::string Cp1252TilUtf8(std::string_view cp1252);
 // UTF-8 to Windows-1252. A character with no 1252 byte, and malformed UTF-8,
 // becomes '?'.
 std::string Utf8TilCp1252(std::string_view utf8);
+
+// Text from outside (a command-line option, a line of a file) made fit for a
+// report line: control characters (tabs, line breaks, C1 controls) become
+// blanks and bytes that are not well-formed UTF-8 become '?', one per byte.
+std::string RensTekst(std::string_view utf8);
 
 // Number of characters (code points) in a UTF-8 string.
 std::size_t AntalTegn(std::string_view utf8);
@@ -33,16 +40,11 @@ std::vector<std::string> DelLinjer(std::string_view tekst);
 // Joins lines with CR LF, with a final CR LF after the last line.
 std::string SamlLinjerCrLf(const std::vector<std::string>& linjer);
 
-// Reads a whole file (bytes). Returns false when it cannot be read.
-bool LaesFil(const std::string& filnavn, std::string& indhold);
+// Writes UTF-8 lines to a file in Windows-1252 with CR LF, through the one
+// writer of faelles/filer.h.
+TFilUdfald SkrivTekstfil(const std::string& filnavn, const std::vector<std::string>& linjer);
 
-// Writes UTF-8 lines to a file in Windows-1252 with CR LF. Writes to a
-// temporary file beside it first and renames it into place, so a failed write
-// never destroys what was there. Returns false on failure.
-bool SkrivTekstfil(const std::string& filnavn, const std::vector<std::string>& linjer);
-
-// Reads a Windows-1252 text file into UTF-8 lines. Returns false when the
-// file cannot be read.
-bool LaesTekstfil(const std::string& filnavn, std::vector<std::string>& linjer);
+// Reads a Windows-1252 text file into UTF-8 lines.
+TFilUdfald LaesTekstfil(const std::string& filnavn, std::vector<std::string>& linjer);
 
 }  // namespace kvistor

@@ -50,9 +50,15 @@ void TegnHuskrop(TLinjeListe& linjer, TTekstGruppeListe& tekster, const Inddata&
                  const TSupplData& s) {
   const double BTag = s.BTag;
   // The walls are 0.35 m thick; the frame's haunch runs from the inner face
-  // of the wall to 1 m inside it.
-  const double xi = ind.FacUdh + 0.35;
-  const double xk = xi + 1;
+  // of the wall to 1 m inside it. A house too narrow for that (below 4,70 m)
+  // gets thinner walls and a shorter haunch that stops half-way to the
+  // ridge: with the full sizes the underside's slope would divide by the
+  // distance from the haunch to the ridge, which is nil at 2,70 m and
+  // negative below, and the haunch would shoot off as a spike.
+  const double halv = ind.HusBr / 2;
+  const double vaeg = std::min(0.35, halv / 3);
+  const double xi = ind.FacUdh + vaeg;
+  const double xk = xi + std::min(1.0, (halv - vaeg) / 2);
   const double xr = BTag / 2;
 
   // Inner outline: the underside of the roof structure (0.25 m deep at the

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "faelles/format.h"
+
 namespace kvistor {
 
 namespace {
@@ -67,10 +69,19 @@ bool RegelHolder(TRegelArt regel, double v) {
   return false;
 }
 
+std::string BeskedUdenforOmraade(const TTalOmraade& o) {
+  auto tal = [](double v) { return Format(v == std::floor(v) ? "%1.0n" : "%1.2n", {v}); };
+  std::string t = std::string(o.navn) + " skal ligge mellem " + tal(o.min) + " og " + tal(o.max);
+  if (!o.enhed.empty()) t += " " + std::string(o.enhed);
+  return t + ".";
+}
+
 std::optional<std::string> FoersteBrudteRegel(const Inddata& d) {
   for (const TTalFelt& f : Felter) {
     const double v = f.felt ? d.*f.felt : static_cast<double>(d.AntalFag);
     if (!RegelHolder(f.regel, v)) return std::string(f.besked);
+    for (const TTalOmraade& o : TalOmraader)
+      if (o.felt == f.felt && f.felt && (v < o.min || v > o.max)) return BeskedUdenforOmraade(o);
     if (f.kontrol == K::EditGavlRammeAfst && !(d.GavlRammeAfst <= d.Rammeafstand))
       return std::string(BeskedGavlReduceret);
     if (f.kontrol == K::EditCharnForsk) {

@@ -39,6 +39,43 @@ const TTalFelt* FindTalFelt(TKontrol k);
 // none).
 bool RegelHolder(TRegelArt regel, double v);
 
+// The physical range of a numeric field. The field rules say what a value
+// must be at least; beyond these upper bounds (chosen so generously that no
+// real building reaches them) a value is a typing error, and a calculation
+// on it would give a report whose columns run into each other. The lower
+// bound is the one of the field's own rule.
+struct TTalOmraade {
+  double Inddata::*felt;
+  double min;
+  double max;
+  std::string_view navn;   // the field as the messages name it
+  std::string_view enhed;  // "" for a pure number
+};
+
+inline constexpr TTalOmraade TalOmraader[] = {
+    {&Inddata::HusBr, 0, 500, "Huskropbredden", "m"},
+    {&Inddata::FacHjd, 0, 100, "Facadehøjden", "m"},
+    {&Inddata::AaseAfst, 0, 10, "Åseafstanden", "m"},
+    {&Inddata::FacUdh, 0, 20, "Facadeudhænget", "m"},
+    {&Inddata::Rammeafstand, 0, 50, "Normalrammeafstanden", "m"},
+    {&Inddata::GavlRammeAfst, 0, 50, "Gavlrammeafstanden", "m"},
+    {&Inddata::CharnForsk, 0, 50, "Charnierforskydningen", "m"},
+    {&Inddata::GavlUdh, 0, 20, "Gavludhænget", "m"},
+    {&Inddata::EL1, 0, 100, "Egenlasten af tagdækning", "kN/m²"},
+    {&Inddata::EL2, 0, 100, "Egenlasten af undertag", "kN/m²"},
+    {&Inddata::EL3, 0, 100, "Egenlasten af isolering", "kN/m²"},
+    {&Inddata::EL4, 0, 100, "Egenlasten af loftbeklædning", "kN/m²"},
+    {&Inddata::AfstVesterhav, 0, 1000, "Afstanden fra Vesterhavet eller Ringkøbing Fjord", "km"},
+    {&Inddata::SneFormFak, 0, 10, "Formfaktoren for snelast", ""},
+    {&Inddata::AaseHojde, 0, 3000, "Åsehøjden", "mm"},
+    {&Inddata::AaseBredde, 0, 1000, "Åsebredden", "mm"},
+    {&Inddata::NormalKraftFaktor, 0, 100, "Normalkraftfaktoren", ""},
+    {&Inddata::KipnMoment, 0, 1000, "Kipningsmomentet", "kNm"},
+};
+
+// "Huskropbredden skal ligge mellem 0 og 500 m."
+std::string BeskedUdenforOmraade(const TTalOmraade& o);
+
 // Messages of the rules that tie two fields together.
 inline constexpr std::string_view BeskedCharnForskRamme =
     "Charnierforskydningen skal være mindre end Rammeafstanden";
@@ -54,7 +91,8 @@ inline constexpr std::string_view BeskedRammeReduceret =
 // returns the message of the first one broken, or nothing. Besides the
 // rules of the single fields: the gable-bay span may not exceed the normal
 // frame spacing, and the hinge offset must be less than both the normal
-// frame spacing and the gable-bay span (a hinge must lie inside the bay).
+// frame spacing and the gable-bay span (a hinge must lie inside the bay);
+// and every field must lie within its range of TalOmraader.
 std::optional<std::string> FoersteBrudteRegel(const Inddata& d);
 
 }  // namespace kvistor

@@ -278,11 +278,17 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
   }
 
   if (!EndeligeResultater(tilf, laster)) {
+    // A hinge far from its frame multiplies the hinge forces from bay to bay;
+    // otherwise the sizes or loads themselves are to blame.
+    const bool charnier =
+        inddata.CharnForsk > 0.5 * std::min(inddata.Rammeafstand, inddata.GavlRammeAfst);
     dialog.Fejl(Format(
         "Beregningen giver tal, der er for store til at kunne vises (lastkombination %d, "
-        "lasttilfælde %s, ås %d).\r\nKontroller inddata, fx om charnierforskydningen er stor i "
-        "forhold til rammeafstanden.",
-        {lk, std::string(1, lt), static_cast<int>(tilf.Aas)}));
+        "lasttilfælde %s, ås %d).\r\n",
+        {lk, std::string(1, lt), static_cast<int>(tilf.Aas)}) +
+                (charnier ? "Kontroller charnierforskydningen: den er stor i forhold til "
+                            "rammeafstanden."
+                          : "Kontroller bygningens mål, lasterne og åsens tværsnit."));
     return false;
   }
   return true;

@@ -32,10 +32,10 @@ int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::str
   std::string basis;
   if (const auto navn = dialog.GemFilnavn(fd)) {
     basis = UdenEfternavn(*navn);
-    if (SkrivTekstfil(*navn, resultat->Rapport))
+    if (const TFilUdfald u = SkrivTekstfil(*navn, resultat->Rapport))
       ++gemt;
     else
-      dialog.Besked("Kan ikke gemme under navnet \r\n" + *navn);
+      dialog.Besked(BeskedKanIkkeGemme(*navn, u));
   } else {
     dialog.Besked("Resultatet er ikke gemt, da filnavn ikke er angivet");
   }
@@ -44,11 +44,11 @@ int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::str
       dialog.JaNej("Skal data til forskydningskraft- og momentkurver gemmes?")) {
     const std::string q = QKurveFilnavn(basis);
     const std::string m = MKurveFilnavn(basis);
-    const bool qOk = SkrivTekstfil(q, resultat->QKurver);
-    if (!qOk) dialog.Besked("Kan ikke gemme under navnet \r\n" + q);
-    const bool mOk = SkrivTekstfil(m, resultat->MKurver);
-    if (!mOk) dialog.Besked("Kan ikke gemme under navnet \r\n" + m);
-    gemt += int(qOk) + int(mOk);
+    const TFilUdfald qOk = SkrivTekstfil(q, resultat->QKurver);
+    if (!qOk) dialog.Besked(BeskedKanIkkeGemme(q, qOk));
+    const TFilUdfald mOk = SkrivTekstfil(m, resultat->MKurver);
+    if (!mOk) dialog.Besked(BeskedKanIkkeGemme(m, mOk));
+    gemt += int(qOk.ok) + int(mOk.ok);
     if (qOk && mOk)
       dialog.Besked("Data til forskydningskraft- og momentkurver er gemt i filerne\r\n" + q +
                     " og " + "\r\n" + m);

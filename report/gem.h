@@ -1,9 +1,9 @@
 #pragma once
 // Saving the computed result: the report as a text file and, on request, the
-// shear and moment curve data beside it. Files are Windows-1252 with CR LF;
-// each is written to a temporary file and moved into place, so a save that
-// fails leaves whatever was there before, and files saved earlier in the
-// same command stay saved.
+// shear and moment curve data beside it. Files are Windows-1252 with CR LF,
+// saved by the one writer of faelles/filer.h: a save that fails leaves
+// whatever was there before and is reported with its reason, and files
+// saved earlier in the same command stay saved.
 #include <string>
 
 #include "faelles/dialog.h"

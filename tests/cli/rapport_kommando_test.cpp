@@ -29,19 +29,38 @@ Koersel Koer(const std::vector<std::string>& a) {
   return {kode, ud.str(), fejl.str()};
 }
 
+// The standard project with some of its lines replaced, saved in `m`.
+std::string StandardMed(const test::TTestMappe& m, const std::string& navn,
+                        const std::vector<std::pair<int, std::string>>& linjer) {
+  std::vector<std::string> l;
+  EXPECT_TRUE(LaesTekstfil(Standard, l));
+  for (const auto& [nr, tekst] : linjer) l[static_cast<std::size_t>(nr)] = tekst;
+  EXPECT_TRUE(SkrivTekstfil(m / navn, l));
+  return m / navn;
+}
+
 TEST(RapportKommando, StandardTilStandardOutputSomGoldenFilen) {
-  const auto r = Koer({Standard, "--dato", Dato, "--firma", Firma});
-  EXPECT_EQ(r.kode, 0) << r.fejl;
-  EXPECT_EQ(r.fejl, "");
-  // UTF-8 with LF on the standard output; the same lines as the saved report.
   std::vector<std::string> golden;
   ASSERT_TRUE(LaesTekstfil(Golden + "/Standard normal.txt", golden));
   std::string forventet;
   for (const auto& l : golden) forventet += l + "\n";
-  EXPECT_EQ(r.ud, forventet);
+  // UTF-8 with LF on the standard output, with or without "-o -"; the same
+  // lines as the saved report.
+  for (const auto& a : {std::vector<std::string>{Standard, "--dato", Dato, "--firma", Firma},
+                        std::vector<std::string>{Standard, "-o", "-", "--dato", Dato, "--firma", Firma}}) {
+    const auto r = Koer(a);
+    EXPECT_EQ(r.kode, 0) << r.fejl;
+    EXPECT_EQ(r.fejl, "");
+    EXPECT_EQ(r.ud, forventet);
+  }
+  // Line breaks and control characters in the company name become blanks,
+  // bytes that are no UTF-8 '?': the report keeps its lines.
+  const auto f = Koer({Standard, "--dato", Dato, "--firma", "A/S\r\nB\x01\xFF"});
+  EXPECT_NE(f.ud.find("A/S  B ?"), std::string::npos);
+  EXPECT_EQ(f.ud.find('\r'), std::string::npos);
 }
 
-TEST(RapportKommando, FilOgKurverSkrivesSomNaarResultatetGemmes) {
+TEST(RapportKommando, FilOgKurverSkrivesMenAldrigOvenIProjektet) {
   test::TTestMappe m;
   const std::string projekt = m / "forhojet.aid";
   fs::copy_file(fs::path(KVISTOR_TESTDATA) / "forhojet_sne_limtrae.aid", projekt);
@@ -55,55 +74,79 @@ TEST(RapportKommando, FilOgKurverSkrivesSomNaarResultatetGemmes) {
   EXPECT_EQ(Bytes(m / "Hal 3 Q-kurver.txt"), Bytes(g + "Q-kurver.txt"));
   EXPECT_EQ(Bytes(m / "Hal 3 M-kurver.txt"), Bytes(g + "M-kurver.txt"));
 
-  // The project itself as report file: refused, and the project is kept.
+  // The project as report file, by another path, a symbolic link or a hard
+  // link, or as a curve file: refused, and the project is kept.
   const std::string foer = Bytes(projekt);
-  const auto s = Koer({projekt, "-o", m / "./forhojet.aid"});
-  EXPECT_EQ(s.kode, 1);
-  EXPECT_EQ(s.fejl, "Fejl: Rapporten kan ikke gemmes oven i projektfilen " + projekt + "\n");
+  fs::create_symlink(projekt, m / "link.txt");
+  fs::create_hard_link(projekt, m / "haard.txt");
+  fs::create_hard_link(projekt, m / "X Q-kurver.txt");
+  for (const std::string& ud : {m / "./forhojet.aid", m / "link.txt", m / "haard.txt"}) {
+    const auto s = Koer({projekt, "-o", ud});
+    EXPECT_EQ(s.kode, 1) << ud;
+    EXPECT_EQ(s.fejl, "Fejl: Rapporten kan ikke gemmes oven i projektfilen " + projekt + "\n");
+  }
+  const auto k = Koer({projekt, "-o", m / "X.txt", "--kurver"});
+  EXPECT_EQ(k.kode, 1);
+  EXPECT_EQ(k.fejl, "Fejl: Kurvedata kan ikke gemmes oven i projektfilen " + projekt + " (" +
+                        (m / "X Q-kurver.txt") + ")\n");
+  EXPECT_FALSE(fs::exists(m / "X.txt"));
   EXPECT_EQ(Bytes(projekt), foer);
 }
 
-TEST(RapportKommando, AfvistInddataGiverKode2) {
+TEST(RapportKommando, UlaeseligeVaerdierAfvisesMedEnLiniePrVaerdiUndtagenTolerant) {
   test::TTestMappe m;
-  std::vector<std::string> linjer;
-  ASSERT_TRUE(LaesTekstfil(Standard, linjer));
-  linjer[10] = "      0,50";  // gable-bay span below the hinge offset 0,86
-  ASSERT_TRUE(SkrivTekstfil(m / "kort.aid", linjer));
-  const auto r = Koer({m / "kort.aid"});
+  const std::string p = StandardMed(m, "p.aid", {{3, "12.00"}, {14, "x"}});
+  const auto r = Koer({p, "--dato", Dato});
+  EXPECT_EQ(r.kode, 2);
+  EXPECT_EQ(r.ud, "");
+  EXPECT_EQ(r.fejl,
+            "Fejl: Linie 4: \"12.00\" kan ikke bruges som det står; i stedet ville 99,00 blive brugt.\n"
+            "Linie 15: \"x\" kan ikke bruges som det står; i stedet ville 1 blive brugt.\n"
+            "Projektfilen " + p + " er afvist: 2 værdier kan ikke bruges som de står. Med "
+            "--tolerant regnes der med de erstattede værdier.\n");
+  // --tolerant: as in the window, the value is told and substituted.
+  const auto t = Koer({p, "--dato", Dato, "--tolerant"});
+  EXPECT_EQ(t.kode, 0) << t.fejl;
+  EXPECT_EQ(t.fejl.rfind("Det indtastede er ugyldigt som tal\n", 0), 0u) << t.fejl;
+  EXPECT_NE(t.ud.find("99,00"), std::string::npos);
+}
+
+TEST(RapportKommando, AfvistInddataGiverKode2) {
+  // A broken rule and a value beyond its range. (Several projects in one
+  // call: the program tests.)
+  test::TTestMappe m;
+  const auto r = Koer({StandardMed(m, "kort.aid", {{10, "      0,50"}})});
   EXPECT_EQ(r.kode, 2);
   EXPECT_EQ(r.ud, "");
   EXPECT_EQ(r.fejl, "Fejl: Charnierforskydningen skal være mindre end gavlrammeafstanden\n");
-
-  // Several projects: every one is run, and the call ends with the most
-  // serious code.
-  const std::string defekt = m / "defekt.aid";
-  ASSERT_TRUE(SkrivTekstfil(defekt, {"kun", "tre", "linjer"}));
-  const auto f = Koer({Standard, defekt, "--dato", Dato});
-  EXPECT_EQ(f.kode, 2);
-  EXPECT_NE(f.fejl.find(defekt + ": Fejl: Uventet fejl i inddatafilen"), std::string::npos) << f.fejl;
-  EXPECT_EQ(f.ud.rfind("\u2014\u2014\u2014", 0), 0u);  // Standard's report is still written
+  const auto b = Koer({StandardMed(m, "bred.aid", {{3, "1e20"}})});
+  EXPECT_EQ(b.kode, 2);
+  EXPECT_EQ(b.fejl, "Fejl: Huskropbredden skal ligge mellem 0 og 500 m.\n");
 }
 
 TEST(RapportKommando, ForkertBrugOgFilfejlGiverKode1) {
   using A = std::vector<std::string>;
   for (const A& a : {A{}, A{"findes-ikke.aid"}, A{Standard, "--ukendt"}, A{Standard, "-o"},
-                     A{Standard, "--dato", "2026-02-30,10:00:00"}, A{Standard, "--dato", "1.3.2026"},
-                     A{Standard, Standard, "-o", "x.txt"}})
+                     A{Standard, "--dato", "1.3.2026"}, A{Standard, Standard, "-o", "x.txt"},
+                     A{"-", "-"}, A{"-", "--kurver"}})
     EXPECT_EQ(Koer(a).kode, 1) << ::testing::PrintToString(a);
   EXPECT_EQ(Koer({"findes-ikke.aid"}).fejl,
-            "Fejl: Programmet har forgæves prøvet at hente inddatafilen findes-ikke.aid\n");
+            "Fejl: Programmet har forgæves prøvet at hente inddatafilen findes-ikke.aid\n"
+            "Filen eller mappen findes ikke.\n");
   const auto h = Koer({"--help"});
   EXPECT_EQ(h.kode, 0);
   EXPECT_NE(h.ud.find("kvistor-cli tegning tvaer|laengde"), std::string::npos);
   EXPECT_NE(h.ud.find("Slutkoder"), std::string::npos);
 
+  // The report file's reason is told; a standard output that takes nothing
+  // (full disk, closed pipe) is a file error, never a written report.
   test::TTestMappe m;
   const auto r = Koer({Standard, "-o", m / "mangler/r.txt"});
   EXPECT_EQ(r.kode, 1);
-  EXPECT_NE(r.fejl.find("Kan ikke gemme under navnet \n"), std::string::npos) << r.fejl;
-
-  // A standard output that takes nothing (full disk, closed pipe) is a file
-  // error, never a written report.
+  EXPECT_NE(r.fejl.find("Kan ikke gemme under navnet \n" + (m / "mangler/r.txt") +
+                        "\nFilen eller mappen findes ikke.\n"),
+            std::string::npos)
+      << r.fejl;
   std::ostringstream fuld, fejl;
   fuld.setstate(std::ios::badbit);
   EXPECT_EQ(RapportKommando({Standard, "--dato", Dato}, fuld, fejl), 1);

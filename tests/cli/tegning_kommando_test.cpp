@@ -1,17 +1,18 @@
-// kvistor-cli tegning run in-process: the SVG file, usage errors and damaged
-// project files, with their exit codes.
+// kvistor-cli tegning run in-process: the SVG file, usage errors, damaged
+// project files and the project's own name as output, with their exit codes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
 #include "cli/kommandoer.h"
-#include "faelles/tegnsaet.h"
+#include "report/test_mappe.h"
 
 namespace kvistor {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Bytes;
 
 const std::string StandardAid = (fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
 
@@ -26,56 +27,57 @@ Resultat Tegn(const std::vector<std::string>& a) {
   return {kode, ud.str(), fejl.str()};
 }
 
-fs::path TomMappe(const std::string& navn) {
-  const fs::path p = fs::temp_directory_path() / ("kvistor_tegning_" + navn);
-  fs::remove_all(p);
-  fs::create_directories(p);
-  return p;
-}
-
 TEST(TegningKommando, BeggeTegningerSkrivesSomSvgMedDenOenskedeStoerrelse) {
-  const fs::path mappe = TomMappe("begge");
+  test::TTestMappe m;
   for (const std::string art : {"tvaer", "laengde"}) {
-    const std::string fil = (mappe / (art + ".svg")).string();
+    const std::string fil = m / (art + ".svg");
     const auto r = Tegn({art, StandardAid, "-o", fil, "--bredde", "640", "--hoejde", "480"});
     ASSERT_EQ(r.kode, 0) << r.fejl;
-    std::string svg;
-    ASSERT_TRUE(LaesFil(fil, svg));
+    const std::string svg = Bytes(fil);
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u) << art;
-    EXPECT_NE(svg.find("width=\"640\""), std::string::npos) << art;
-    EXPECT_NE(svg.find("height=\"480\""), std::string::npos) << art;
+    EXPECT_NE(svg.find("width=\"640\" height=\"480\""), std::string::npos) << art;
     EXPECT_NE(svg.find("</svg>"), std::string::npos) << art;
+    // "-o -" gives the same picture on the standard output.
+    const auto s = Tegn({art, StandardAid, "-o", "-", "--bredde", "640", "--hoejde", "480"});
+    EXPECT_EQ(s.kode, 0);
+    EXPECT_EQ(s.ud, svg);
   }
   // The longitudinal drawing carries the bay labels of the 8-bay project.
-  std::string svg;
-  ASSERT_TRUE(LaesFil((mappe / "laengde.svg").string(), svg));
-  EXPECT_NE(svg.find("6 mellemfag á 6,00 m"), std::string::npos);
-  fs::remove_all(mappe);
+  EXPECT_NE(Bytes(m / "laengde.svg").find("6 mellemfag á 6,00 m"), std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(m.sti), fs::directory_iterator()), 2);
 }
 
 TEST(TegningKommando, ForkertBrugGiverKode1OgSkriverIngenFil) {
-  const fs::path mappe = TomMappe("brug");
-  const std::string fil = (mappe / "x.svg").string();
-  EXPECT_EQ(Tegn({}).kode, 1);
-  EXPECT_EQ(Tegn({"skraa", StandardAid, "-o", fil}).kode, 1);
-  EXPECT_EQ(Tegn({"tvaer", StandardAid}).kode, 1);  // no output file named
-  EXPECT_EQ(Tegn({"tvaer", StandardAid, "-o", fil, "--bredde", "abc"}).kode, 1);
-  EXPECT_EQ(Tegn({"tvaer", StandardAid, "-o", fil, "--bredde", "0"}).kode, 1);
-  EXPECT_EQ(Tegn({"tvaer", (mappe / "findes-ikke.aid").string(), "-o", fil}).kode, 1);
+  test::TTestMappe m;
+  const std::string fil = m / "x.svg";
+  using A = std::vector<std::string>;
+  for (const A& a : {A{}, A{"skraa", StandardAid, "-o", fil}, A{"tvaer", StandardAid},
+                     A{"tvaer", StandardAid, "-o", fil, "--bredde", "abc"},
+                     A{"tvaer", StandardAid, "-o", fil, "--bredde", "0"},
+                     A{"tvaer", m / "findes-ikke.aid", "-o", fil}})
+    EXPECT_EQ(Tegn(a).kode, 1) << ::testing::PrintToString(a);
   EXPECT_FALSE(fs::exists(fil));
-  fs::remove_all(mappe);
+  const auto h = Tegn({"--help"});
+  EXPECT_EQ(h.kode, 0);
+  EXPECT_NE(h.ud.find("kvistor-cli tegning tvaer|laengde"), std::string::npos);
+
+  // The project itself as output: refused, and the project is kept.
+  const std::string t = m / "t.aid";
+  fs::copy_file(StandardAid, t);
+  const auto r = Tegn({"tvaer", t, "-o", m / "../" + m.sti.filename().string() + "/t.aid"});
+  EXPECT_EQ(r.kode, 1);
+  EXPECT_EQ(r.fejl, "Fejl: Tegningen kan ikke gemmes oven i projektfilen " + t + "\n");
+  EXPECT_EQ(Bytes(t), Bytes(StandardAid));
 }
 
 TEST(TegningKommando, BeskadigetProjektfilAfvisesMedKode2) {
-  const fs::path mappe = TomMappe("beskadiget");
-  const std::string aid = (mappe / "kort.aid").string();
+  test::TTestMappe m;
+  const std::string aid = m / "kort.aid";
   ASSERT_TRUE(SkrivTekstfil(aid, {"Kun", "tre", "linjer"}));
-  const std::string fil = (mappe / "x.svg").string();
-  const auto r = Tegn({"laengde", aid, "-o", fil});
+  const auto r = Tegn({"laengde", aid, "-o", m / "x.svg"});
   EXPECT_EQ(r.kode, 2);
   EXPECT_NE(r.fejl.find("Uventet fejl i inddatafilen"), std::string::npos) << r.fejl;
-  EXPECT_FALSE(fs::exists(fil));
-  fs::remove_all(mappe);
+  EXPECT_FALSE(fs::exists(m / "x.svg"));
 }
 
 }  // namespace

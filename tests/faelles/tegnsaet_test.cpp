@@ -40,6 +40,10 @@ TEST(Tegnsaet, TegnUden1252ByteOgFejlagtigUtf8BliverSpoergsmaalstegn) {
   for (const auto& f : fald) EXPECT_EQ(Utf8TilCp1252(f.ind), f.ud) << f.ind;
 }
 
+TEST(Tegnsaet, RensTekstGiverBlankeForStyretegnOgSpoergsmaalstegnForFejlbytes) {
+  EXPECT_EQ(RensTekst("A/S\r\nÅse\t\x01\x7F\xC2\x85|\xFF\xC3"), "A/S  Åse    |??");
+}
+
 TEST(Tegnsaet, TegnTaellesIkkeBytes) {
   EXPECT_EQ(AntalTegn("Åse — 2"), 7u);
   EXPECT_EQ(AntalTegn("\xC3"), 1u);  // a bad byte counts as the '?' it becomes

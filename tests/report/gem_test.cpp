@@ -70,7 +70,8 @@ TEST(Gem, FejlendeGemningMeldesOgSletterIntet) {
   dlg.filnavne.push_back(m / "r.txt");
   dlg.svar.push_back(true);
   EXPECT_EQ(GemResultat(&R, 1, m.sti.string(), dlg), 2);
-  EXPECT_EQ(dlg.Tekster("Besked"), Tekster{"Kan ikke gemme under navnet \r\n" + (m / "r Q-kurver.txt")});
+  EXPECT_EQ(dlg.Tekster("Besked"), Tekster{"Kan ikke gemme under navnet \r\n" + (m / "r Q-kurver.txt") +
+                                              "\r\nNavnet er en mappe, ikke en fil."});
   EXPECT_TRUE(fs::is_regular_file(m / "r.txt"));
   EXPECT_TRUE(fs::is_regular_file(m / "r M-kurver.txt"));
 
@@ -80,7 +81,8 @@ TEST(Gem, FejlendeGemningMeldesOgSletterIntet) {
   dlg2.filnavne.push_back(m / "mangler/r.txt");
   dlg2.svar.push_back(false);
   EXPECT_EQ(GemResultat(&R, 1, m.sti.string(), dlg2), 0);
-  EXPECT_EQ(dlg2.Tekster("Besked"), Tekster{"Kan ikke gemme under navnet \r\n" + (m / "mangler/r.txt")});
+  EXPECT_EQ(dlg2.Tekster("Besked"), Tekster{"Kan ikke gemme under navnet \r\n" + (m / "mangler/r.txt") +
+                                               "\r\nFilen eller mappen findes ikke."});
   EXPECT_EQ(dlg2.Tekster("JaNej").size(), 1u);
 }
 

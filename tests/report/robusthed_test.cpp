@@ -204,9 +204,10 @@ TEST(Robusthed, BrudteOgYderligeVaerdierEnderMedEtUdfaldOgEnBesked) {
     const Inddata d = YderligtProjekt(t, standard);
     KoerOgKontroller(d, i % 2 == 0, o, "yderligt projekt " + std::to_string(i));
   }
+  // Most extremes now lie outside the fields' ranges and are refused before
+  // the calculation; the aborted run is the hinge case below.
   EXPECT_GT(o.bygget, 0);
   EXPECT_GT(o.afvist, 0);
-  EXPECT_GT(o.afbrudt, 0);
 }
 
 TEST(Robusthed, UrimeligeStoerrelserAfvisesEllerAfbrydesMedBesked) {
@@ -228,12 +229,12 @@ TEST(Robusthed, UrimeligeStoerrelserAfvisesEllerAfbrydesMedBesked) {
       // one, but the rule must not let it through to the report as INF).
       {[](Inddata& d) { d.FacUdh = std::numeric_limits<double>::infinity(); }, TRapportUdfald::Afvist,
        "Facadeudhænget må ikke være negativt"},
-      // A facade height near the largest number made the wind pressure INF.
+      // Sizes and loads near the largest number (the wind pressure and the
+      // detailed line loads overflowed) lie outside the fields' ranges.
       {[](Inddata& d) { d.FacHjd = std::numeric_limits<double>::max(), d.RappOmfang = 1; },
-       TRapportUdfald::Afvist, "Inddata giver tal, der er for store"},
-      // A dead load near the largest number: the detailed line load showed INF.
+       TRapportUdfald::Afvist, "Facadehøjden skal ligge mellem 0 og 100"},
       {[](Inddata& d) { d.EL1 = std::numeric_limits<double>::max(), d.RappOmfang = 1; },
-       TRapportUdfald::Afbrudt, "Beregningen giver tal, der er for store"},
+       TRapportUdfald::Afvist, "Egenlasten af tagdækning skal ligge mellem 0 og 100"},
       // A hinge offset of nearly the whole frame spacing multiplies the hinge
       // forces by about 600 from bay to bay: over 60 bays the shear
       // utilisation overflowed and the report showed INF.

@@ -1,0 +1,42 @@
+#pragma once
+// Reading the project file of a command, and guarding it against the
+// command's own outputs.
+#include <optional>
+#include <string>
+
+#include "cli/kommandolinjedialog.h"
+#include "faelles/filer.h"
+#include "project/inddataside.h"
+
+namespace kvistor {
+
+inline constexpr int KodeOk = 0;
+inline constexpr int KodeBrug = 1;
+inline constexpr int KodeAfvist = 2;
+inline constexpr int KodeAfbrudt = 3;
+inline constexpr int KodeAdvarsel = 4;
+
+// "-" as a project file or an output file is the standard input or output.
+inline constexpr const char* Standardstroem = "-";
+
+// The name the messages use for a project file ("standard-input" for "-").
+std::string Projektnavn(const std::string& projekt);
+
+// Reads the project ("-": the standard input) once into `side`. Returns
+// KodeOk, KodeBrug when the file cannot be read, or KodeAfvist when it is no
+// project file. A batch run must not compute values nobody typed: unless
+// `tolerant`, a file with values the reader had to substitute is refused,
+// with one line per value (line, what was read, what would be used).
+// `tolerant` keeps the window's way: each value is told and substituted.
+int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddataside& side,
+                           TKommandolinjeDialog& dlg);
+
+// The identity of the project file that was read, to hold the outputs
+// against ("-": whatever the standard input is).
+std::optional<TFilIdentitet> ProjektIdentitet(const std::string& projekt);
+
+// Whether an output name is the project file itself: the same file through
+// any symbolic link, "../" or hard link.
+bool ErProjektfilen(const std::optional<TFilIdentitet>& projekt, const std::string& udfil);
+
+}  // namespace kvistor
