@@ -15,22 +15,58 @@ TSnitkraefter::TSnitkraefter(const TLinielastListe& linielast, const std::vector
                              const TUnderstoetninger& understoetninger,
                              const std::vector<TKipMoment>& kip)
     : linielast_(linielast), pl_(pl), understoetninger_(understoetninger), kip_(kip) {
-  haendelser_.reserve(linielast.size() + pl.size() + understoetninger.size() + kip.size());
-  for (std::size_t i = 0; i < linielast.size(); ++i)
-    haendelser_.push_back({linielast[i].x / 1000.0, TArt::Linie, static_cast<std::uint32_t>(i)});
-  for (std::size_t i = 0; i < pl.size(); ++i)
-    haendelser_.push_back({pl[i].x / 1000.0, TArt::Punkt, static_cast<std::uint32_t>(i)});
-  for (std::size_t i = 0; i < understoetninger.size(); ++i)
-    haendelser_.push_back(
-        {understoetninger[i].x / 1000.0, TArt::Stoette, static_cast<std::uint32_t>(i)});
-  for (std::size_t i = 0; i < kip.size(); ++i)
-    haendelser_.push_back({kip[i].x / 1000.0, TArt::Kip, static_cast<std::uint32_t>(i)});
-  std::stable_sort(haendelser_.begin(), haendelser_.end(),
-                   [](const THaendelse& a, const THaendelse& b) { return a.xm < b.xm; });
-  stoetteHaendelse_.assign(understoetninger.size(), 0);
-  for (std::size_t h = 0; h < haendelser_.size(); ++h)
-    if (haendelser_[h].art == TArt::Stoette) stoetteHaendelse_[haendelser_[h].i] = h;
-  start_ = haendelser_.empty() ? 0.0 : std::min(0.0, haendelser_.front().xm);
+  auto h = std::make_shared<THaendelser>();
+  auto& liste = h->liste;
+  liste.reserve(linielast.size() + pl.size() + understoetninger.size() + kip.size());
+  // Each list is normally sorted already; merging them one after the other
+  // gives the order of a stable sort of the concatenation (on equal
+  // positions: line loads, point loads, supports, tilting moments) without
+  // its cost. A list out of order falls back to the sort.
+  bool sorteret = true;
+  auto tilfoej = [&](TArt art, std::size_t n, auto x) {
+    const std::size_t fra = liste.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      const double xm = x(i) / 1000.0;
+      if (i > 0 && xm < liste.back().xm) sorteret = false;
+      liste.push_back({xm, art, static_cast<std::uint32_t>(i)});
+    }
+    return fra;
+  };
+  const auto efterX = [](const THaendelse& a, const THaendelse& b) { return a.xm < b.xm; };
+  tilfoej(TArt::Linie, linielast.size(), [&](std::size_t i) { return linielast[i].x; });
+  for (auto [art, n] : {std::pair{TArt::Punkt, pl.size()},
+                        std::pair{TArt::Stoette, understoetninger.size()},
+                        std::pair{TArt::Kip, kip.size()}}) {
+    const std::size_t fra = tilfoej(art, n, [&, art = art](std::size_t i) -> double {
+      switch (art) {
+        case TArt::Punkt: return pl[i].x;
+        case TArt::Stoette: return understoetninger[i].x;
+        default: return kip[i].x;
+      }
+    });
+    if (sorteret && fra > 0 && n > 0)
+      std::inplace_merge(liste.begin(), liste.begin() + static_cast<std::ptrdiff_t>(fra),
+                         liste.end(), efterX);
+  }
+  if (!sorteret) {
+    // Rebuilt in list order and sorted stably, as the lists come.
+    liste.clear();
+    for (std::size_t i = 0; i < linielast.size(); ++i)
+      liste.push_back({linielast[i].x / 1000.0, TArt::Linie, static_cast<std::uint32_t>(i)});
+    for (std::size_t i = 0; i < pl.size(); ++i)
+      liste.push_back({pl[i].x / 1000.0, TArt::Punkt, static_cast<std::uint32_t>(i)});
+    for (std::size_t i = 0; i < understoetninger.size(); ++i)
+      liste.push_back(
+          {understoetninger[i].x / 1000.0, TArt::Stoette, static_cast<std::uint32_t>(i)});
+    for (std::size_t i = 0; i < kip.size(); ++i)
+      liste.push_back({kip[i].x / 1000.0, TArt::Kip, static_cast<std::uint32_t>(i)});
+    std::stable_sort(liste.begin(), liste.end(), efterX);
+  }
+  h->stoette.assign(understoetninger.size(), 0);
+  for (std::size_t k = 0; k < liste.size(); ++k)
+    if (liste[k].art == TArt::Stoette) h->stoette[liste[k].i] = k;
+  start_ = liste.empty() ? 0.0 : std::min(0.0, liste.front().xm);
+  haendelser_ = std::move(h);
   Nulstil();
 }
 
@@ -55,8 +91,9 @@ void TSnitkraefter::GaaTil(double s) {
 TSnit TSnitkraefter::Ved(double s) {
   if (s < s_) Nulstil();
   // Only what lies strictly left of s counts.
-  while (naeste_ < haendelser_.size() && haendelser_[naeste_].xm < s) {
-    const THaendelse& h = haendelser_[naeste_];
+  const std::vector<THaendelse>& liste = haendelser_->liste;
+  while (naeste_ < liste.size() && liste[naeste_].xm < s) {
+    const THaendelse& h = liste[naeste_];
     GaaTil(h.xm);
     switch (h.art) {
       case TArt::Linie:
@@ -82,8 +119,9 @@ TSnit TSnitkraefter::Ved(double s) {
 }
 
 void TSnitkraefter::ReaktionAendret(std::size_t i, double dRz, double dRy) {
-  if (i >= stoetteHaendelse_.size() || stoetteHaendelse_[i] >= naeste_) return;
-  const double arm = s_ - haendelser_[stoetteHaendelse_[i]].xm;
+  const std::vector<std::size_t>& stoette = haendelser_->stoette;
+  if (i >= stoette.size() || stoette[i] >= naeste_) return;
+  const double arm = s_ - haendelser_->liste[stoette[i]].xm;
   Vz_ -= dRz;
   Vy_ -= dRy;
   My_ -= arm * dRz;
@@ -322,7 +360,7 @@ void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter
                           TTilfaelde& tilf) {
   // Left and right values each rise with the points; one sweep for each.
   TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter hoj(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter hoj = ven;
   for (TDiskPunkt& p : punkter) {
     if (p.xD - 1 < 0) {
       p.VzVen = p.VyVen = 0;
@@ -442,9 +480,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
               TTilfaelde& tilf, bool medKurve) {
   // Each sequence of positions below rises on its own: one sweep for each.
   TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter hoj(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter midt(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter nul(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter hoj = ven, midt = ven, nul = ven;
   std::vector<std::string> kurve;
   if (medKurve) kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
   auto Kurve = [&kurve, medKurve](double s, double My) {
@@ -490,7 +526,8 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
 
   if (!medKurve) return;
   // Samples at the twelfths of every bay, for a smooth moment curve.
-  TSnitkraefter proeve(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter proeve = ven;
+  proeve.Nulstil();
   auto Tolvtedele = [&](std::int64_t start, std::int64_t spand) {
     for (int i = 1; i <= 11; ++i) {
       const std::int64_t xs = start + spand * i / 12;
