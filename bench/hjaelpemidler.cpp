@@ -7,6 +7,7 @@
 #include <string>
 
 #include "design/charnieroptimering.h"
+#include "design/domstrimmel.h"
 #include "design/noegletal.h"
 #include "design/tvaersnitssoegning.h"
 #include "faelles/dialog_fake.h"
@@ -63,6 +64,22 @@ void BM_Charnierscanning(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<std::int64_t>(punkter));
 }
 BENCHMARK(BM_Charnierscanning)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A field leave on the input-page model followed by the live strip: what the
+// user waits for between leaving the width field and seeing the verdicts.
+void BM_FeltOgDomStrimmel(benchmark::State& state) {
+  TSkriptetDialog dlg;
+  TInddataside side = StartInddataside(std::string(KVISTOR_KILDEMAPPE) + "/", dlg);
+  bool smal = false;
+  for (auto _ : state) {
+    smal = !smal;
+    Indtast(side, TKontrol::EditAaseBredde, smal ? "75" : "100", dlg);
+    const TDomStrimmel s = OpdaterDomStrimmel(side);
+    benchmark::DoNotOptimize(s.Felter[0].Ok);
+    dlg.kald.clear();
+  }
+}
+BENCHMARK(BM_FeltOgDomStrimmel)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
