@@ -329,8 +329,9 @@ std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd, const TUnderstoetni
   for (const TPunktlast& p : laster.PL) k.push_back({p.x, false, false});
   for (const TLinielast& l : laster.Linielast) k.push_back({l.x, false, false});
   k.push_back({sd.LAas, false, false});
-  std::stable_sort(k.begin(), k.end(),
-                   [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; });
+  // Candidates at the same x become one point with their flags merged, so
+  // their order among themselves does not matter: no stable sort needed.
+  std::sort(k.begin(), k.end(), [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; });
 
   std::vector<TDiskPunkt> punkter;
   punkter.reserve(k.size());
