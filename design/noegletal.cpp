@@ -23,10 +23,19 @@ class TTavsDialog : public TBrugerDialog {
   void Advarsel(const std::string& t) override { Gem(t); }
   void Besked(const std::string& t) override { Gem(t); }
   void Information(const std::string& t) override { Gem(t); }
-  bool InformationOkAnnuller(const std::string& t) override { return Gem(t), false; }
+  bool InformationOkAnnuller(const std::string& t) override {
+    Gem(t);
+    return false;
+  }
   void FejlDialog(const std::string& t) override { Gem(t); }
-  bool FejlDialogOkAnnuller(const std::string& t) override { return Gem(t), false; }
-  bool JaNej(const std::string& t) override { return Gem(t), false; }
+  bool FejlDialogOkAnnuller(const std::string& t) override {
+    Gem(t);
+    return false;
+  }
+  bool JaNej(const std::string& t) override {
+    Gem(t);
+    return false;
+  }
   void Bip() override {}
   std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
   std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }

@@ -274,8 +274,10 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
   if (detaljeret) SkrivDimensionering(tilf, suppl, beslag ? std::string(beslag->Navn) : std::string());
 
   if (lk >= 10 && lk <= 12) {
+    // The table is part of the case's text, which the lean run leaves out.
     if (!BestemNedbojninger(tilf, punkter, laster.Linielast, laster.PL, suppl, beregning.uMaks,
-                            beregning.xuMaks, beregning.LuForhold, dialog))
+                            beregning.xuMaks, beregning.LuForhold, dialog,
+                            overskrift || detaljeret))
       return false;
   }
 

@@ -17,50 +17,48 @@ TSnitkraefter::TSnitkraefter(const TLinielastListe& linielast, const std::vector
     : linielast_(linielast), pl_(pl), understoetninger_(understoetninger), kip_(kip) {
   auto h = std::make_shared<THaendelser>();
   auto& liste = h->liste;
-  liste.reserve(linielast.size() + pl.size() + understoetninger.size() + kip.size());
-  // Each list is normally sorted already; merging them one after the other
-  // gives the order of a stable sort of the concatenation (on equal
-  // positions: line loads, point loads, supports, tilting moments) without
-  // its cost. A list out of order falls back to the sort.
-  bool sorteret = true;
-  auto tilfoej = [&](TArt art, std::size_t n, auto x) {
-    const std::size_t fra = liste.size();
-    for (std::size_t i = 0; i < n; ++i) {
-      const double xm = x(i) / 1000.0;
-      if (i > 0 && xm < liste.back().xm) sorteret = false;
-      liste.push_back({xm, art, static_cast<std::uint32_t>(i)});
+  constexpr TArt Arter[4] = {TArt::Linie, TArt::Punkt, TArt::Stoette, TArt::Kip};
+  const std::size_t n[4] = {linielast.size(), pl.size(), understoetninger.size(), kip.size()};
+  auto X = [&](int kilde, std::size_t i) -> std::int32_t {
+    switch (kilde) {
+      case 0: return linielast[i].x;
+      case 1: return pl[i].x;
+      case 2: return understoetninger[i].x;
+      default: return kip[i].x;
     }
-    return fra;
   };
-  const auto efterX = [](const THaendelse& a, const THaendelse& b) { return a.xm < b.xm; };
-  tilfoej(TArt::Linie, linielast.size(), [&](std::size_t i) { return linielast[i].x; });
-  for (auto [art, n] : {std::pair{TArt::Punkt, pl.size()},
-                        std::pair{TArt::Stoette, understoetninger.size()},
-                        std::pair{TArt::Kip, kip.size()}}) {
-    const std::size_t fra = tilfoej(art, n, [&, art = art](std::size_t i) -> double {
-      switch (art) {
-        case TArt::Punkt: return pl[i].x;
-        case TArt::Stoette: return understoetninger[i].x;
-        default: return kip[i].x;
+  liste.reserve(n[0] + n[1] + n[2] + n[3]);
+  bool sorteret = true;
+  for (int k = 0; k < 4 && sorteret; ++k)
+    for (std::size_t i = 1; i < n[k]; ++i)
+      if (X(k, i) < X(k, i - 1)) {
+        sorteret = false;
+        break;
       }
-    });
-    if (sorteret && fra > 0 && n > 0)
-      std::inplace_merge(liste.begin(), liste.begin() + static_cast<std::ptrdiff_t>(fra),
-                         liste.end(), efterX);
-  }
-  if (!sorteret) {
-    // Rebuilt in list order and sorted stably, as the lists come.
-    liste.clear();
-    for (std::size_t i = 0; i < linielast.size(); ++i)
-      liste.push_back({linielast[i].x / 1000.0, TArt::Linie, static_cast<std::uint32_t>(i)});
-    for (std::size_t i = 0; i < pl.size(); ++i)
-      liste.push_back({pl[i].x / 1000.0, TArt::Punkt, static_cast<std::uint32_t>(i)});
-    for (std::size_t i = 0; i < understoetninger.size(); ++i)
-      liste.push_back(
-          {understoetninger[i].x / 1000.0, TArt::Stoette, static_cast<std::uint32_t>(i)});
-    for (std::size_t i = 0; i < kip.size(); ++i)
-      liste.push_back({kip[i].x / 1000.0, TArt::Kip, static_cast<std::uint32_t>(i)});
-    std::stable_sort(liste.begin(), liste.end(), efterX);
+  if (sorteret) {
+    // Each list is normally sorted already: merged, equal positions in the
+    // order line loads, point loads, supports, tilting moments, which is
+    // the order a stable sort of the lists one after the other gives.
+    std::size_t naeste[4] = {0, 0, 0, 0};
+    for (std::size_t rest = n[0] + n[1] + n[2] + n[3]; rest > 0; --rest) {
+      int valgt = -1;
+      std::int32_t xv = 0;
+      for (int k = 0; k < 4; ++k) {
+        if (naeste[k] >= n[k]) continue;
+        const std::int32_t x = X(k, naeste[k]);
+        if (valgt < 0 || x < xv) {
+          valgt = k;
+          xv = x;
+        }
+      }
+      liste.push_back({xv / 1000.0, Arter[valgt], static_cast<std::uint32_t>(naeste[valgt]++)});
+    }
+  } else {
+    for (int k = 0; k < 4; ++k)
+      for (std::size_t i = 0; i < n[k]; ++i)
+        liste.push_back({X(k, i) / 1000.0, Arter[k], static_cast<std::uint32_t>(i)});
+    std::stable_sort(liste.begin(), liste.end(),
+                     [](const THaendelse& a, const THaendelse& b) { return a.xm < b.xm; });
   }
   h->stoette.assign(understoetninger.size(), 0);
   for (std::size_t k = 0; k < liste.size(); ++k)
