@@ -328,10 +328,10 @@ int CharnierKommando(const std::vector<std::string>& argumenter, std::ostream& u
   return nogenOk ? KodeOk : KodeIngen;
 }
 
-int KurverKommando(const std::vector<std::string>& argumenter, std::ostream&,
+int KurverKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
                    std::ostream& fejl) {
   if (BedtOmHjaelp(argumenter)) {
-    fejl << HjaelpKurver;
+    ud << HjaelpKurver;
     return KodeOk;
   }
   std::string projekt;
