@@ -106,6 +106,17 @@ void LinjeGraenser(const QTextDocument& doc, const QTextBlock& b, double& top, d
   }
 }
 
+// Lays out the whole document afresh. After an edit the layout redoes only a
+// stretch from the edit on and leaves later blocks unplaced until something
+// asks for them, and the page count alone does not ask; so the whole
+// document is marked dirty and every block is asked for.
+int LaegUd(QTextDocument& doc) {
+  doc.markContentsDirty(0, doc.characterCount());
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+    doc.documentLayout()->blockBoundingRect(b);
+  return doc.pageCount();
+}
+
 int SideAf(double y) { return static_cast<int>(std::floor(y / SideH)); }
 
 bool ErFigurblok(const QTextBlock& b) { return b.text() == QString(QChar::ObjectReplacementCharacter); }
@@ -116,7 +127,7 @@ bool ErFigurblok(const QTextBlock& b) { return b.text() == QString(QChar::Object
 int FlytEnligeOverskrifter(QTextDocument& doc) {
   int flyttet = 0;
   for (int runde = 0; runde < 200; ++runde) {
-    doc.pageCount();  // lays out the whole document
+    LaegUd(doc);
     bool aendret = false;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
       const bool hold = b.blockFormat().headingLevel() > 0 || ErFigurblok(b);
@@ -143,7 +154,7 @@ int FlytEnligeOverskrifter(QTextDocument& doc) {
 
 // Page number (1 = title page) of every heading, in document order.
 std::vector<int> OverskriftSider(QTextDocument& doc) {
-  doc.pageCount();
+  LaegUd(doc);
   std::vector<int> s;
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
     if (b.blockFormat().headingLevel() <= 0) continue;
@@ -240,28 +251,11 @@ int main(int argc, char** argv) {
   rod.setRightMargin(MargHoejre * PxPrMm);
   rod.setTopMargin(MargTop * PxPrMm);
   rod.setBottomMargin(MargBund * PxPrMm);
-  if (!qEnvironmentVariableIsSet("KVISTOR_X")) doc.rootFrame()->setFrameFormat(rod);
+  doc.rootFrame()->setFrameFormat(rod);
   // The page size last: the layout takes the margins into account only when
   // the page size is set after them.
   doc.setPageSize(QSizeF(SideB, SideH));
 
-  if (qEnvironmentVariableIsSet("KVISTOR_VEJLEDNING_FEJLSOEG"))
-    std::fprintf(stderr, "tekstbredde %g side %gx%g sider %d idealbredde %g\n", doc.textWidth(),
-                 doc.pageSize().width(), doc.pageSize().height(), doc.pageCount(), doc.idealWidth());
-  if (qEnvironmentVariableIsSet("KVISTOR_VEJLEDNING_FEJLSOEG")) {
-    int n = 0;
-    const QRectF fr = doc.documentLayout()->frameBoundingRect(doc.rootFrame());
-    const QTextFrameFormat ff = doc.rootFrame()->frameFormat();
-    std::fprintf(stderr, "rod %g %g %g %g marg %g %g bredde %g\n", fr.x(), fr.y(), fr.width(), fr.height(),
-      ff.leftMargin(), ff.rightMargin(), ff.width().rawValue());
-    for (QTextBlock b = doc.begin(); b.isValid() && n < 4; b = b.next(), ++n) {
-      const QTextLayout* l = b.layout();
-      std::fprintf(stderr, "blok '%s' linjer %d h %g pt %g px %d bredde0 %g\n", b.text().left(20).toUtf8().constData(),
-                   l->lineCount(), l->lineCount() ? l->lineAt(0).height() : -1.0,
-                   b.charFormat().font().pointSizeF(), b.charFormat().font().pixelSize(),
-                   l->lineCount() ? l->lineAt(0).width() : -1.0);
-    }
-  }
   const QStringList ukendte = IndsaetFigurer(doc, figurer);
   if (!ukendte.isEmpty()) return Fejl("ukendte figurer: " + ukendte.join(", "));
 
@@ -279,7 +273,7 @@ int main(int argc, char** argv) {
 
   QPainter p;
   if (!p.begin(&pdf)) return Fejl("kan ikke skrive " + tmp);
-  const int antal = doc.pageCount();
+  const int antal = LaegUd(doc);
   for (int s = 0; s < antal; ++s) {
     if (s > 0) pdf.newPage();
     p.save();

@@ -14,6 +14,7 @@
 #include "project/feltregler.h"
 #include "project/katalog.h"
 #include "purlin/traemateriale.h"
+#include "report/visresultat.h"
 
 namespace kvistor {
 
@@ -506,11 +507,18 @@ QString UdfyldPladsholdere(const QString& md, const TVejledningsKilde& k, QStrin
       {"egenlast_ialt", Tal(k.Suppl.EgenlastIalt, 2)},
       {"aaseegenlast", Tal(k.Suppl.AaseEgenlast, 2)},
       {"sne_normal", Tal(d.SneFormFakNormal, 2)},
+      {"maks_fag", QString::number(MaksFagIBeregning)},
   };
   static const QRegularExpression linjeRe(R"(^\s*\{\{([a-z0-9_]+)(?::([a-z0-9_]+))?\}\}\s*$)");
   static const QRegularExpression talRe(R"(\{\{tal:([a-z_]+)\}\})");
   QString ud;
+  bool kommentar = false;  // the writer's notes pass untouched
   for (const QString& linje : md.split('\n')) {
+    if (kommentar || linje.trimmed().startsWith("<!--")) {
+      kommentar = !linje.contains("-->");
+      ud += linje + "\n";
+      continue;
+    }
     if (const auto m = linjeRe.match(linje); m.hasMatch()) {
       const QString navn = m.captured(1), arg = m.captured(2);
       QString blok;
