@@ -47,8 +47,8 @@ TFigur Kontroltegning(const TVejledningsKilde& k, TKontroltegning t, double bMm,
 
 TFigur Charnierdetalje(const TVejledningsKilde& k) {
   TFigur f;
-  f.BreddeMm = 110;
-  f.HoejdeMm = 80;
+  f.BreddeMm = 90;
+  f.HoejdeMm = 62;
   const Inddata ind = k.Side.Inddata;
   const TSupplData sd = k.Suppl;
   f.Tegn = [ind, sd](QPainter& p, double b, double h) {
@@ -99,7 +99,7 @@ TFigur Rapportside(const TVejledningsKilde& k) {
 std::map<QString, TFigur> GuidensFigurer(const TVejledningsKilde& k) {
   std::map<QString, TFigur> m;
   m["kontrol_tvaer"] = Kontroltegning(k, TKontroltegning::Tvaer, 165, 100);
-  m["kontrol_laengde"] = Kontroltegning(k, TKontroltegning::Laengde, 165, 110);
+  m["kontrol_laengde"] = Kontroltegning(k, TKontroltegning::Laengde, 165, 100);
   m["charnierdetalje"] = Charnierdetalje(k);
   m["rapportside"] = Rapportside(k);
   return m;

@@ -19,6 +19,7 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -66,11 +67,13 @@ QString Titelside() {
                "gerberkæde på rammer, saddeltag<br/>EN 1990, EN 1991-1-3, EN 1991-1-4 og EN "
                "1995-1-1 med danske nationale annekser</p>\n")
            .arg(Px(16));
+  h += QString("<p align=\"center\" style=\"margin-top:%1;\"><img src=\"figur:kontrol_tvaer\" /></p>\n")
+           .arg(Px(40));
   h += QString("<p align=\"center\" style=\"margin-top:%1; font-size:9pt; color:#444444;\">"
                "Vejledningen sættes af programmet selv, når det bygges: alle tabeller over "
                "kataloger, materialer, lastkombinationer og lasttilfælde, alle eksempler og alle "
                "figurer kommer fra programmets egne tabeller og beregninger af Standard.aid.</p>\n")
-           .arg(Px(330));
+           .arg(Px(40));
   return h;
 }
 
@@ -109,9 +112,10 @@ void LinjeGraenser(const QTextDocument& doc, const QTextBlock& b, double& top, d
 // Lays out the whole document afresh. After an edit the layout redoes only a
 // stretch from the edit on and leaves later blocks unplaced until something
 // asks for them, and the page count alone does not ask; so the whole
-// document is marked dirty and every block is asked for.
-int LaegUd(QTextDocument& doc) {
-  doc.markContentsDirty(0, doc.characterCount());
+// document from `fraPosition` on is marked dirty (-1: nothing was edited since
+// the last layout) and every block is asked for.
+int LaegUd(QTextDocument& doc, int fraPosition = 0) {
+  if (fraPosition >= 0) doc.markContentsDirty(fraPosition, doc.characterCount() - fraPosition);
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
     doc.documentLayout()->blockBoundingRect(b);
   return doc.pageCount();
@@ -121,31 +125,114 @@ int SideAf(double y) { return static_cast<int>(std::floor(y / SideH)); }
 
 bool ErFigurblok(const QTextBlock& b) { return b.text() == QString(QChar::ObjectReplacementCharacter); }
 
-// A heading never stays alone at the foot of a page, and a figure never
-// leaves its caption: such a block is moved to the next page. Repeated until
-// nothing moves, since a move can push another heading down.
-int FlytEnligeOverskrifter(QTextDocument& doc) {
+struct TLinjer {
+  double forsteTop = 0, forsteBund = 0;  // the first line, absolute
+  double sidsteTop = 0, sidsteBund = 0;  // the last line
+  std::vector<double> toppe;             // every line's top
+};
+
+TLinjer Linjer(const QTextDocument& doc, const QTextBlock& b) {
+  TLinjer l;
+  const QRectF r = doc.documentLayout()->blockBoundingRect(b);
+  const QTextLayout* lay = b.layout();
+  l.forsteTop = l.sidsteTop = r.top();
+  l.forsteBund = l.sidsteBund = r.bottom();
+  if (!lay || lay->lineCount() == 0) return l;
+  for (int i = 0; i < lay->lineCount(); ++i) l.toppe.push_back(r.top() + lay->lineAt(i).y());
+  const QTextLine f = lay->lineAt(0), s = lay->lineAt(lay->lineCount() - 1);
+  l.forsteTop = r.top() + f.y();
+  l.forsteBund = l.forsteTop + f.height();
+  l.sidsteTop = r.top() + s.y();
+  l.sidsteBund = l.sidsteTop + s.height();
+  return l;
+}
+
+bool ErKode(const QTextBlock& b) { return b.isValid() && b.blockFormat().nonBreakableLines(); }
+
+// A heading, a figure or a paragraph that ends in a colon: it belongs with
+// what follows it.
+bool ErIndleder(const QTextBlock& b) {
+  return b.blockFormat().headingLevel() > 0 || ErFigurblok(b) ||
+         (!ErKode(b) && b.text().trimmed().endsWith(':'));
+}
+
+bool IForsteLinjeAfSide(double top) {
+  const double iSiden = top - SideAf(top + 1) * SideH;
+  return iSiden < MargTop * EnhPrMm + 3 * EnhPrMm;
+}
+
+// Whether block b must go to the next page:
+// - a heading, a figure or a paragraph that ends in a colon never stays at
+//   the foot of a page while what it introduces starts on the next;
+// - a short code block (a report excerpt) is not split;
+// - a paragraph leaves neither its first nor its last line alone on a page.
+bool SkalFlyttes(const QTextDocument& doc, const QTextBlock& b) {
+  if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) return false;
+  if (doc.frameAt(b.position()) != doc.rootFrame()) return false;  // inside a table
+  const TLinjer l = Linjer(doc, b);
+  if (IForsteLinjeAfSide(l.forsteTop)) return false;
+  const int side = SideAf(l.forsteTop + 1);
+  const bool kode = ErKode(b);
+  const bool indleder = ErIndleder(b);
+  const QTextBlock naeste = b.next();
+  if (indleder && naeste.isValid()) {
+    const TLinjer n = Linjer(doc, naeste);
+    if (SideAf(n.forsteBund - 1) > SideAf(l.sidsteTop + 1)) return true;
+  }
+  if (kode && !ErKode(b.previous())) {
+    QTextBlock slut = b;
+    int antal = 1;
+    while (ErKode(slut.next())) {
+      slut = slut.next();
+      ++antal;
+    }
+    const TLinjer s = Linjer(doc, slut);
+    const double hoejde = s.sidsteBund - l.forsteTop;
+    if (SideAf(s.sidsteBund - 1) > side && hoejde < 0.6 * SideH) return true;
+  }
+  if (!kode && l.toppe.size() >= 2 && l.toppe.size() <= 15) {
+    int paaForste = 0;
+    for (double t : l.toppe)
+      if (SideAf(t + 1) == side) ++paaForste;
+    const int resten = static_cast<int>(l.toppe.size()) - paaForste;
+    if (resten > 0 && (paaForste == 1 || resten == 1)) return true;
+  }
+  return false;
+}
+
+// Moves blocks to the next page until no heading stands alone at the foot of
+// a page, no figure leaves its caption, no short report excerpt is split and
+// no paragraph leaves a single line behind. Repeated, since one move can push
+// another block down.
+int FlytEnligeOverskrifter(QTextDocument& doc, int beskidtFra) {
   int flyttet = 0;
-  for (int runde = 0; runde < 200; ++runde) {
-    LaegUd(doc);
+  int fra = doc.findBlock(std::max(0, beskidtFra)).blockNumber();  // nothing before has changed
+  for (int runde = 0; runde < 500; ++runde) {
+    LaegUd(doc, beskidtFra);
     bool aendret = false;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-      const bool hold = b.blockFormat().headingLevel() > 0 || ErFigurblok(b);
-      const QTextBlock naeste = b.next();
-      if (!hold || !naeste.isValid()) continue;
-      if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
-      double bTop, bBund, nTop, nBund;
-      LinjeGraenser(doc, b, bTop, bBund);
-      LinjeGraenser(doc, naeste, nTop, nBund);
-      if (SideAf(nBund - 1) > SideAf(bTop + 1)) {
-        QTextCursor c(b);
-        QTextBlockFormat f = b.blockFormat();
-        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        c.setBlockFormat(f);
-        ++flyttet;
-        aendret = true;
-        break;  // lay out again before looking further
+    for (QTextBlock b = doc.findBlockByNumber(fra); b.isValid(); b = b.next()) {
+      if (!SkalFlyttes(doc, b)) continue;
+      // What introduces the block goes with it: the heading over a paragraph
+      // that ends in a colon over a table moves as one.
+      QTextBlock start = b;
+      while (!(start.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
+        const QTextBlock forrige = start.previous();
+        if (!forrige.isValid() || !ErIndleder(forrige) ||
+            doc.frameAt(forrige.position()) != doc.rootFrame())
+          break;
+        start = forrige;
       }
+      if (start.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+      if (IForsteLinjeAfSide(Linjer(doc, start).forsteTop)) continue;
+      QTextCursor c(start);
+      QTextBlockFormat f = start.blockFormat();
+      f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+      c.setBlockFormat(f);
+      ++flyttet;
+      aendret = true;
+      fra = start.blockNumber();
+      beskidtFra = start.position();
+      break;
     }
     if (!aendret) break;
   }
@@ -153,8 +240,8 @@ int FlytEnligeOverskrifter(QTextDocument& doc) {
 }
 
 // Page number (1 = title page) of every heading, in document order.
+// The document must be laid out.
 std::vector<int> OverskriftSider(QTextDocument& doc) {
-  LaegUd(doc);
   std::vector<int> s;
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
     if (b.blockFormat().headingLevel() <= 0) continue;
@@ -174,6 +261,10 @@ QTextTable* FindIndholdstabel(QTextDocument& doc) {
 bool UdfyldIndhold(QTextDocument& doc, const std::vector<TOverskrift>& o, const std::vector<int>& sider) {
   QTextTable* t = FindIndholdstabel(doc);
   if (!t) return false;
+  // One edit block, so the document is laid out once for all the numbers,
+  // not once for each.
+  QTextCursor blok(&doc);
+  blok.beginEditBlock();
   int raekke = 0;
   for (std::size_t i = 0; i < o.size(); ++i) {
     if (o[i].Niveau > 2) continue;
@@ -184,6 +275,7 @@ bool UdfyldIndhold(QTextDocument& doc, const std::vector<TOverskrift>& o, const 
     const QTextCharFormat f = c.charFormat();
     c.insertText(QString::number(sider[i]), f);
   }
+  blok.endEditBlock();
   return raekke == t->rows();
 }
 
@@ -259,7 +351,7 @@ int main(int argc, char** argv) {
   const QStringList ukendte = IndsaetFigurer(doc, figurer);
   if (!ukendte.isEmpty()) return Fejl("ukendte figurer: " + ukendte.join(", "));
 
-  FlytEnligeOverskrifter(doc);
+  FlytEnligeOverskrifter(doc, 0);
   std::vector<int> sider = OverskriftSider(doc);
   if (sider.size() != r.Overskrifter.size())
     return Fejl(QString("%1 overskrifter i kilden, %2 i dokumentet")
@@ -268,12 +360,12 @@ int main(int argc, char** argv) {
   // The numbers take no more room than their placeholders, so filling them in
   // moves nothing; checked all the same.
   if (!UdfyldIndhold(doc, r.Overskrifter, sider)) return Fejl("indholdsfortegnelsen passer ikke");
-  FlytEnligeOverskrifter(doc);
+  FlytEnligeOverskrifter(doc, 0);
   if (OverskriftSider(doc) != sider) return Fejl("sidetallene flyttede sig, da indholdet blev udfyldt");
 
   QPainter p;
   if (!p.begin(&pdf)) return Fejl("kan ikke skrive " + tmp);
-  const int antal = LaegUd(doc);
+  const int antal = LaegUd(doc, -1);
   for (int s = 0; s < antal; ++s) {
     if (s > 0) pdf.newPage();
     p.save();

@@ -183,7 +183,9 @@ TMarkdownResultat MarkdownTilHtml(const QString& md, double pxSkala) {
         else if (s.endsWith(':')) just << "right";
         else just << "left";
       }
-      h += QString("<table border=\"1\" cellspacing=\"0\" cellpadding=\"%1\" width=\"100%\" "
+      // A narrow table of two columns would look lost across the page.
+      const QString bredde = hoved.size() <= 2 ? "55%" : "100%";
+      h += QString("<table border=\"1\" cellspacing=\"0\" cellpadding=\"%1\" width=\"" + bredde + "\" "
                    "style=\"border-collapse:collapse; border-color:#9a9a9a; "
                    "font-size:8.5pt; margin-top:%2; margin-bottom:%3;\">\n<thead><tr>")
                .arg(3 * pxSkala, 0, 'f', 1)
