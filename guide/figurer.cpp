@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/qt_laerred.h"
+#include "graphics/billeder.h"
 #include "graphics/displayliste.h"
 #include "graphics/kontrol_laengde.h"
 #include "graphics/kontroltegning.h"
@@ -23,12 +24,11 @@ namespace {
 // The control drawings are made for a window's paint box; drawn into a
 // surface of about that many pixels, with the window's text size, they look
 // on paper as they do on the screen.
-constexpr double SkaermBredde = 1100;
 constexpr int SkaermSkrift = 16;
 
-void SaetSkaermSkrift(QPainter& p) {
+void SaetSkaermSkrift(QPainter& p, int pixel = SkaermSkrift) {
   QFont f("Liberation Sans");
-  f.setPixelSize(SkaermSkrift);
+  f.setPixelSize(pixel);
   p.setFont(f);
 }
 
@@ -61,6 +61,21 @@ TFigur Charnierdetalje(const TVejledningsKilde& k) {
     const double u = sd.LTag / 100;
     TegnCharnierDetalje(linjer, ind, sd, sd.LTag / 2, -30 * u);
     Vis(l, static_cast<int>(b), static_cast<int>(h), linjer, tekster, true);
+  };
+  return f;
+}
+
+// A help picture as the help page shows it: 648 x 464 pixels at the
+// window's size, here scaled to the figure.
+TFigur Hjaelpebillede(TBillede b) {
+  TFigur f;
+  f.BreddeMm = 150;
+  f.HoejdeMm = 150 * 464.0 / 648.0;
+  f.LogiskBredde = 648;
+  f.Tegn = [b](QPainter& p, double bredde, double hoejde) {
+    SaetSkaermSkrift(p, 12);
+    TQtLaerred l(p);
+    TegnBillede(b, l, static_cast<int>(bredde), static_cast<int>(hoejde));
   };
   return f;
 }
@@ -102,6 +117,8 @@ std::map<QString, TFigur> GuidensFigurer(const TVejledningsKilde& k) {
   m["kontrol_laengde"] = Kontroltegning(k, TKontroltegning::Laengde, 165, 100);
   m["charnierdetalje"] = Charnierdetalje(k);
   m["rapportside"] = Rapportside(k);
+  m["hjaelp_tvaer"] = Hjaelpebillede(TBillede::HjaelpTvaer);
+  m["hjaelp_laengde"] = Hjaelpebillede(TBillede::HjaelpLaengde);
   return m;
 }
 
@@ -116,10 +133,10 @@ void TFigurHaandtering::drawObject(QPainter* maler, const QRectF& rect, QTextDoc
   const auto it = figurer_.find(format.property(FigurNavnEgenskab).toString());
   if (it == figurer_.end()) return;
   const TFigur& f = it->second;
-  // The figure draws in screen-like units: SkaermBredde across, the height in
-  // the figure's proportions.
-  const double b = SkaermBredde;
-  const double h = SkaermBredde * f.HoejdeMm / f.BreddeMm;
+  // The figure draws in screen-like units, the height in the figure's
+  // proportions.
+  const double b = f.LogiskBredde;
+  const double h = f.LogiskBredde * f.HoejdeMm / f.BreddeMm;
   maler->save();
   maler->setRenderHint(QPainter::Antialiasing, true);
   maler->fillRect(rect, Qt::white);

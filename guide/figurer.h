@@ -21,6 +21,9 @@ namespace kvistor {
 struct TFigur {
   double BreddeMm = 160;  // printed size
   double HoejdeMm = 100;
+  // Units across the surface the figure draws into: a window's paint box is
+  // about 1100 pixels wide, a help page 648.
+  double LogiskBredde = 1100;
   // Draws the figure into a surface of `bredde` x `hoejde` units.
   std::function<void(QPainter&, double bredde, double hoejde)> Tegn;
 };
