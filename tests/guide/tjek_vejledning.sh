@@ -43,9 +43,22 @@ for n in $(seq 1 13); do
 done
 
 # The program's own figures leave their texts in the PDF.
-for t in "Manden er 1,8 m høj." "Positive reaktioner" "Total længde" "Charnierforskydning" \
+for t in "Manden er 1,8 m høj." "Positive reaktioner" "Total længde" "Tværsnitsmål" "Nedenstående eksempel har 6" \
          "Kvistor * Dimensionering af tagåse"; do
   indeholder "$t" || fejl "figurteksten \"$t\" mangler"
+done
+
+# No heading stands last on a page: the last line of every page above its
+# footer is not a numbered heading of the source.
+overskrifter=$(grep -E '^#{1,3} ' "$kilde" | sed -E 's/^#+ +//')
+sider=$(pdfinfo "$pdf" | awk '/^Pages:/{print $2}')
+for s in $(seq 2 "$sider"); do
+  sidst=$(pdftotext -f "$s" -l "$s" -enc UTF-8 "$pdf" - | grep -v '^Kvistor 1.0 · Brugervejledning$' \
+          | grep -v '^Side [0-9]* af [0-9]*$' | grep -v '^[[:space:]]*$' | tail -n 1 | sed -E 's/\f//g')
+  uden_nummer=$(sed -E 's/^([0-9]+(\.[0-9]+)*|[A-C](\.[0-9]+)+) +//' <<<"$sidst")
+  if [ "$uden_nummer" != "$sidst" ] && grep -qxF -- "$uden_nummer" <<<"$overskrifter"; then
+    fejl "side $s slutter med overskriften \"$sidst\""
+  fi
 done
 
 for rest in "{{" "}}" "figur:" "!["; do
