@@ -47,8 +47,8 @@ TFigur Kontroltegning(const TVejledningsKilde& k, TKontroltegning t, double bMm,
 
 TFigur Charnierdetalje(const TVejledningsKilde& k) {
   TFigur f;
-  f.BreddeMm = 90;
-  f.HoejdeMm = 62;
+  f.BreddeMm = 80;
+  f.HoejdeMm = 50;
   const Inddata ind = k.Side.Inddata;
   const TSupplData sd = k.Suppl;
   f.Tegn = [ind, sd](QPainter& p, double b, double h) {
@@ -85,8 +85,8 @@ TFigur Hjaelpebillede(TBillede b) {
 // surface is in points of the page.
 TFigur Rapportside(const TVejledningsKilde& k) {
   TFigur f;
-  f.BreddeMm = 150;
-  f.HoejdeMm = 150 * 297.0 / 210.0;
+  f.BreddeMm = 140;
+  f.HoejdeMm = 140 * 297.0 / 210.0;
   const TTekstlinjer linjer = k.Normal.Rapport;
   f.Tegn = [linjer](QPainter& p, double b, double h) {
     const double sx = b / 595.0, sy = h / 842.0;
@@ -114,7 +114,7 @@ TFigur Rapportside(const TVejledningsKilde& k) {
 std::map<QString, TFigur> GuidensFigurer(const TVejledningsKilde& k) {
   std::map<QString, TFigur> m;
   m["kontrol_tvaer"] = Kontroltegning(k, TKontroltegning::Tvaer, 165, 100);
-  m["kontrol_laengde"] = Kontroltegning(k, TKontroltegning::Laengde, 165, 100);
+  m["kontrol_laengde"] = Kontroltegning(k, TKontroltegning::Laengde, 165, 92);
   m["charnierdetalje"] = Charnierdetalje(k);
   m["rapportside"] = Rapportside(k);
   m["hjaelp_tvaer"] = Hjaelpebillede(TBillede::HjaelpTvaer);

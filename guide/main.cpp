@@ -260,7 +260,8 @@ QTextTable* FindIndholdstabel(QTextDocument& doc) {
 
 bool UdfyldIndhold(QTextDocument& doc, const std::vector<TOverskrift>& o, const std::vector<int>& sider) {
   QTextTable* t = FindIndholdstabel(doc);
-  if (!t) return false;
+  const auto poster = std::count_if(o.begin(), o.end(), [](const TOverskrift& x) { return x.Niveau <= 2; });
+  if (!t || t->rows() != poster) return false;
   // One edit block, so the document is laid out once for all the numbers,
   // not once for each.
   QTextCursor blok(&doc);
@@ -268,7 +269,6 @@ bool UdfyldIndhold(QTextDocument& doc, const std::vector<TOverskrift>& o, const 
   int raekke = 0;
   for (std::size_t i = 0; i < o.size(); ++i) {
     if (o[i].Niveau > 2) continue;
-    if (raekke >= t->rows()) return false;
     const QTextTableCell celle = t->cellAt(raekke++, 2);
     QTextCursor c = celle.firstCursorPosition();
     c.setPosition(celle.lastCursorPosition().position(), QTextCursor::KeepAnchor);
@@ -276,7 +276,7 @@ bool UdfyldIndhold(QTextDocument& doc, const std::vector<TOverskrift>& o, const 
     c.insertText(QString::number(sider[i]), f);
   }
   blok.endEditBlock();
-  return raekke == t->rows();
+  return true;
 }
 
 void TegnSidefod(QPainter& p, int side, int antal) {

@@ -189,11 +189,11 @@ QString Standardmaal() {
 QString Kapacitet(double v) { return v == 0 ? QString("–") : Tal(v, 2); }
 
 QString BeslagKapaciteter() {
-  QString s = Hoved({"Nr.", "Beslag og udsømning", "F1k (kN)", "F2k (kN)", "F3k (kN)", "Nk (kN)"},
+  QString s = Hoved({"Række", "Beslag og udsømning", "F1k (kN)", "F2k (kN)", "F3k (kN)", "Nk (kN)"},
                     "rlrrrr");
   for (int r = 0; r < AntalBeslag; ++r) {
     const TBData& b = BeslagTabel[static_cast<std::size_t>(r)];
-    s += Raekke({QString::number(r + 1), Q(b.Navn), Kapacitet(b.F1k), Kapacitet(b.F2k),
+    s += Raekke({QString::number(r), Q(b.Navn), Kapacitet(b.F1k), Kapacitet(b.F2k),
                  Kapacitet(b.F3k), Kapacitet(b.Nk)});
   }
   return s;
@@ -202,7 +202,7 @@ QString BeslagKapaciteter() {
 QString Mm(double v) { return v == 0 ? QString("–") : Tal(v, 0); }
 
 QString BeslagGeometri() {
-  QString s = Hoved({"Nr.", "Beslag", "Åsehøjde (mm)", "Min. bredde (mm)", "H1/H2/H3 (mm)",
+  QString s = Hoved({"Række", "Beslag", "Åsehøjde (mm)", "Min. bredde (mm)", "H1/H2/H3 (mm)",
                      "Y1/Y2/Y3 (mm)"},
                     "rlrrrr");
   for (int r = 0; r < AntalBeslag; ++r) {
@@ -215,7 +215,7 @@ QString BeslagGeometri() {
     }
     const QString hoejde = b.HMinW > 0 ? "mindst " + Mm(b.HMinW)
                                        : Mm(b.HMinB - 5) + " til " + Mm(b.HMinB);
-    s += Raekke({QString::number(r + 1), navn, hoejde, Mm(b.BMin),
+    s += Raekke({QString::number(r), navn, hoejde, Mm(b.BMin),
                  Mm(b.H1) + "/" + Mm(b.H2) + "/" + Mm(b.H3),
                  Tal(b.Y1, 0) + "/" + Tal(b.Y2, 0) + "/" + Tal(b.Y3, 0)});
   }
