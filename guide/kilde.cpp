@@ -1,0 +1,64 @@
+#include "guide/kilde.h"
+
+#include <filesystem>
+
+#include "faelles/dialog_fake.h"
+#include "faelles/ur.h"
+#include "loads/tvaersnit.h"
+#include "project/inddatafil.h"
+#include "report/visresultat.h"
+
+#ifndef KVISTOR_FIRMANAVN
+#define KVISTOR_FIRMANAVN ""
+#endif
+
+namespace kvistor {
+
+namespace {
+
+QString Beskeder(const TSkriptetDialog& dlg) {
+  QString s;
+  for (const auto& k : dlg.kald)
+    if (k.art != "Bip") s += QString::fromStdString(k.art + ": " + k.tekst) + "\n";
+  return s;
+}
+
+}  // namespace
+
+std::unique_ptr<TVejledningsKilde> ByggKilde(const QString& projektfil, QString& fejl) {
+  auto k = std::make_unique<TVejledningsKilde>();
+  TSkriptetDialog dlg;
+  dlg.standardSvar = false;  // any question from a calculation is a fault here
+  k->Side = NyInddataside();
+  const std::string fil = projektfil.toStdString();
+  k->Side.Programmappe = std::filesystem::path(fil).parent_path().string();
+  if (!LaesProjektfil(fil, k->Side, dlg)) {
+    fejl = "Kan ikke læse " + projektfil + "\n" + Beskeder(dlg);
+    return nullptr;
+  }
+  const Inddata& ind = k->Side.Inddata;
+  BestemTvaersnit(ind, k->Suppl);
+  if (BeregnAlleTilfaelde(k->Beregning, ind, k->Suppl, dlg) != TBeregningsUdfald::Gennemfoert) {
+    fejl = "Beregningen af " + projektfil + " blev ikke gennemført\n" + Beskeder(dlg);
+    return nullptr;
+  }
+  // The date in the report head is the day the guide is built.
+  const TSystemUr ur;
+  Inddata normal = ind;
+  normal.RappOmfang = 0;
+  Inddata detaljeret = ind;
+  detaljeret.RappOmfang = 1;
+  if (BeregnRapport(k->Normal, normal, dlg, ur, KVISTOR_FIRMANAVN) != TRapportUdfald::Bygget ||
+      BeregnRapport(k->Detaljeret, detaljeret, dlg, ur, KVISTOR_FIRMANAVN) !=
+          TRapportUdfald::Bygget) {
+    fejl = "Rapporten for " + projektfil + " blev ikke bygget\n" + Beskeder(dlg);
+    return nullptr;
+  }
+  if (!dlg.kald.empty()) {
+    fejl = "Uventede meddelelser under beregningen af " + projektfil + ":\n" + Beskeder(dlg);
+    return nullptr;
+  }
+  return k;
+}
+
+}  // namespace kvistor

@@ -1,0 +1,565 @@
+#include "guide/pladsholdere.h"
+
+#include <QRegularExpression>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "faelles/dialog_fake.h"
+#include "faelles/format.h"
+#include "loads/hastighedstryk.h"
+#include "loads/lastkombinationer.h"
+#include "loads/sneformfaktor.h"
+#include "loads/vindzoner.h"
+#include "project/feltregler.h"
+#include "project/katalog.h"
+#include "purlin/traemateriale.h"
+#include "report/visresultat.h"
+
+namespace kvistor {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A number as the program shows it: decimal comma, no thousands point.
+QString Tal(double v, int decimaler) { return Q(FormaterFast(v, decimaler, false)); }
+
+// A cell may not hold the table's pipe; trailing blanks of catalogue names are
+// kept in the program but mean nothing on paper.
+QString Celle(QString s) { return s.replace('|', '/').trimmed(); }
+
+QString Raekke(const QStringList& celler) {
+  QStringList c;
+  for (const QString& s : celler) c << Celle(s);
+  return "| " + c.join(" | ") + " |\n";
+}
+
+QString Hoved(const QStringList& celler, const QString& just) {
+  QString s = Raekke(celler);
+  QStringList skil;
+  for (qsizetype i = 0; i < celler.size(); ++i) {
+    const QChar j = i < just.size() ? just[i] : QChar('l');
+    skil << (j == 'r' ? "---:" : j == 'c' ? ":---:" : "---");
+  }
+  return s + "| " + skil.join(" | ") + " |\n";
+}
+
+QString Kodeblok(const TTekstlinjer& linjer, std::size_t fra, std::size_t til) {
+  QString s = "```rapport\n";
+  for (std::size_t i = fra; i < til && i < linjer.size(); ++i) s += Q(linjer[i]) + "\n";
+  return s + "```\n";
+}
+
+// ---------------------------------------------------------------------------
+// The input fields.
+
+struct TFeltBeskrivelse {
+  TKontrol kontrol;
+  const char* navn;
+  const char* enhed;
+  std::function<QString(const Inddata&)> vaerdi;
+};
+
+QString Valg(std::span<const std::string_view> tekster, int i) {
+  if (i < 0 || i >= static_cast<int>(tekster.size())) return "-";
+  return Q(tekster[static_cast<std::size_t>(i)]).trimmed();
+}
+
+QString Materiale(int lag, int mat, double last) {
+  const TELData& d = ELData(lag, mat);
+  const QString navn = d.Navn.empty() ? QString("(intet valgt)") : Q(d.Navn);
+  return navn + ": " + Tal(last, 2);
+}
+
+std::vector<TFeltBeskrivelse> Side1() {
+  using K = TKontrol;
+  return {
+      {K::EditHusBr, "Husbredde", "m", [](const Inddata& d) { return Tal(d.HusBr, 2); }},
+      {K::EditFacHjd, "Facadehøjde", "m", [](const Inddata& d) { return Tal(d.FacHjd, 2); }},
+      {K::EditTagVink, "Tagvinkel", "grader", [](const Inddata& d) { return Tal(d.TagVink, 0); }},
+      {K::EditFacUdh, "Facadeudhæng (vandret)", "m",
+       [](const Inddata& d) { return Tal(d.FacUdh, 2); }},
+      {K::EditAaseAfst, "Åseafstand (skrå, c/c)", "m",
+       [](const Inddata& d) { return Tal(d.AaseAfst, 2); }},
+      {K::RadioGroupTerrKat, "Terrænkategori", "",
+       [](const Inddata& d) { return Valg(TerrKatTekster, d.TerrKat); }},
+      {K::EditAfstVesterhav, "Afstand til Vesterhavet / Ringkøbing Fjord", "km",
+       [](const Inddata& d) { return Tal(d.AfstVesterhav, 0); }},
+      {K::RadioGroupNormSneFormFak, "Snelast, valg", "",
+       [](const Inddata& d) { return Valg(SneValgTekster, d.NormSneFormFak ? 0 : 1); }},
+      {K::EditKaraktSneLast, "Karakt. snelast", "kN/m²",
+       [](const Inddata& d) { return Tal(d.SneFormFak, 2); }},
+      {K::EditAntalFag, "Antal fag", "", [](const Inddata& d) { return QString::number(d.AntalFag); }},
+      {K::EditRammeafstand, "Normalrammeafstand", "m",
+       [](const Inddata& d) { return Tal(d.Rammeafstand, 2); }},
+      {K::EditGavlRammeAfst, "Gavlrammeafstand", "m",
+       [](const Inddata& d) { return Tal(d.GavlRammeAfst, 2); }},
+      {K::RadioGroupCharnForsk, "Charnierforskydning = 1/7 x Normalrammeafstand", "",
+       [](const Inddata& d) { return Valg(CharnForskTekster, d.CharnForskStd ? 0 : 1); }},
+      {K::EditCharnForsk, "Charnierforskydning", "m",
+       [](const Inddata& d) { return Tal(d.CharnForsk, 2); }},
+      {K::EditGavlUdh, "Gavludhæng", "m", [](const Inddata& d) { return Tal(d.GavlUdh, 2); }},
+      {K::EditEL1, "Tagdækning", "kN/m²",
+       [](const Inddata& d) { return Materiale(1, d.EL1Mat, d.EL1); }},
+      {K::EditEL2, "Undertag", "kN/m²", [](const Inddata& d) { return Materiale(2, d.EL2Mat, d.EL2); }},
+      {K::EditEL3, "Isolering", "kN/m²",
+       [](const Inddata& d) { return Materiale(3, d.EL3Mat, d.EL3); }},
+      {K::EditEL4, "Loftbeklædning", "kN/m²",
+       [](const Inddata& d) { return Materiale(4, d.EL4Mat, d.EL4); }},
+  };
+}
+
+std::vector<TFeltBeskrivelse> Side2() {
+  using K = TKontrol;
+  return {
+      {K::RadioGroupRappOmfang, "Resultatomfang", "",
+       [](const Inddata& d) { return Valg(RappOmfangTekster, d.RappOmfang); }},
+      {K::EditKipnMoment, "Regningsmæssigt kipningsmoment", "kNm",
+       [](const Inddata& d) { return Tal(d.KipnMoment, 2); }},
+      {K::EditAaseHojde, "Åsehøjde", "mm", [](const Inddata& d) { return Tal(d.AaseHojde, 0); }},
+      {K::EditAaseBredde, "Åsebredde", "mm", [](const Inddata& d) { return Tal(d.AaseBredde, 0); }},
+      {K::RadioGroupStyrkeKlasse, "Styrkeklasse", "",
+       [](const Inddata& d) { return Valg(StyrkeKlasseTekster, d.StyrkeKlasse); }},
+      {K::EditNormalKraftFaktor, "Normalkraftfaktor", "",
+       [](const Inddata& d) { return Tal(d.NormalKraftFaktor, 2); }},
+      {K::ComboBoxBeslag, "Gerberbeslag", "",
+       [](const Inddata& d) {
+         const TBData* b = BeslagData(d.Beslag);
+         return b ? Q(b->Navn) : QString("(intet valgt)");
+       }},
+      {K::RadioGroupAnvKlasse, "Anvendelsesklasse", "",
+       [](const Inddata& d) { return Valg(AnvKlasseTekster, d.AnvKlasse); }},
+      {K::RadioGroupSikkl, "Konsekvensklasse", "",
+       [](const Inddata& d) { return Valg(SikklTekster, d.Sikkl); }},
+  };
+}
+
+QString RegelTekst(TRegelArt r) {
+  switch (r) {
+    case TRegelArt::Positiv: return "> 0";
+    case TRegelArt::IkkeNegativ: return "≥ 0";
+    case TRegelArt::Tagvinkel: return "0 til 75";
+    case TRegelArt::MindstFire: return "helt tal ≥ 4";
+  }
+  return "";
+}
+
+QString FeltTabel(const std::vector<TFeltBeskrivelse>& felter, const Inddata& d) {
+  QString s = Hoved({"Felt", "Enhed", "Standard.aid", "Regel", "Meddelelse når reglen brydes"},
+                    "llrll");
+  for (const auto& f : felter) {
+    const TTalFelt* t = FindTalFelt(f.kontrol);
+    s += Raekke({f.navn, f.enhed, f.vaerdi(d), t ? RegelTekst(t->regel) : QString("valg"),
+                 t ? "\"" + Q(t->besked) + "\"" : QString("")});
+  }
+  return s;
+}
+
+// ---------------------------------------------------------------------------
+// Catalogues and materials.
+
+QString Tagmaterialer() {
+  const char* lag[] = {"", "Tagdækning", "Undertag", "Isolering", "Loftbeklædning"};
+  QString s = Hoved({"Lag", "Materiale i listen", "Egenlast (kN/m²)"}, "llr");
+  for (int l = 1; l <= 4; ++l) {
+    const auto tabel = ELTabel(l);
+    for (std::size_t r = 1; r < tabel.size(); ++r)
+      s += Raekke({r == 1 ? QString(lag[l]) : QString(), Q(tabel[r].Navn),
+                   Tal(tabel[r].Egenlast, 2)});
+  }
+  return s;
+}
+
+QString Standardmaal() {
+  QString s = Hoved({"Styrkeklasser", "Standardhøjder (mm)", "Standardbredder (mm)"}, "lll");
+  for (char art : {'K', 'L'}) {
+    QStringList h, b;
+    for (const auto& r : HojdeTabel)
+      if (r.Art == art) h << Tal(r.Vaerdi, 0);
+    for (const auto& r : BreddeTabel)
+      if (r.Art == art) b << Tal(r.Vaerdi, 0);
+    s += Raekke({art == 'K' ? "Konstruktionstræ C14 til C30" : "Limtræ GL24c til GL32c",
+                 h.join(", "), b.join(", ")});
+  }
+  return s;
+}
+
+QString Kapacitet(double v) { return v == 0 ? QString("–") : Tal(v, 2); }
+
+QString BeslagKapaciteter() {
+  QString s = Hoved({"Række", "Beslag og udsømning", "F1k (kN)", "F2k (kN)", "F3k (kN)", "Nk (kN)"},
+                    "rlrrrr");
+  for (int r = 0; r < AntalBeslag; ++r) {
+    const TBData& b = BeslagTabel[static_cast<std::size_t>(r)];
+    s += Raekke({QString::number(r), Q(b.Navn), Kapacitet(b.F1k), Kapacitet(b.F2k),
+                 Kapacitet(b.F3k), Kapacitet(b.Nk)});
+  }
+  return s;
+}
+
+QString Mm(double v) { return v == 0 ? QString("–") : Tal(v, 0); }
+
+QString BeslagGeometri() {
+  QString s = Hoved({"Række", "Beslag", "Åsehøjde (mm)", "Min. bredde (mm)", "H1/H2/H3 (mm)",
+                     "Y1/Y2/Y3 (mm)"},
+                    "rlrrrr");
+  for (int r = 0; r < AntalBeslag; ++r) {
+    const TBData& b = BeslagTabel[static_cast<std::size_t>(r)];
+    // The name without the nailing: the geometry is the hanger's own.
+    QString navn = Q(b.Navn).trimmed();
+    for (const char* skil : {" m. ", " fuldt", " Fuldt"}) {
+      const auto p = navn.indexOf(skil);
+      if (p > 0) navn = navn.left(p);
+    }
+    const QString hoejde = b.HMinW > 0 ? "mindst " + Mm(b.HMinW)
+                                       : Mm(b.HMinB - 5) + " til " + Mm(b.HMinB);
+    s += Raekke({QString::number(r), navn, hoejde, Mm(b.BMin),
+                 Mm(b.H1) + "/" + Mm(b.H2) + "/" + Mm(b.H3),
+                 Tal(b.Y1, 0) + "/" + Tal(b.Y2, 0) + "/" + Tal(b.Y3, 0)});
+  }
+  return s;
+}
+
+QString BeslagStandard(const Inddata& d) {
+  QString s = Hoved({"Plads i listen", "Gerberbeslag", "Valgt i Standard.aid"}, "rll");
+  int p = 0;
+  for (int r : PassendeBeslag(d))
+    s += Raekke({QString::number(++p), Q(BeslagTabel[static_cast<std::size_t>(r)].Navn),
+                 r == d.Beslag ? "valgt" : ""});
+  return s;
+}
+
+QString Styrkeklasser() {
+  QString s = Hoved({"Styrkeklasse", "E0,mean (MPa)", "fm,k (MPa)", "fv,k (MPa)", "γM",
+                     "c i kipslankheden"},
+                    "lrrrrr");
+  for (int i = 0; i < AntalStyrkeKlasser; ++i) {
+    const TStyrkeKlasse& k = StyrkeKlasser[static_cast<std::size_t>(i)];
+    s += Raekke({Q(StyrkeKlasseTekster[static_cast<std::size_t>(i)]).remove('#').trimmed(),
+                 Tal(k.E0mean, 0), Tal(k.fmk, 0), Tal(k.fvk, 1), Tal(GammaM(1, i), 2),
+                 Tal(k.c, 3)});
+  }
+  return s;
+}
+
+QString KmodTabel() {
+  QString s = Hoved({"Lastkombination", "Lastvarighedsklasse", "kmod, anv.klasse 1", "kmod, anv.klasse 2",
+                     "kmod, anv.klasse 3"},
+                    "lcrrr");
+  const char* varighed[] = {"", "1 (permanent)", "2 (lang)", "3 (middel)", "4 (kort)",
+                            "5 (øjeblikkelig)", "6 (nedbøjning)"};
+  for (int lk = 1; lk <= 12; ++lk) {
+    const int v = LastVarighedsKlasse(lk);
+    if (v < 1 || v > 6) continue;
+    s += Raekke({QString::number(lk), varighed[v], Tal(Kmod(0, lk), 2), Tal(Kmod(1, lk), 2),
+                 Tal(Kmod(2, lk), 2)});
+  }
+  return s;
+}
+
+QString KdefTabel() {
+  QString s = Hoved({"Anvendelsesklasse", "kdef", "Faktor på egenlast i lastkombination 10"}, "lrr");
+  for (int a = 0; a < 3; ++a)
+    s += Raekke({Q(AnvKlasseTekster[static_cast<std::size_t>(a)]).remove('#').trimmed(),
+                 Tal(Kdef(a), 1), Tal(1 + Kdef(a), 1)});
+  return s;
+}
+
+QString KfiTabel() {
+  QString s = Hoved({"Konsekvensklasse", "KFI", "γM for gerberbeslag"}, "lrr");
+  const char* cc[] = {"CC1", "CC2", "CC3"};
+  for (int i = 0; i < 3; ++i)
+    s += Raekke({Q(SikklTekster[static_cast<std::size_t>(i)]).remove('#').trimmed() + " (" + cc[i] + ")",
+                 Tal(KFI(i), 1), Tal(GammaMBeslag(i), 2)});
+  return s;
+}
+
+QString Terraen(const TVejledningsKilde& k) {
+  const Inddata& d = k.Side.Inddata;
+  const double h = k.Suppl.HRef;
+  QString s = Hoved({"Kategori", "z0 (m)", "zmin (m)",
+                     QString("qp,ude for h = %1 m (kN/m²)").arg(Tal(h, 2)),
+                     QString("qp,inde (kN/m²)")},
+                    "lrrrr");
+  for (int i = 0; i < 4; ++i)
+    s += Raekke({Q(TerrKatTekster[static_cast<std::size_t>(i)]), Tal(TerrKatTabel[i].z0, 2),
+                 Tal(TerrKatTabel[i].zmin, 0),
+                 Tal(Hastighedstryk(i, 3.5, 1.0, h, d.AfstVesterhav), 2),
+                 Tal(Hastighedstryk(i, 1.5, 1.0, h, d.AfstVesterhav), 2)});
+  return s;
+}
+
+QString Basisvind() {
+  QString s = Hoved({"Afstand til kysten (km)", "qb (kN/m²)"}, "rr");
+  for (double a : {0.0, 5.0, 10.0, 15.0, 20.0, 25.0})
+    s += Raekke({Tal(a, 0) + (a >= 25 ? " eller mere" : ""), Tal(BasisHastighedstryk(a), 3)});
+  return s;
+}
+
+QString Sneformfaktor() {
+  QString s = Hoved({"Tagvinkel (grader)", "Normal karakt. snelast (kN/m²)"}, "rr");
+  for (double v : {0.0, 15.0, 30.0, 35.0, 40.0, 45.0, 50.0, 55.0, 60.0, 75.0})
+    s += Raekke({Tal(v, 0), Tal(NormalSneFormfaktor(v), 2)});
+  return s;
+}
+
+// ---------------------------------------------------------------------------
+// Load combinations and load cases.
+
+std::string KombinationsLinje(int lk) {
+  TTilfaelde t;
+  t.Aas = 2;
+  t.LK = lk;
+  t.LT = 'a';
+  const TRammePlaceringer r{};
+  const std::array<std::int32_t, 12> p{};
+  SkrivTilfaeldeTekst(t, r, p);
+  return t.Linier.size() > 1 ? t.Linier[1] : std::string();
+}
+
+QString Aasliste(int lk, char lt) {
+  QStringList a;
+  for (int aas = 1; aas <= 3; ++aas)
+    if (TilfaeldeFindes(aas, lk, lt)) a << QString::number(aas);
+  return a.join(", ");
+}
+
+bool HarTilfaelde(int lk) {
+  for (char lt = 'a'; lt <= 'x'; ++lt)
+    if (!Aasliste(lk, lt).isEmpty()) return true;
+  return false;
+}
+
+QString Lastkombinationer() {
+  TSkriptetDialog dlg;
+  QString s = Hoved({"LK", "Beskrivelse", "g", "s", "w", "Q", "kmod (anv.kl. 1-2)", "Åse"},
+                    "rlrrrrrl");
+  for (int lk = 1; lk <= 13; ++lk) {
+    QString tekst = lk <= 9 ? "Lastkombination " + QString::number(lk) + ": " + Q(LKTekst(lk)) + "."
+                            : Q(KombinationsLinje(lk));
+    if (lk == 13) tekst = "Lastkombination 13: ingen (regnes ikke).";
+    QString g, sn, w, q;
+    if (lk <= 9) {
+      g = Tal(LastFaktor09('Y', lk, 1, dlg), 2);
+      sn = Tal(LastFaktor09('P', lk, 1, dlg), 2);
+      w = Tal(LastFaktor09('B', lk, 1, dlg), 2);
+      q = Tal(LastFaktor09('A', lk, 1, dlg), 2);
+    } else if (lk <= 12) {
+      g = lk == 10 ? "1 + kdef" : "0";
+      sn = lk == 11 ? "1,00" : "0";
+      w = "0";
+      q = lk == 12 ? "1,00" : "0";
+    } else {
+      g = sn = w = q = "–";
+    }
+    const QString aase = HarTilfaelde(lk) ? [&] {
+      std::set<int> a;
+      for (char lt = 'a'; lt <= 'x'; ++lt)
+        for (int aas = 1; aas <= 3; ++aas)
+          if (TilfaeldeFindes(aas, lk, lt)) a.insert(aas);
+      QStringList l;
+      for (int x : a) l << QString::number(x);
+      return l.join(", ");
+    }() : QString("regnes ikke");
+    s += Raekke({QString::number(lk), tekst, g, sn, w, q,
+                 lk <= 12 ? Tal(Kmod(1, lk), 2) : QString("–"), aase});
+  }
+  return s;
+}
+
+QString Retningsord(int r) {
+  switch (r) {
+    case RetningNord: return "nord";
+    case RetningVest: return "vest";
+    case RetningSyd: return "syd";
+    case RetningOest: return "øst";
+  }
+  return "";
+}
+
+QString BilagB(const TVejledningsKilde& k, int lk) {
+  QString s;
+  if (!HarTilfaelde(lk)) {
+    s += "```rapport\n";
+    s += (lk <= 9 ? "Lastkombination " + QString::number(lk) + ": " + Q(LKTekst(lk)) + "."
+                  : QString("Lastkombination 13: ingen beskrivelse.")) + "\n";
+    s += "```\n";
+    return s;
+  }
+  s += "```rapport\n" + Q(KombinationsLinje(lk)) + "\n```\n\n";
+  const bool vind = lk == 5 || lk == 6 || lk == 9;
+  QStringList hoved{"LT", "Overskrift i de detaljerede resultater"};
+  QString just = "cl";
+  if (vind) {
+    hoved << "Vindtilfælde";
+    just += "c";
+  }
+  hoved << "Åse" << "Standard.aid";
+  just += "cl";
+  s += Hoved(hoved, just);
+  for (char lt = 'a'; lt <= 'x'; ++lt) {
+    const QString aase = Aasliste(lk, lt);
+    if (aase.isEmpty()) continue;
+    TTilfaelde t;
+    t.Aas = aase.left(1).toInt();
+    t.LK = lk;
+    t.LT = lt;
+    SkrivTilfaeldeTekst(t, k.Beregning.RammePlaceringer, k.Beregning.PunktLastPlaceringer);
+    QStringList r{QString(QChar(lt)), t.Linier.size() > 2 ? Q(t.Linier[2]) : QString()};
+    if (vind) {
+      const char v = VindTilfaelde(lk, lt);
+      r << QString(QChar(v)) + " (" + Retningsord(VindRetning(v)) + ")";
+    }
+    r << aase << (TilfaeldeSkippes(k.Beregning, lk, lt) ? "udelades (ingen placering)" : "regnes");
+    s += Raekke(r);
+  }
+  return s;
+}
+
+QString Vindtilfaelde() {
+  TSkriptetDialog dlg;
+  // The wind cases the load combinations use, with the combinations.
+  std::map<char, std::set<int>> brugt;
+  for (int lk : {5, 6, 9})
+    for (char lt = 'a'; lt <= 'x'; ++lt)
+      if (!Aasliste(lk, lt).isEmpty()) brugt[VindTilfaelde(lk, lt)].insert(lk);
+  const auto ts = [&](const char* zoner, char c) {
+    QStringList l;
+    for (const char* z = zoner; *z; ++z) l << (TrykSugTilf98(dlg, *z, c) ? "sug" : "tryk");
+    l.removeDuplicates();
+    return l.join("/");
+  };
+  QString s = Hoved({"Vindtilfælde", "Vind fra", "Tag F, G, H", "Tag I, J", "Udhæng 1, B, C",
+                     "Udhæng 2, L, M", "Indvendig N", "Bruges i LK"},
+                    "cllllllc");
+  for (const auto& [c, lks] : brugt) {
+    QStringList l;
+    for (int x : lks) l << QString::number(x);
+    s += Raekke({QString(QChar(c)), Retningsord(VindRetning(c)), ts("FGH", c), ts("IJ", c),
+                 ts("1BC", c), ts("2LM", c), ts("N", c), l.join(", ")});
+  }
+  return s;
+}
+
+// ---------------------------------------------------------------------------
+// The report of Standard.aid, cut at its section titles.
+
+std::size_t FindLinje(const TTekstlinjer& l, const std::string& start, std::size_t fra = 0) {
+  for (std::size_t i = fra; i < l.size(); ++i)
+    if (l[i].rfind(start, 0) == 0) return i;
+  return l.size();
+}
+
+QString RapportUddrag(const TVejledningsKilde& k, const QString& del, QStringList& fejl) {
+  const TTekstlinjer& l = k.Normal.Rapport;
+  const std::size_t resultat = FindLinje(l, "RESULTAT");
+  const std::size_t detaljer = FindLinje(l, "DETALJEREDE RESULTATER");
+  const std::size_t forud = FindLinje(l, "FORUDSÆTNINGER");
+  const std::size_t forkl = FindLinje(l, "FORKLARING");
+  if (forkl >= l.size() || forud >= forkl || detaljer >= forud || resultat >= detaljer) {
+    fejl << "Rapporten af Standard.aid har ikke de ventede afsnit";
+    return {};
+  }
+  // A rule closes the section before each of the later titles.
+  if (del == "hoved") return Kodeblok(l, 0, resultat);
+  if (del == "resultat") return Kodeblok(l, resultat, detaljer);
+  if (del == "detaljer") return Kodeblok(l, detaljer, forud - 1);
+  if (del == "forudsaetninger") return Kodeblok(l, forud - 1, forkl - 1);
+  if (del == "forklaring") return Kodeblok(l, forkl - 1, l.size());
+  fejl << "Ukendt rapportafsnit: " + del;
+  return {};
+}
+
+QString Udvidet(const TVejledningsKilde& k, int antal) {
+  const TTekstlinjer& l = k.Detaljeret.Rapport;
+  const std::size_t start = FindLinje(l, "Detaljerede resultater for dim.givende");
+  return Kodeblok(l, start, start + static_cast<std::size_t>(antal));
+}
+
+QString Kurvefil(const TVejledningsKilde& k) {
+  const TTekstlinjer& m = k.Detaljeret.MKurver;
+  return Kodeblok(m, 0, 22);
+}
+
+QString Graenser() {
+  // No table of upper bounds exists in the project folder yet; until it does
+  // the guide says what the rule is and names no numbers of its own.
+  return "*Tabellen over de øvre grænser udskrives her fra programmets egen tabel, når den "
+         "findes. Indtil da gælder kun de nedre grænser i feltreglerne ovenfor.*\n";
+}
+
+}  // namespace
+
+QString UdfyldPladsholdere(const QString& md, const TVejledningsKilde& k, QStringList& fejl) {
+  const Inddata& d = k.Side.Inddata;
+  std::map<QString, QString> tal{
+      {"antal_tilfaelde", QString::number(k.Beregning.Tilfaelde.size())},
+      {"antal_beslag", QString::number(AntalBeslag)},
+      {"antal_passende_beslag", QString::number(PassendeBeslag(d).size())},
+      {"charnforsk", Tal(d.CharnForsk, 2)},
+      {"rammeafstand", Tal(d.Rammeafstand, 2)},
+      {"href", Tal(k.Suppl.HRef, 2)},
+      {"qku", Tal(k.Suppl.qku, 2)},
+      {"qki", Tal(k.Suppl.qki, 2)},
+      {"kcr", Tal(k.Suppl.kcr, 3)},
+      {"egenlast_ialt", Tal(k.Suppl.EgenlastIalt, 2)},
+      {"aaseegenlast", Tal(k.Suppl.AaseEgenlast, 2)},
+      {"sne_normal", Tal(d.SneFormFakNormal, 2)},
+      {"maks_fag", QString::number(MaksFagIBeregning)},
+  };
+  static const QRegularExpression linjeRe(R"(^\s*\{\{([a-z0-9_]+)(?::([a-z0-9_]+))?\}\}\s*$)");
+  static const QRegularExpression talRe(R"(\{\{tal:([a-z_]+)\}\})");
+  QString ud;
+  bool kommentar = false;  // the writer's notes pass untouched
+  for (const QString& linje : md.split('\n')) {
+    if (kommentar || linje.trimmed().startsWith("<!--")) {
+      kommentar = !linje.contains("-->");
+      ud += linje + "\n";
+      continue;
+    }
+    if (const auto m = linjeRe.match(linje); m.hasMatch()) {
+      const QString navn = m.captured(1), arg = m.captured(2);
+      QString blok;
+      if (navn == "felter_side1") blok = FeltTabel(Side1(), d);
+      else if (navn == "felter_side2") blok = FeltTabel(Side2(), d);
+      else if (navn == "tagmaterialer") blok = Tagmaterialer();
+      else if (navn == "standardmaal") blok = Standardmaal();
+      else if (navn == "beslag_kapaciteter") blok = BeslagKapaciteter();
+      else if (navn == "beslag_geometri") blok = BeslagGeometri();
+      else if (navn == "beslag_standard") blok = BeslagStandard(d);
+      else if (navn == "styrkeklasser") blok = Styrkeklasser();
+      else if (navn == "kmod") blok = KmodTabel();
+      else if (navn == "kdef") blok = KdefTabel();
+      else if (navn == "kfi") blok = KfiTabel();
+      else if (navn == "terraen") blok = Terraen(k);
+      else if (navn == "basisvind") blok = Basisvind();
+      else if (navn == "sneformfaktor") blok = Sneformfaktor();
+      else if (navn == "lastkombinationer") blok = Lastkombinationer();
+      else if (navn == "vindtilfaelde") blok = Vindtilfaelde();
+      else if (navn == "bilag_b" && arg.toInt() >= 1 && arg.toInt() <= 13)
+        blok = BilagB(k, arg.toInt());
+      else if (navn == "rapport") blok = RapportUddrag(k, arg, fejl);
+      else if (navn == "udvidet") blok = Udvidet(k, arg.isEmpty() ? 40 : arg.toInt());
+      else if (navn == "kurvefil") blok = Kurvefil(k);
+      else if (navn == "graenser") blok = Graenser();
+      else fejl << "Ukendt pladsholder: " + linje.trimmed();
+      ud += "\n" + blok + "\n";
+      continue;
+    }
+    QString l = linje;
+    auto it = talRe.globalMatch(linje);
+    while (it.hasNext()) {
+      const auto m = it.next();
+      const auto f = tal.find(m.captured(1));
+      if (f == tal.end()) fejl << "Ukendt tal: " + m.captured(0);
+      else l.replace(m.captured(0), f->second);
+    }
+    if (l.contains("{{")) fejl << "Pladsholder der ikke kan udfyldes: " + l.trimmed();
+    ud += l + "\n";
+  }
+  return ud;
+}
+
+}  // namespace kvistor
