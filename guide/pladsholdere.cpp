@@ -484,10 +484,15 @@ QString Kurvefil(const TVejledningsKilde& k) {
 }
 
 QString Graenser() {
-  // No table of upper bounds exists in the project folder yet; until it does
-  // the guide says what the rule is and names no numbers of its own.
-  return "*Tabellen over de øvre grænser udskrives her fra programmets egen tabel, når den "
-         "findes. Indtil da gælder kun de nedre grænser i feltreglerne ovenfor.*\n";
+  // The table the pre-calculation check itself reads, so the guide cannot
+  // promise other bounds than the program keeps.
+  QString t = "| Felt | Interval |\n|---|---|\n";
+  for (const TTalOmraade& o : TalOmraader) {
+    const QString enhed = o.enhed.empty() ? QString() : " " + Q(std::string(o.enhed));
+    t += "| " + Q(std::string(o.navn)) + " | " + Tal(o.min, 0) + " – " + Tal(o.max, 0) + enhed + " |\n";
+  }
+  t += "| Antal fag | 4 – " + QString::number(MaksFagIBeregning) + " |\n";
+  return t;
 }
 
 }  // namespace
