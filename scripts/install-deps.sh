@@ -9,6 +9,7 @@ packages=(
   libjpeg-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
   fonts-liberation xvfb xauth
+  poppler-utils
 )
 
 missing=()
