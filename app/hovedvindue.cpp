@@ -103,7 +103,8 @@ QLabel* NyTekst(const QString& tekst) {
 // Label, field and unit on one row of a grid; the hint on label and field.
 void TilfoejRaekke(QGridLayout* g, const QString& ledetekst, QWidget* felt, const QString& enhed,
                    const QString& hint = {}) {
-  const int r = g->rowCount();
+  // An empty grid already counts one row.
+  const int r = g->count() == 0 ? 0 : g->rowCount();
   auto* l = new QLabel(ledetekst);
   l->setBuddy(felt);
   g->addWidget(l, r, 0);
@@ -160,12 +161,20 @@ THovedvindue::THovedvindue(TBrugerDialog& dlg, const TUr& ur, const std::string&
   };
   BygMenu();
 
+  // An Arial-like face keeps the pages as compact as they were designed.
+  QFont skrift = font();
+  skrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), skrift.family()});
+  skrift.setPointSize(9);
+  setFont(skrift);
+
+  // The tabs run across the whole window, so all seven captions fit at the
+  // smallest width; the pages sit below them with the buttons beside.
   auto* midte = new QWidget;
-  auto* vandret = new QHBoxLayout(midte);
-  vandret->setContentsMargins(6, 6, 6, 6);
+  auto* lodret = new QVBoxLayout(midte);
+  lodret->setContentsMargins(6, 4, 6, 6);
+  lodret->setSpacing(0);
+  auto* vandret = new QHBoxLayout;
   vandret->setSpacing(8);
-  auto* sider = new QVBoxLayout;
-  sider->setSpacing(0);
   faner_ = new QTabBar;
   faner_->setObjectName(QStringLiteral("PageControl"));
   faner_->setExpanding(false);
@@ -198,10 +207,10 @@ THovedvindue::THovedvindue(TBrugerDialog& dlg, const TUr& ur, const std::string&
   resultat_->setFrameShape(QFrame::NoFrame);
   SaetNyRapport();
   stak_->addWidget(resultat_);
-  sider->addWidget(faner_);
-  sider->addWidget(stak_, 1);
-  vandret->addLayout(sider, 1);
+  lodret->addWidget(faner_);
+  vandret->addWidget(stak_, 1);
   vandret->addWidget(BygKnapper());
+  lodret->addLayout(vandret, 1);
   setCentralWidget(midte);
 
   connect(faner_, &QTabBar::currentChanged, this, [this](int i) { SkiftFane(i); });
@@ -239,6 +248,9 @@ THovedvindue::THovedvindue(TBrugerDialog& dlg, const TUr& ur, const std::string&
   resize(792, 654);
   Opdater();
   travl_ = false;
+  // Tight margins in the groups, as on a dense engineering form.
+  for (QGroupBox* g : findChildren<QGroupBox*>())
+    if (g->layout() && !g->title().isEmpty()) g->layout()->setContentsMargins(6, 4, 6, 4);
   Centrer();
   kontroller_[K::EditProjektnavn]->setFocus(Qt::OtherFocusReason);
 }
@@ -291,7 +303,7 @@ QLineEdit* THovedvindue::NytTalfelt(TKontrol k) {
   auto* e = new QLineEdit;
   e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   e->setMaxLength(static_cast<int>(KapEditTekst));
-  e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000000,00")) + 12);
+  e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000,00")) + 10);
   Bind(e, k);
   connect(e, &QLineEdit::returnPressed, this, [this, k] {
     if (!travl_ && FeltAendret(k)) Forlad(k);
@@ -302,7 +314,7 @@ QLineEdit* THovedvindue::NytTalfelt(TKontrol k) {
 QLineEdit* THovedvindue::NytTekstfelt(TKontrol k) {
   auto* e = new QLineEdit;
   e->setMaxLength(static_cast<int>(KapEditTekst));
-  e->setMinimumWidth(140);
+  e->setMinimumWidth(80);
   Bind(e, k);
   connect(e, &QLineEdit::returnPressed, this, [this, k] {
     if (!travl_ && FeltAendret(k)) Forlad(k);
@@ -321,7 +333,7 @@ QComboBox* THovedvindue::NyListe(TKontrol k, bool skrivbar) {
     });
   }
   c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  c->setMinimumContentsLength(8);
+  c->setMinimumContentsLength(4);
   Bind(c, k);
   connect(c, &QComboBox::activated, this, [this, k](int i) {
     if (travl_) return;
@@ -330,19 +342,19 @@ QComboBox* THovedvindue::NyListe(TKontrol k, bool skrivbar) {
   return c;
 }
 
-QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, bool vandret) {
+QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, int kolonner) {
   auto* boks = new QGroupBox(titel);
-  QBoxLayout* lag = vandret ? static_cast<QBoxLayout*>(new QHBoxLayout(boks))
-                            : static_cast<QBoxLayout*>(new QVBoxLayout(boks));
-  lag->setSpacing(vandret ? 16 : 2);
+  auto* lag = new QGridLayout(boks);
+  lag->setHorizontalSpacing(16);
+  lag->setVerticalSpacing(2);
   auto* gruppe = new QButtonGroup(boks);
   const auto tekster = RadioTekster(k);
   for (int i = 0; i < static_cast<int>(tekster.size()); ++i) {
     auto* r = new QRadioButton(Q(tekster[i]));
     gruppe->addButton(r, i);
-    lag->addWidget(r);
+    lag->addWidget(r, i / kolonner, i % kolonner);
   }
-  if (vandret) lag->addStretch();
+  lag->setColumnStretch(kolonner, 1);
   radioer_[k] = gruppe;
   kontroller_[k] = boks;
   boks->setObjectName(QString::number(static_cast<int>(k)));
@@ -368,6 +380,7 @@ QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, bool vand
 QWidget* THovedvindue::BygInddata1() {
   auto* side = new QWidget;
   auto* hoved = new QVBoxLayout(side);
+  hoved->setContentsMargins(6, 6, 6, 6);
   hoved->setSpacing(6);
   auto* kolonner = new QHBoxLayout;
   kolonner->setSpacing(8);
@@ -396,13 +409,14 @@ QWidget* THovedvindue::BygInddata1() {
   auto* gt = NytGitter(tvaer);
   TilfoejRaekke(gt, QStringLiteral("Husbredde"), NytTalfelt(K::EditHusBr), QStringLiteral("m"), hint(K::EditHusBr));
   TilfoejRaekke(gt, QStringLiteral("Facadehøjde"), NytTalfelt(K::EditFacHjd), QStringLiteral("m"), hint(K::EditFacHjd));
-  TilfoejRaekke(gt, QStringLiteral("Tagvinkel"), NytTalfelt(K::EditTagVink), QStringLiteral("grader"), hint(K::EditTagVink));
+  TilfoejRaekke(gt, QStringLiteral("Tagvinkel"), NytTalfelt(K::EditTagVink), QStringLiteral("°"), hint(K::EditTagVink));
   TilfoejRaekke(gt, QStringLiteral("Facadeudhæng"), NytTalfelt(K::EditFacUdh), QStringLiteral("m"), hint(K::EditFacUdh));
   TilfoejRaekke(gt, QStringLiteral("Åseafstand"), NytTalfelt(K::EditAaseAfst), QStringLiteral("m"), hint(K::EditAaseAfst));
   auto* hjaelpTvaer = new QPushButton(QStringLiteral("Hjælp"));
   hjaelpTvaer->setFocusPolicy(Qt::TabFocus);
+  hjaelpTvaer->setMaximumWidth(hjaelpTvaer->fontMetrics().horizontalAdvance(QStringLiteral("Hjælp")) + 24);
   connect(hjaelpTvaer, &QPushButton::clicked, this, [this] { VisFane(TFane::HjaelpTvaer); });
-  gt->addWidget(hjaelpTvaer, gt->rowCount(), 1);
+  gt->addWidget(hjaelpTvaer, 0, 3, Qt::AlignRight);
   venstre->addWidget(tvaer);
 
   auto* laengde = new QGroupBox(QStringLiteral("Bygningens længdemål"));
@@ -414,26 +428,28 @@ QWidget* THovedvindue::BygInddata1() {
                 hint(K::EditGavlRammeAfst));
   {
     const int r = gl->rowCount();
-    gl->addWidget(new QLabel(QStringLiteral("Charnierforskydning =\n1/7 x Normalrammeafstand")), r, 0);
-    auto* valg = NyRadiogruppe(K::RadioGroupCharnForsk, {}, true);
+    gl->addWidget(new QLabel(QStringLiteral("Charnierforskydning =\n1/7 x Normalrammeafstand")), r, 0, 1, 4);
+    auto* valg = NyRadiogruppe(K::RadioGroupCharnForsk, {}, 2);
     static_cast<QGroupBox*>(valg)->setFlat(true);
+    valg->setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
     valg->layout()->setContentsMargins(0, 0, 0, 0);
-    gl->addWidget(valg, r, 1, 1, 3);
+    gl->addWidget(valg, r + 1, 1, 1, 3);
   }
   TilfoejRaekke(gl, QStringLiteral("Charnierforskydning"), NytTalfelt(K::EditCharnForsk), QStringLiteral("m"),
                 hint(K::EditCharnForsk));
   TilfoejRaekke(gl, QStringLiteral("Gavludhæng"), NytTalfelt(K::EditGavlUdh), QStringLiteral("m"), hint(K::EditGavlUdh));
   auto* hjaelpLaengde = new QPushButton(QStringLiteral("Hjælp"));
   hjaelpLaengde->setFocusPolicy(Qt::TabFocus);
+  hjaelpLaengde->setMaximumWidth(hjaelpLaengde->fontMetrics().horizontalAdvance(QStringLiteral("Hjælp")) + 24);
   connect(hjaelpLaengde, &QPushButton::clicked, this, [this] { VisFane(TFane::HjaelpLaengde); });
-  gl->addWidget(hjaelpLaengde, gl->rowCount(), 1);
+  gl->addWidget(hjaelpLaengde, 0, 3, Qt::AlignRight);
   venstre->addWidget(laengde);
   venstre->addStretch();
 
   auto* vind = new QGroupBox(QStringLiteral("Vind- og snelast"));
   auto* vv = new QVBoxLayout(vind);
   vv->setSpacing(4);
-  vv->addWidget(NyRadiogruppe(K::RadioGroupTerrKat, QStringLiteral("Terrænkategori"), false));
+  vv->addWidget(NyRadiogruppe(K::RadioGroupTerrKat, QStringLiteral("Terrænkategori"), 2));
   auto* gv = new QGridLayout;
   gv->setColumnStretch(3, 1);
   TilfoejRaekke(gv, QStringLiteral("Afstand til Vesterhavet\nell. Ringkøbing Fjord"), NytTalfelt(K::EditAfstVesterhav),
@@ -441,7 +457,7 @@ QWidget* THovedvindue::BygInddata1() {
   vv->addLayout(gv);
   vv->addWidget(NyTekst(QStringLiteral("Hvis afstanden er mindre end 25 km: skriv den aktuelle afstand.\n"
                                        "Ellers: skriv \"25\" eller et større tal.")));
-  vv->addWidget(NyRadiogruppe(K::RadioGroupNormSneFormFak, QStringLiteral("Snelastens formfaktor"), true));
+  vv->addWidget(NyRadiogruppe(K::RadioGroupNormSneFormFak, QStringLiteral("Snelastens formfaktor"), 2));
   auto* gs = new QGridLayout;
   gs->setColumnStretch(3, 1);
   TilfoejRaekke(gs, QStringLiteral("Karakt. snelast"), NytTalfelt(K::EditKaraktSneLast), QStringLiteral("(formfaktor)"));
@@ -485,6 +501,7 @@ QWidget* THovedvindue::BygInddata1() {
 QWidget* THovedvindue::BygInddata2() {
   auto* side = new QWidget;
   auto* hoved = new QVBoxLayout(side);
+  hoved->setContentsMargins(6, 6, 6, 6);
   hoved->setSpacing(6);
   auto* kolonner = new QHBoxLayout;
   kolonner->setSpacing(8);
@@ -493,7 +510,7 @@ QWidget* THovedvindue::BygInddata2() {
   venstre->setSpacing(6);
   hoejre->setSpacing(6);
 
-  venstre->addWidget(NyRadiogruppe(K::RadioGroupStyrkeKlasse, QStringLiteral("Styrkeklasse"), false));
+  venstre->addWidget(NyRadiogruppe(K::RadioGroupStyrkeKlasse, QStringLiteral("Styrkeklasse"), 1));
 
   auto* tvs = new QGroupBox(QStringLiteral("Åsens tværsnitsmål"));
   auto* gt = new QGridLayout(tvs);
@@ -545,8 +562,8 @@ QWidget* THovedvindue::BygInddata2() {
 
   auto* klasser = new QGroupBox(QStringLiteral("Anvendelses- og konsekvensklasse"));
   auto* gk = new QGridLayout(klasser);
-  gk->addWidget(NyRadiogruppe(K::RadioGroupAnvKlasse, QStringLiteral("Anvendelsesklasse"), false), 0, 0);
-  gk->addWidget(NyRadiogruppe(K::RadioGroupSikkl, QStringLiteral("Konsekvensklasse CC"), false), 0, 1);
+  gk->addWidget(NyRadiogruppe(K::RadioGroupAnvKlasse, QStringLiteral("Anvendelsesklasse"), 1), 0, 0);
+  gk->addWidget(NyRadiogruppe(K::RadioGroupSikkl, QStringLiteral("Konsekvensklasse CC"), 1), 0, 1);
   gk->addWidget(NyTekst(QStringLiteral("Vedr. valg af konsekvensklasse: se brugervejledningen.")), 1, 0, 1, 2);
   hoejre->addWidget(klasser);
 
@@ -561,7 +578,7 @@ QWidget* THovedvindue::BygInddata2() {
                 1, 0, 1, 4);
   hoejre->addWidget(kipning);
 
-  hoejre->addWidget(NyRadiogruppe(K::RadioGroupRappOmfang, QStringLiteral("Resultatomfang"), true));
+  hoejre->addWidget(NyRadiogruppe(K::RadioGroupRappOmfang, QStringLiteral("Resultatomfang"), 2));
 
   auto* vejl = new QGroupBox(QStringLiteral("Vejledning"));
   auto* vl = new QVBoxLayout(vejl);
@@ -668,7 +685,7 @@ QWidget* THovedvindue::BygKnapper() {
   stribeLevende_->hide();
   v->addWidget(stribeLevende_);
   v->addStretch();
-  kolonne->setFixedWidth(kolonne->sizeHint().width() + 10);
+  kolonne->setFixedWidth(kolonne->sizeHint().width());
   return kolonne;
 }
 
@@ -902,6 +919,9 @@ void THovedvindue::Opdater() {
       }
       if (c->currentIndex() != m->Valgt) c->setCurrentIndex(m->Valgt);
       if (c->isEditable() && c->currentText().toStdString() != m->Tekst) c->setEditText(QString::fromStdString(m->Tekst));
+      // A long name shows its beginning.
+      if (c->isEditable() && !c->hasFocus()) c->lineEdit()->setCursorPosition(0);
+      if (k >= K::ComboBoxEL1 && k <= K::ComboBoxEL4) c->setToolTip(c->currentText());
     } else if (const int* r = RadioFelt(side_, k)) {
       QButtonGroup* g = radioer_.at(k);
       if (QAbstractButton* b = g->button(*r)) {

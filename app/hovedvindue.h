@@ -94,7 +94,7 @@ class THovedvindue : public QMainWindow {
   QLineEdit* NytTalfelt(TKontrol k);
   QLineEdit* NytTekstfelt(TKontrol k);
   QComboBox* NyListe(TKontrol k, bool skrivbar);
-  QWidget* NyRadiogruppe(TKontrol k, const QString& titel, bool vandret);
+  QWidget* NyRadiogruppe(TKontrol k, const QString& titel, int kolonner);
 
   void Bind(QWidget* w, TKontrol k);
   bool Kommando(const std::function<void()>& f);
