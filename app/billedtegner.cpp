@@ -1,12 +1,14 @@
 #include "app/billedtegner.h"
 
+#include "graphics/billeder.h"
+
 namespace kvistor {
 
 TTegner BilledTegner(TBilledvalg valg) {
-  (void)valg;
-  // The pictures are drawn by the graphics folder's builders; until they are
-  // in, the pages stay white.
-  return [](TLaerred&, int, int) {};
+  const TBillede billede = valg == TBilledvalg::HjaelpTvaer     ? TBillede::HjaelpTvaer
+                           : valg == TBilledvalg::HjaelpLaengde ? TBillede::HjaelpLaengde
+                                                                : TBillede::Om;
+  return [billede](TLaerred& l, int b, int h) { TegnBillede(billede, l, b, h); };
 }
 
 }  // namespace kvistor

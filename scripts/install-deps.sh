@@ -6,7 +6,6 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libjpeg-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
   fonts-liberation xvfb xauth
   poppler-utils
