@@ -16,7 +16,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QMessageBox>
+
 #include "app/printer.h"
+#include "app/qt_dialog.h"
 #include "app/programmappe.h"
 #include "tests/app/vindue_hjaelp.h"
 
@@ -61,6 +64,16 @@ TEST(Vindue, StartMedGodSkadetOgManglendeStandardfil) {
     EXPECT_EQ(v.w->SammenlignMedModel(), "");
     EXPECT_EQ(v.w->windowTitle(), QStringLiteral("Kvistor"));
   }
+}
+
+TEST(Vindue, DanskeKnaptekster) {
+  ASSERT_TRUE(IndlaesDanskeOversaettelser(*QCoreApplication::instance()));
+  QMessageBox boks(QMessageBox::Question, QStringLiteral("Bekræft"), QStringLiteral("?"),
+                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(boks.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
+  EXPECT_EQ(boks.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nej"));
+  EXPECT_EQ(boks.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuller"));
+  EXPECT_EQ(QtFilter("DeduDovIvir (*.aid)|*.aid"), QStringLiteral("DeduDovIvir (*.aid)"));
 }
 
 TEST(Vindue, ProgrammappeFindesBesideProgrammetEllerIShare) {
