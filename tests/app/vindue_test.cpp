@@ -111,6 +111,42 @@ TEST(Vindue, ForladFeltMedFejlOgMedGodVaerdi) {
   EXPECT_EQ(v.w->SammenlignMedModel(), "");
 }
 
+// A message box takes the focus while it is shown and gives it back; here the
+// "box" moves the focus through another, edited field and back.
+class TFokusflyttendeDialog : public TSkriptetDialog {
+ public:
+  QLineEdit* gennem = nullptr;
+  QLineEdit* tilbage = nullptr;
+  void Fejl(const std::string& t) override {
+    TSkriptetDialog::Fejl(t);
+    gennem->setFocus(Qt::MouseFocusReason);
+    tilbage->setFocus(Qt::ActiveWindowFocusReason);
+  }
+};
+
+TEST(Vindue, BeskedUnderEtFeltsForladelseStarterIngenNyForladelse) {
+  TTestMappe m;
+  m.KopierStandard();
+  TFokusflyttendeDialog dlg;
+  TTaelleUr ur;
+  THovedvindue w(dlg, ur, m.sti.string() + "/");
+  w.show();
+  QApplication::setActiveWindow(&w);
+  auto* husbr = qobject_cast<QLineEdit*>(w.Kontrol(K::EditHusBr));
+  auto* fachjd = qobject_cast<QLineEdit*>(w.Kontrol(K::EditFacHjd));
+  dlg.gennem = fachjd;
+  dlg.tilbage = husbr;
+  fachjd->setText(QStringLiteral("-1"));  // would fail its own rule if left
+  husbr->setFocus(Qt::MouseFocusReason);
+  husbr->selectAll();
+  QTest::keyClicks(husbr, QStringLiteral("0"));
+  QTest::keyClick(husbr, Qt::Key_Tab);
+  EXPECT_EQ(dlg.Tekster("Fejl"), std::vector<std::string>{"Huskropbredden skal være positiv"});
+  EXPECT_EQ(w.Side().Inddata.FacHjd, 4.0);
+  EXPECT_EQ(QApplication::focusWidget(), husbr);
+  EXPECT_EQ(w.SammenlignMedModel(), "");
+}
+
 TEST(Vindue, FejlPaaAndenSideViserSidenOgFeltet) {
   TTestMappe m;
   m.KopierStandard();
