@@ -712,9 +712,8 @@ void THovedvindue::Forlad(TKontrol k) {
   const std::string tekst = qobject_cast<QLineEdit*>(w) ? qobject_cast<QLineEdit*>(w)->text().toStdString()
                                                         : qobject_cast<QComboBox*>(w)->currentText().toStdString();
   Haandter([&] {
-    if (TEditFelt* e = EditFelt(side_, k)) {
-      e->Tekst = tekst.substr(0, KapEditTekst);
-      ForladFelt(side_, k, dlg_);
+    if (EditFelt(side_, k)) {
+      Indtast(side_, k, tekst, dlg_);
     } else {
       SkrivIListe(side_, k, tekst, dlg_);
     }

@@ -147,6 +147,26 @@ TEST(Vindue, BeskedUnderEtFeltsForladelseStarterIngenNyForladelse) {
   EXPECT_EQ(w.SammenlignMedModel(), "");
 }
 
+TEST(Vindue, TekstSkrevetIMaterialelistenErIntetKatalogvalg) {
+  TTestMappe m;
+  m.KopierStandard();
+  TVindue v(m);
+  auto* liste = qobject_cast<QComboBox*>(v.w->Kontrol(K::ComboBoxEL1));
+  liste->setFocus(Qt::MouseFocusReason);
+  liste->lineEdit()->selectAll();
+  QTest::keyClicks(liste, QStringLiteral("Skifer"));
+  v.Tab();
+  EXPECT_EQ(v.w->Side().ComboBoxEL1.Tekst, "Skifer");
+  EXPECT_EQ(v.w->Side().ComboBoxEL1.Valgt, -1);
+  EXPECT_EQ(v.Felt(K::EditEL1)->text(), QStringLiteral("      0,00"));
+  // Picking an item again takes its catalogue row.
+  liste->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(liste, Qt::Key_Down);
+  EXPECT_EQ(v.w->Side().ComboBoxEL1.Valgt, 0);
+  EXPECT_EQ(v.Felt(K::EditEL1)->text(), QStringLiteral("      0,05"));
+  EXPECT_EQ(v.w->SammenlignMedModel(), "");
+}
+
 TEST(Vindue, FejlPaaAndenSideViserSidenOgFeltet) {
   TTestMappe m;
   m.KopierStandard();
