@@ -957,7 +957,10 @@ void THovedvindue::Opdater() {
   // focus.
   if (side_.Fokus) {
     VisStak(static_cast<int>(side_.AktivSide));
-    kontroller_.at(*side_.Fokus)->setFocus(Qt::OtherFocusReason);
+    QWidget* felt = kontroller_.at(*side_.Fokus);
+    felt->setFocus(Qt::OtherFocusReason);
+    // At a small window size the field may sit outside the visible part.
+    if (auto* rulle = qobject_cast<QScrollArea*>(stak_->currentWidget())) rulle->ensureWidgetVisible(felt);
     aktivt_ = *side_.Fokus;
     side_.Fokus.reset();
   }
