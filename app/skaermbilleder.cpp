@@ -1,0 +1,60 @@
+// kvistor-skaermbilleder MAPPE: the real window on the current display,
+// every page at the default size and at the smallest size, each saved as a
+// PNG in MAPPE (side<n>-<bredde>x<hoejde>.png); the window with its three
+// warning notes raised as noter.png and the About window as om.png.
+#include <cstdio>
+#include <string>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include "app/hovedvindue.h"
+#include "app/omvindue.h"
+#include "app/qt_dialog.h"
+#include "faelles/dialog_fake.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (QCoreApplication::arguments().size() < 2) {
+    std::fputs("Brug: kvistor-skaermbilleder MAPPE\n", stderr);
+    return 1;
+  }
+  kvistor::IndlaesDanskeOversaettelser(app);
+  const QString ud = QCoreApplication::arguments().at(1);
+  QDir().mkpath(ud);
+  kvistor::TSkriptetDialog dlg;
+  kvistor::TFastUr ur({2026, 12, 7, 10, 0, 0});
+  const std::string mappe = QCoreApplication::applicationDirPath().toStdString() + "/";
+  kvistor::THovedvindue w(dlg, ur, mappe);
+  w.show();
+  // Without a window manager nobody activates the window; the typing below
+  // needs the focus.
+  QApplication::setActiveWindow(&w);
+  const QSize stoerrelser[] = {QSize(792, 654), w.minimumSize(), w.maximumSize()};
+  for (const QSize& s : stoerrelser) {
+    w.resize(s);
+    for (int f = 0; f < kvistor::AntalFaner; ++f) {
+      w.VisFane(static_cast<kvistor::TFane>(f));
+      QApplication::processEvents();
+      const QString navn = QStringLiteral("%1/side%2-%3x%4.png").arg(ud).arg(f + 1).arg(s.width()).arg(s.height());
+      w.grab().save(navn);
+    }
+  }
+  // A purlin far too small raises the three red notes beside the pages.
+  w.resize(792, 654);
+  w.VisFane(kvistor::TFane::Inddata2);
+  auto* hoejde = static_cast<QLineEdit*>(w.Kontrol(kvistor::TKontrol::EditAaseHojde));
+  hoejde->setFocus(Qt::MouseFocusReason);
+  hoejde->setText(QStringLiteral("50"));
+  w.VisFane(kvistor::TFane::Resultat);
+  QApplication::processEvents();
+  w.grab().save(ud + QStringLiteral("/noter.png"));
+
+  w.OmVindue()->Vis();
+  QApplication::processEvents();
+  w.OmVindue()->grab().save(ud + QStringLiteral("/om.png"));
+  for (const auto& k : dlg.kald) std::fprintf(stderr, "%s: %s\n", k.art.c_str(), k.tekst.c_str());
+  return 0;
+}
