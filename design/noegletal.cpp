@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "loads/tvaersnit.h"
+#include "project/antalfag.h"
 #include "project/feltregler.h"
 #include "purlin/beregning.h"
 #include "report/resume.h"

@@ -11,6 +11,7 @@
 #include "loads/lastkombinationer.h"
 #include "loads/sneformfaktor.h"
 #include "loads/vindzoner.h"
+#include "project/antalfag.h"
 #include "project/feltregler.h"
 #include "project/katalog.h"
 #include "purlin/traemateriale.h"
@@ -491,7 +492,8 @@ QString Graenser() {
     const QString enhed = o.enhed.empty() ? QString() : " " + Q(std::string(o.enhed));
     t += "| " + Q(std::string(o.navn)) + " | " + Tal(o.min, 0) + " – " + Tal(o.max, 0) + enhed + " |\n";
   }
-  t += "| Antal fag | 4 – " + QString::number(MaksFagIBeregning) + " |\n";
+  t += "| Antal fag | " + QString::number(MindsteAntalFag) + " – " +
+       QString::number(MaksFagIBeregning) + " |\n";
   return t;
 }
 

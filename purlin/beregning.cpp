@@ -9,6 +9,7 @@
 #include "loads/gavlvind.h"
 #include "loads/lastkombinationer.h"
 #include "loads/linielaster.h"
+#include "project/antalfag.h"
 #include "project/katalog.h"
 #include "purlin/beslag.h"
 #include "purlin/dimensionering.h"
@@ -370,8 +371,8 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
   }
   // The chain needs its interior frames; the input page never lets fewer
   // than four bays through, and neither does the calculation.
-  if (inddata.AntalFag < 4) {
-    dialog.Fejl("Der skal mindst være 4 fag");
+  if (inddata.AntalFag < MindsteAntalFag) {
+    dialog.Fejl(TekstForFaaFag);
     beregning.Udfald = TBeregningsUdfald::Afvist;
     return beregning.Udfald;
   }
