@@ -390,7 +390,7 @@ QString BilagB(const TVejledningsKilde& k, int lk) {
     return s;
   }
   s += "```rapport\n" + Q(KombinationsLinje(lk)) + "\n```\n\n";
-  const bool vind = lk == 5 || lk == 6 || lk == 9;
+  const bool vind = HarVindLK(lk);
   QStringList hoved{"LT", "Overskrift i de detaljerede resultater"};
   QString just = "cl";
   if (vind) {

@@ -9,6 +9,7 @@
 
 #include "faelles/dialog.h"
 #include "project/inddata.h"
+#include "purlin/lastkombinationsarter.h"
 #include "purlin/suppldata.h"
 #include "purlin/tilfaelde.h"
 
