@@ -315,7 +315,7 @@ std::string KombinationsLinje(int lk) {
   t.LK = lk;
   t.LT = 'a';
   const TRammePlaceringer r{};
-  const std::array<std::int32_t, 12> p{};
+  const TPunktLastPlaceringer p{};
   SkrivTilfaeldeTekst(t, r, p);
   return t.Linier.size() > 1 ? t.Linier[1] : std::string();
 }

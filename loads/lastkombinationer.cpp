@@ -86,9 +86,8 @@ std::string Bogstav(char c) { return std::string(1, c); }
 
 // The load-case line of the heading; empty when the combination has none
 // for this letter.
-std::string LasttilfaeldeLinje(const TTilfaelde& t,
-                               const std::array<std::int32_t, 7>& rammePlaceringer,
-                               const std::array<std::int32_t, 12>& punktLastPlaceringer) {
+std::string LasttilfaeldeLinje(const TTilfaelde& t, const TRammePlaceringer& rammePlaceringer,
+                               const TPunktLastPlaceringer& punktLastPlaceringer) {
   const char lt = t.LT;
   const std::string s = Bogstav(lt);
   switch (t.LK) {
@@ -259,8 +258,8 @@ void BygTilfaelde(TTilfaelde& t, int aas, int lk, char lt, const Inddata& inddat
   t.fvkd = suppl.fvd * t.kmod;
 }
 
-void SkrivTilfaeldeTekst(TTilfaelde& t, const std::array<std::int32_t, 7>& rammePlaceringer,
-                         const std::array<std::int32_t, 12>& punktLastPlaceringer) {
+void SkrivTilfaeldeTekst(TTilfaelde& t, const TRammePlaceringer& rammePlaceringer,
+                         const TPunktLastPlaceringer& punktLastPlaceringer) {
   auto& l = t.Linier;
   l.push_back(Stjerner);
   if (ErBrudLK(t.LK))

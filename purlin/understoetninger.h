@@ -36,6 +36,11 @@ using TCharnierer = std::vector<TCharnier>;
 // xRammeN (at most five), entry 6 xRammeN; missing frames 0; entry 0 unused.
 using TRammePlaceringer = std::array<std::int32_t, 7>;
 
+// The points that LK 8 "a".."k" put their point load on, entries 1..11 (mm;
+// entry 0 unused, 0 = no placement); the driver fills them once LK 3 has
+// given the moment maxima.
+using TPunktLastPlaceringer = std::array<std::int32_t, 12>;
+
 // antalFag + 1 supports: left gable support at GavlUdhMm, the interior
 // frames xRamme1 + k·NormFag (k = 0 .. antalFag − 2), right gable support at
 // LAas − GavlUdhMm. Empty for a refused layout (LAas 0) or more than
