@@ -105,18 +105,23 @@ std::string Udfyld(std::string tekst, int bredde, bool venstrestillet, bool erUt
 // the exact decimal value, to the same whole number. Nothing near a tie, for
 // large values, NaN and infinities: the exact routine decides. A long purlin
 // writes tens of thousands of curve lines through here.
-std::optional<std::string> FormaterHurtigt(double v, int decimaler, bool gruppe) {
-  static constexpr double Skala[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-  static constexpr unsigned long long Potens[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-  if (decimaler < 0 || decimaler > 6) return std::nullopt;
-  const double y = std::fabs(v) * Skala[decimaler];
+// Written for each count of decimals, so that the divisions by its power of
+// ten are by a constant.
+template <int D>
+std::optional<std::string> FormaterHurtigt(double v, bool gruppe) {
+  constexpr unsigned long long Potens = [] {
+    unsigned long long p = 1;
+    for (int i = 0; i < D; ++i) p *= 10;
+    return p;
+  }();
+  const double y = std::fabs(v) * static_cast<double>(Potens);
   if (!(y < 1e12)) return std::nullopt;  // also NaN
   const double hel = std::floor(y);
   const double rest = y - hel;
   if (std::fabs(rest - 0.5) <= 1e-3) return std::nullopt;
   const unsigned long long n = static_cast<unsigned long long>(hel) + (rest > 0.5 ? 1 : 0);
-  const unsigned long long heltal = n / Potens[decimaler];
-  unsigned long long brok = n % Potens[decimaler];
+  const unsigned long long heltal = n / Potens;
+  unsigned long long brok = n % Potens;
 
   char cifre[24];
   int nc = 0;
@@ -126,22 +131,35 @@ std::optional<std::string> FormaterHurtigt(double v, int decimaler, bool gruppe)
     h /= 10;
   } while (h > 0);
   std::string ud;
-  ud.reserve(static_cast<std::size_t>(nc + nc / 3 + decimaler + 2));
+  ud.reserve(static_cast<std::size_t>(nc + nc / 3 + D + 2));
   if (std::signbit(v) && n != 0) ud.push_back('-');  // no minus on a shown zero
   for (int i = nc - 1; i >= 0; --i) {
     ud.push_back(cifre[i]);
     if (gruppe && i > 0 && i % 3 == 0) ud.push_back('.');
   }
-  if (decimaler > 0) {
+  if constexpr (D > 0) {
     ud.push_back(',');
-    char dec[8];
-    for (int i = decimaler - 1; i >= 0; --i) {
+    char dec[D];
+    for (int i = D - 1; i >= 0; --i) {
       dec[i] = static_cast<char>('0' + brok % 10);
       brok /= 10;
     }
-    ud.append(dec, static_cast<std::size_t>(decimaler));
+    ud.append(dec, static_cast<std::size_t>(D));
   }
   return ud;
+}
+
+std::optional<std::string> FormaterHurtigt(double v, int decimaler, bool gruppe) {
+  switch (decimaler) {
+    case 0: return FormaterHurtigt<0>(v, gruppe);
+    case 1: return FormaterHurtigt<1>(v, gruppe);
+    case 2: return FormaterHurtigt<2>(v, gruppe);
+    case 3: return FormaterHurtigt<3>(v, gruppe);
+    case 4: return FormaterHurtigt<4>(v, gruppe);
+    case 5: return FormaterHurtigt<5>(v, gruppe);
+    case 6: return FormaterHurtigt<6>(v, gruppe);
+    default: return std::nullopt;
+  }
 }
 
 }  // namespace
