@@ -15,11 +15,11 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "hjaelp") {
     kvistor::SkrivHjaelp(std::cout);
-    return args.empty() ? 1 : 0;
+    return args.empty() ? kvistor::KodeBrug : kvistor::KodeOk;
   }
   if (args[0] == "--version") {
     std::cout << "kvistor-cli " << kvistor::ProgramVersion << "\n";
-    return 0;
+    return kvistor::KodeOk;
   }
   const std::string kommando = args[0];
   args.erase(args.begin());
@@ -30,5 +30,5 @@ int main(int argc, char** argv) {
   if (kommando == "kurver") return kvistor::KurverKommando(args, std::cout, std::cerr);
   std::cerr << "Ukendt kommando: " << kommando << "\n";
   kvistor::SkrivHjaelp(std::cerr);
-  return 1;
+  return kvistor::KodeBrug;
 }

@@ -4,17 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "cli/kommandoer.h"
 #include "cli/kommandolinjedialog.h"
 #include "faelles/filer.h"
 #include "project/inddataside.h"
 
 namespace kvistor {
-
-inline constexpr int KodeOk = 0;
-inline constexpr int KodeBrug = 1;
-inline constexpr int KodeAfvist = 2;
-inline constexpr int KodeAfbrudt = 3;
-inline constexpr int KodeAdvarsel = 4;
 
 // "-" as a project file or an output file is the standard input or output.
 inline constexpr const char* Standardstroem = "-";

@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "loads/tvaersnit.h"
+#include "project/antalfag.h"
 #include "project/feltregler.h"
 #include "purlin/beregning.h"
+#include "purlin/lastkombinationsarter.h"
 #include "report/resume.h"
 #include "report/visresultat.h"
 
@@ -100,7 +102,7 @@ TNoegletalResultat BeregnNoegletal(const Inddata& indtastet) {
   TNoegletal& n = r.Tal;
   n.UGTvaersnitUafrundet = n.UGBeslagUafrundet = -HUGE_VAL;
   for (const TTilfaelde& c : ber.Tilfaelde) {
-    if (c.LK >= 10) continue;
+    if (!ErBrudLK(c.LK)) continue;
     for (int t = 1; t <= 3; ++t) {
       const TFagResultat& f = c.FagRes[t];
       n.UGTvaersnit = std::max({n.UGTvaersnit, RangeringsVaerdi(f, RangUGBoej),

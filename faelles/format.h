@@ -47,5 +47,8 @@ std::string Format(std::string_view fmt, std::initializer_list<FormatArg> args);
 // Fixed-point text of v with the given decimals, Danish comma, optional
 // thousands points; rounding and minus-sign rules as for Format.
 std::string FormaterFast(double v, int decimaler, bool tusindtalsSeparator);
+// The same text always by rounding the exact decimal expansion of v, the
+// slow way FormaterFast takes near a rounding tie; for checking the quick way.
+std::string FormaterEksakt(double v, int decimaler, bool tusindtalsSeparator);
 
 }  // namespace kvistor

@@ -71,12 +71,12 @@ double SkrivAfsnit(TekstGruppeType& gruppe, const TTekstmaal& m, const std::stri
 }
 
 void Ramme(TLinjeListe& linjer, double bredde, double hoejde) {
-  TilfoejPunkt(NyLinje(linjer, StilFuld, 1, 15, FyldIngen, 0, 0), 0, 0);
-  TilfoejPunkt(NyLinje(linjer, StilFuld, 1, 15, FyldIngen, 0, 0), bredde, hoejde);
+  TilfoejPunkt(NyLinje(linjer, TPenStil::Fuld, 1, Hvid, TPenselStil::Ingen, 0, 0), 0, 0);
+  TilfoejPunkt(NyLinje(linjer, TPenStil::Fuld, 1, Hvid, TPenselStil::Ingen, 0, 0), bredde, hoejde);
 }
 
 void Flade(TLinjeListe& linjer, int pen, int fyld, const std::vector<PunktType>& punkter) {
-  LinjeType& l = NyLinje(linjer, StilFuld, 1, pen, FyldFuld, fyld, 0);
+  LinjeType& l = NyLinje(linjer, TPenStil::Fuld, 1, pen, TPenselStil::Fuld, fyld, 0);
   for (const PunktType& p : punkter) TilfoejPunkt(l, p.X, p.Y);
   if (!punkter.empty()) TilfoejPunkt(l, punkter.front().X, punkter.front().Y);
 }
@@ -86,8 +86,8 @@ void Flade(TLinjeListe& linjer, int pen, int fyld, std::initializer_list<PunktTy
 }
 
 void Linjestykke(TLinjeListe& linjer, int farve, int bredde, PunktType a, PunktType b,
-                 int stil) {
-  LinjeType& l = NyLinje(linjer, stil, bredde, farve, FyldIngen, 0, 0);
+                 TPenStil stil) {
+  LinjeType& l = NyLinje(linjer, stil, bredde, farve, TPenselStil::Ingen, 0, 0);
   TilfoejPunkt(l, a.X, a.Y);
   TilfoejPunkt(l, b.X, b.Y);
 }

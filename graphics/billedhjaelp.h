@@ -48,7 +48,7 @@ void Flade(TLinjeListe& linjer, int pen, int fyld, const std::vector<PunktType>&
 
 // A straight line (style as in the display list).
 void Linjestykke(TLinjeListe& linjer, int farve, int bredde, PunktType a, PunktType b,
-                 int stil = StilFuld);
+                 TPenStil stil = TPenStil::Fuld);
 
 // A filled arrowhead with its tip at `spids`, pointing along (dx, dy), as
 // long as `laengde` and two thirds of that wide. It scales with the picture.

@@ -19,11 +19,16 @@ LinjeType& NyLinje(TLinjeListe& linjer, int stil, int bredde, int farve, int fyl
   l.Stil = (stil >= 0 && stil <= 3) ? static_cast<std::uint16_t>(stil) : 0;
   l.Bredde = bredde == 3 ? 3 : 1;
   l.Farve = SomOrd(farve, 0);
-  l.Fyld = SomOrd(fyld, FyldFuld);
+  l.Fyld = SomOrd(fyld, FyldKode(TPenselStil::Fuld));
   l.FyldFarve = SomOrd(fyldFarve, 0);
   l.Markoer = (markoer >= 0 && markoer <= 255) ? static_cast<std::uint8_t>(markoer) : 255;
   linjer.push_back(std::move(l));
   return linjer.back();
+}
+
+LinjeType& NyLinje(TLinjeListe& linjer, TPenStil stil, int bredde, int farve, TPenselStil fyld,
+                   int fyldFarve, int markoer) {
+  return NyLinje(linjer, StilKode(stil), bredde, farve, FyldKode(fyld), fyldFarve, markoer);
 }
 
 void TilfoejPunkt(LinjeType& linje, double x, double y) { linje.Punkter.push_back({x, y}); }

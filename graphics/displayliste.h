@@ -11,8 +11,11 @@
 // appending to a deque never moves the elements already in it.
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "graphics/laerred.h"
 
 namespace kvistor {
 
@@ -47,21 +50,66 @@ struct TekstGruppeType {
 using TLinjeListe = std::deque<LinjeType>;
 using TTekstGruppeListe = std::deque<TekstGruppeType>;
 
-// Pen styles (Stil).
-constexpr int StilFuld = 0;
-constexpr int StilPrikket = 1;
-constexpr int StilStregPrik = 2;
-constexpr int StilStiplet = 3;
+// The palette indices the drawings name (PaletteFarve in graphics/visning.h
+// gives their colours; the palette has more).
+inline constexpr int Sort = 0;
+inline constexpr int Blaa = 1;
+inline constexpr int Groen = 2;
+inline constexpr int Blaagroen = 3;
+inline constexpr int Roed = 4;
+inline constexpr int Soelv = 7;
+inline constexpr int Graa = 8;
+inline constexpr int Hvid = 15;
+inline constexpr int Trae = 16;
+inline constexpr int Beslaggraa = 17;
+inline constexpr int Lyseblaa = 18;
 
-// Fills (Fyld).
-constexpr int FyldIngen = 0;
-constexpr int FyldFuld = 1;
-constexpr int FyldKryds = 12;
+// The codes a polyline stores for the canvas's pen styles (Stil) and fills
+// (Fyld).
+constexpr std::uint16_t StilKode(TPenStil stil) {
+  switch (stil) {
+    case TPenStil::Prikket: return 1;
+    case TPenStil::StregPrik: return 2;
+    case TPenStil::Stiplet: return 3;
+    case TPenStil::Fuld: break;
+  }
+  return 0;
+}
+constexpr TPenStil PenStilAfKode(std::uint16_t stil) {
+  switch (stil) {
+    case 1: return TPenStil::Prikket;
+    case 2: return TPenStil::StregPrik;
+    case 3: return TPenStil::Stiplet;
+    default: return TPenStil::Fuld;
+  }
+}
+constexpr std::uint16_t FyldKode(TPenselStil fyld) {
+  switch (fyld) {
+    case TPenselStil::Fuld: return 1;
+    case TPenselStil::Kryds: return 12;
+    case TPenselStil::Ingen: break;
+  }
+  return 0;
+}
+// Nothing for any other non-zero code: the polyline fills, but keeps the
+// brush style of the polyline before.
+constexpr std::optional<TPenselStil> PenselStilAfKode(std::uint16_t fyld) {
+  switch (fyld) {
+    case 0: return TPenselStil::Ingen;
+    case 1: return TPenselStil::Fuld;
+    case 12: return TPenselStil::Kryds;
+    default: return std::nullopt;
+  }
+}
 
-// Appends a polyline without points. A style outside 0..3 is stored as solid,
-// a width other than 3 as 1. Colours and fills outside 0..65535 are stored as
-// black and as a solid fill (a non-zero fill stays non-zero); a marker outside
-// 0..255 as 255 (no outline), so that no value wraps round into another meaning.
+// Appends a polyline without points.
+LinjeType& NyLinje(TLinjeListe& linjer, TPenStil stil, int bredde, int farve, TPenselStil fyld,
+                   int fyldFarve, int markoer);
+// The same with the stored codes themselves. A style outside 0..3 is stored
+// as solid, a width other than 3 as 1. Colours and fills outside 0..65535 are
+// stored as black and as a solid fill (a non-zero fill stays non-zero); a
+// marker outside 0..255 as 255 (no outline), so that no value wraps round
+// into another meaning.
 LinjeType& NyLinje(TLinjeListe& linjer, int stil, int bredde, int farve, int fyld,
                    int fyldFarve, int markoer);
 

@@ -7,12 +7,6 @@ namespace kvistor {
 
 namespace {
 
-constexpr int Sort = 0;
-constexpr int Blaa = 1;
-constexpr int Graa = 8;
-constexpr int Hvid = 15;
-constexpr int Trae = 16;
-
 constexpr const char* Overskrift = "Forudsætninger";
 constexpr std::array<const char*, 3> Afsnit{
     "Åsenes understøtninger (fx stål- eller limtrærammer eller evt. primære spær) er "

@@ -7,12 +7,6 @@ namespace kvistor {
 
 namespace {
 
-constexpr int Sort = 0;
-constexpr int Blaa = 1;
-constexpr int Graa = 8;
-constexpr int Soelv = 7;
-constexpr int Trae = 16;
-
 // The building in world units: ground, the outer faces of the two columns,
 // the height of the roof's top in the facade line, the eaves overhang and the
 // roof angle.
@@ -91,7 +85,7 @@ void Bygning(TLinjeListe& linjer, const TTag& g) {
   }
 
   // The roof covering.
-  LinjeType& tag = NyLinje(linjer, StilFuld, 3, Sort, FyldIngen, 0, 0);
+  LinjeType& tag = NyLinje(linjer, TPenStil::Fuld, 3, Sort, TPenselStil::Ingen, 0, 0);
   TilfoejPunkt(tag, g.kant, g.kantY);
   TilfoejPunkt(tag, g.midte, g.kip);
   TilfoejPunkt(tag, kantH, g.kantY);
@@ -113,7 +107,7 @@ void Maal(TLinjeListe& linjer, TTekstGruppeListe& tekster, const TTag& g,
 
   // Facadehøjde: from the ground to the roof's top in the facade line.
   const double xH = g.kant - 25;
-  Linjestykke(linjer, Graa, 1, {FacadeV, TagVedFacade}, {xH - 6, TagVedFacade}, StilStiplet);
+  Linjestykke(linjer, Graa, 1, {FacadeV, TagVedFacade}, {xH - 6, TagVedFacade}, TPenStil::Stiplet);
   Linjestykke(linjer, Graa, 1, {60, Terraen}, {xH - 6, Terraen});
   Maallinje(linjer, Blaa, {xH, Terraen}, {xH, TagVedFacade}, Spids);
   TilfoejTekst(hoejre, "Facadehøjde", xH - 8, (Terraen + TagVedFacade) / 2);
@@ -128,8 +122,8 @@ void Maal(TLinjeListe& linjer, TTekstGruppeListe& tekster, const TTag& g,
 
   // Tagvinkel: between the left slope and a horizontal through the ridge.
   const double r = 85;
-  Linjestykke(linjer, Graa, 1, {g.midte, g.kip}, {g.midte - r - 15, g.kip}, StilStiplet);
-  LinjeType& bue = NyLinje(linjer, StilFuld, 1, Blaa, FyldIngen, 0, 0);
+  Linjestykke(linjer, Graa, 1, {g.midte, g.kip}, {g.midte - r - 15, g.kip}, TPenStil::Stiplet);
+  LinjeType& bue = NyLinje(linjer, TPenStil::Fuld, 1, Blaa, TPenselStil::Ingen, 0, 0);
   for (const PunktType& p : Buepunkter(g.midte, g.kip, r, r, 180, 180 + Vinkel))
     TilfoejPunkt(bue, p.X, p.Y);
   const double am = (180 + Vinkel / 2) * std::numbers::pi / 180;

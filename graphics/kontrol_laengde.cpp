@@ -10,17 +10,13 @@ namespace kvistor {
 
 namespace {
 
-constexpr int Sort = 0;
-constexpr int Trae = 16;
-constexpr int Beslaggraa = 17;
-
 LinjeType& SortLinje(TLinjeListe& linjer) {
-  return NyLinje(linjer, StilFuld, 1, Sort, FyldIngen, 0, 0);
+  return NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 0);
 }
 
 // A purlin piece between a and b, as deep as the purlin.
 void Aasedel(TLinjeListe& linjer, double a, double b, double halvHoejde) {
-  LinjeType& l = NyLinje(linjer, StilFuld, 1, Sort, FyldFuld, Trae, 0);
+  LinjeType& l = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Fuld, Trae, 0);
   TilfoejPunkt(l, a, halvHoejde);
   TilfoejPunkt(l, b, halvHoejde);
   TilfoejPunkt(l, b, -halvHoejde);
@@ -79,7 +75,7 @@ void TegnCharnierDetalje(TLinjeListe& linjer, const Inddata& ind, const TSupplDa
   const double yt = (b != nullptr && b->HMinB > 0) ? yh3 : y0;
   const double yb2 = yt - sk * h;
 
-  LinjeType& trae = NyLinje(linjer, StilFuld, 1, Trae, FyldFuld, Trae, 0);
+  LinjeType& trae = NyLinje(linjer, TPenStil::Fuld, 1, Trae, TPenselStil::Fuld, Trae, 0);
   for (const PunktType& p : {PunktType{xa, yb}, {xa, y0}, {x0, y0}, {x0, yt}, {xb, yt},
                              {xb, yb2}, {xh2, yb2}, {xh2, yb}, {xa, yb}})
     TilfoejPunkt(trae, p.X, p.Y);
@@ -91,7 +87,8 @@ void TegnCharnierDetalje(TLinjeListe& linjer, const Inddata& ind, const TSupplDa
   const PunktType beslag[8] = {{xh1, yb},  {xh1, yh1}, {xh2, yh2}, {xh2, yh3},
                                {xh3, yh3}, {xh3, yh2}, {xh2, yh1}, {xh2, yb}};
   if (b != nullptr) {
-    LinjeType& flade = NyLinje(linjer, StilFuld, 1, Beslaggraa, FyldFuld, Beslaggraa, 0);
+    LinjeType& flade =
+        NyLinje(linjer, TPenStil::Fuld, 1, Beslaggraa, TPenselStil::Fuld, Beslaggraa, 0);
     for (const PunktType& p : beslag) TilfoejPunkt(flade, p.X, p.Y);
   }
 

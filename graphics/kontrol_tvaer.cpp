@@ -10,30 +10,22 @@ namespace kvistor {
 
 namespace {
 
-constexpr int Sort = 0;
-constexpr int Blaa = 1;
-constexpr int Groen = 2;
-constexpr int Blaagroen = 3;
-constexpr int Roed = 4;
-constexpr int Hvid = 15;
-constexpr int Trae = 16;
-
 LinjeType& SortLinje(TLinjeListe& linjer, int bredde = 1) {
-  return NyLinje(linjer, StilFuld, bredde, Sort, FyldIngen, 0, 0);
+  return NyLinje(linjer, TPenStil::Fuld, bredde, Sort, TPenselStil::Ingen, 0, 0);
 }
 
 LinjeType& FyldtLinje(TLinjeListe& linjer, int pen, int fyld) {
-  return NyLinje(linjer, StilFuld, 1, pen, FyldFuld, fyld, 0);
+  return NyLinje(linjer, TPenStil::Fuld, 1, pen, TPenselStil::Fuld, fyld, 0);
 }
 
 // A point that only widens the extent of the drawing.
 void Pladsholder(TLinjeListe& linjer, double x, double y) {
-  TilfoejPunkt(NyLinje(linjer, StilFuld, 1, Hvid, FyldIngen, 0, 0), x, y);
+  TilfoejPunkt(NyLinje(linjer, TPenStil::Fuld, 1, Hvid, TPenselStil::Ingen, 0, 0), x, y);
 }
 
 // A load width along the roof line, 3 pixels wide.
 void Lastbredde(TLinjeListe& linjer, const TSupplData& s, int farve, double x1, double x2) {
-  LinjeType& l = NyLinje(linjer, StilFuld, 3, farve, FyldIngen, 0, 0);
+  LinjeType& l = NyLinje(linjer, TPenStil::Fuld, 3, farve, TPenselStil::Ingen, 0, 0);
   TilfoejPunkt(l, x1, TagHojde(s, x1));
   TilfoejPunkt(l, x2, TagHojde(s, x2));
 }
@@ -186,7 +178,7 @@ void TegnKontrolTvaer(TLinjeListe& linjer, TTekstGruppeListe& tekster, const Ind
                       const TSupplData& s) {
   const double BTag = s.BTag;
 
-  LinjeType& terraen = NyLinje(linjer, StilFuld, 1, Groen, FyldFuld, Groen, 0);
+  LinjeType& terraen = NyLinje(linjer, TPenStil::Fuld, 1, Groen, TPenselStil::Fuld, Groen, 0);
   TilfoejPunkt(terraen, -1, 0);
   TilfoejPunkt(terraen, -1, -0.1);
   TilfoejPunkt(terraen, BTag, -0.1);

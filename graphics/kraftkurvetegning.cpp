@@ -9,11 +9,6 @@ namespace kvistor {
 
 namespace {
 
-constexpr int Sort = 0;
-constexpr int Blaa = 1;
-constexpr int Roed = 4;
-constexpr int Graa = 8;
-constexpr int LyseBlaa = 18;
 constexpr int PilOp = 6;
 constexpr int Kryds = 5;
 constexpr int Plus = 2;
@@ -33,24 +28,24 @@ void TegnDiagram(TLinjeListe& linjer, TTekstGruppeListe& tekster, const TKraftku
   auto Y = [&](double v) { return y0 + v * skala; };
 
   // The curve as a filled area against the axis, then its outline.
-  LinjeType& flade = NyLinje(linjer, StilFuld, 1, LyseBlaa, FyldFuld, LyseBlaa, 10);
+  LinjeType& flade = NyLinje(linjer, TPenStil::Fuld, 1, Lyseblaa, TPenselStil::Fuld, Lyseblaa, 10);
   TilfoejPunkt(flade, 0, y0);
   for (const TKurvePunkt& p : k.Punkter) TilfoejPunkt(flade, p.x, Y(d.vaerdi(p)));
   TilfoejPunkt(flade, k.LAas, y0);
-  LinjeType& kurve = NyLinje(linjer, StilFuld, 3, Blaa, FyldIngen, 0, 0);
+  LinjeType& kurve = NyLinje(linjer, TPenStil::Fuld, 3, Blaa, TPenselStil::Ingen, 0, 0);
   for (const TKurvePunkt& p : k.Punkter) TilfoejPunkt(kurve, p.x, Y(d.vaerdi(p)));
 
   // Axis, supports below it, hinges on it.
-  LinjeType& akse = NyLinje(linjer, StilFuld, 1, Sort, FyldIngen, 0, 0);
+  LinjeType& akse = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 0);
   TilfoejPunkt(akse, 0, y0);
   TilfoejPunkt(akse, k.LAas, y0);
-  LinjeType& stoetter = NyLinje(linjer, StilFuld, 1, Sort, FyldIngen, 0, PilOp);
+  LinjeType& stoetter = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, PilOp);
   for (double x : k.Understoetninger) TilfoejPunkt(stoetter, x, y0);
-  LinjeType& charn = NyLinje(linjer, StilFuld, 1, Graa, FyldIngen, 0, Kryds);
+  LinjeType& charn = NyLinje(linjer, TPenStil::Fuld, 1, Graa, TPenselStil::Ingen, 0, Kryds);
   for (double x : k.Charnierer) TilfoejPunkt(charn, x, y0);
 
   // The extremes, marked and written beside the curve.
-  LinjeType& ekstremer = NyLinje(linjer, StilFuld, 1, Roed, FyldIngen, 0, Plus);
+  LinjeType& ekstremer = NyLinje(linjer, TPenStil::Fuld, 1, Roed, TPenselStil::Ingen, 0, Plus);
   TekstGruppeType& over = NyTekstGruppe(tekster, Roed, 1, 0);
   TekstGruppeType& under = NyTekstGruppe(tekster, Roed, 1, 2);
   for (auto [v, x] : {std::pair{d.maks, d.xMaks}, std::pair{d.min, d.xMin}}) {
@@ -61,7 +56,7 @@ void TegnDiagram(TLinjeListe& linjer, TTekstGruppeListe& tekster, const TKraftku
   }
 
   // An outline nobody sees keeps the title and the labels inside the fitted view.
-  LinjeType& ramme = NyLinje(linjer, StilFuld, 1, Sort, FyldIngen, 0, 255);
+  LinjeType& ramme = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 255);
   TilfoejPunkt(ramme, 0, y0 + 0.62 * KurveBaand);
   TilfoejPunkt(ramme, k.LAas, y0 - 0.55 * KurveBaand);
 

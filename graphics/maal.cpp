@@ -10,10 +10,8 @@ namespace kvistor {
 
 namespace {
 
-constexpr int Sort = 0;
-
 LinjeType& SortLinje(TLinjeListe& linjer, int markoer) {
-  return NyLinje(linjer, StilFuld, 1, Sort, FyldIngen, 0, markoer);
+  return NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, markoer);
 }
 
 std::string Afstand(double afstand, int decimaler) {
@@ -156,7 +154,7 @@ void Pil(TLinjeListe& linjer, int farve, int bredde, double x, double y, double 
   const double s = std::sin(a);
   const double L = laengde;
   const double H = hoved;
-  LinjeType& pil = NyLinje(linjer, StilFuld, bredde, farve, FyldIngen, 0, 0);
+  LinjeType& pil = NyLinje(linjer, TPenStil::Fuld, bredde, farve, TPenselStil::Ingen, 0, 0);
   TilfoejPunkt(pil, x - L * c, y - L * s);
   TilfoejPunkt(pil, x, y);
   TilfoejPunkt(pil, x - H * c - H * s / 2, y - H * s + H * c / 2);

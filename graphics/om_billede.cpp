@@ -8,14 +8,6 @@ namespace kvistor {
 
 namespace {
 
-constexpr int Sort = 0;
-constexpr int Blaagroen = 3;
-constexpr int Soelv = 7;
-constexpr int Graa = 8;
-constexpr int Hvid = 15;
-constexpr int Trae = 16;
-constexpr int Himmel = 18;
-
 // The letters: cap height, x-height, stroke and spacing.
 constexpr double Versal = 56;
 constexpr double Minuskel = 40;
@@ -129,7 +121,7 @@ void Tag(TLinjeListe& linjer, double xm, double jord) {
              {px - b * tx - aas * nx, y - b * s - aas * c}});
     }
   }
-  LinjeType& tag = NyLinje(linjer, StilFuld, 3, Sort, FyldIngen, 0, 0);
+  LinjeType& tag = NyLinje(linjer, TPenStil::Fuld, 3, Sort, TPenselStil::Ingen, 0, 0);
   TilfoejPunkt(tag, kant, kantY);
   TilfoejPunkt(tag, xm, kip);
   TilfoejPunkt(tag, 2 * xm - kant, kantY);
@@ -172,7 +164,7 @@ void TegnOmBillede(TLinjeListe& linjer, TTekstGruppeListe& tekster, const TTekst
 
   // Sky, ground and the roof.
   const double jord = 345;
-  Rektangel(linjer, Himmel, Himmel, 1, jord, B - 1, H - 1);
+  Rektangel(linjer, Lyseblaa, Lyseblaa, 1, jord, B - 1, H - 1);
   Rektangel(linjer, Soelv, Soelv, 1, jord - 14, B - 1, jord);
   Linjestykke(linjer, Sort, 3, {1, jord}, {B - 1, jord});
   Tag(linjer, xm, jord);

@@ -10,6 +10,7 @@ namespace kvistor {
 
 namespace {
 
+// The indices the drawings name are in graphics/displayliste.h.
 constexpr std::array<TFarve, AntalPalettefarver> Palette{{
     {0, 0, 0},        // 0 black
     {0, 0, 255},      // 1 blue
@@ -31,6 +32,7 @@ constexpr std::array<TFarve, AntalPalettefarver> Palette{{
     {155, 155, 155},  // 17 hardware grey
     {216, 228, 248},  // 18 pale blue
 }};
+static_assert(Palette[Trae] == TFarve{245, 219, 115} && Palette[Lyseblaa] == TFarve{216, 228, 248});
 
 // Absurd input can put a point anywhere; a pixel coordinate further out than
 // this is left out of the drawing rather than handed to the canvas.
@@ -61,15 +63,6 @@ bool TilPixel(const Visning& v, double x, double y, TPixelPunkt& p) {
 }
 
 bool Medregnes(double k) { return std::isfinite(k) && std::fabs(k) <= Uendeligt / 10; }
-
-TPenStil PenStil(int stil) {
-  switch (stil) {
-    case StilPrikket: return TPenStil::Prikket;
-    case StilStregPrik: return TPenStil::StregPrik;
-    case StilStiplet: return TPenStil::Stiplet;
-    default: return TPenStil::Fuld;
-  }
-}
 
 }  // namespace
 
@@ -223,13 +216,8 @@ void TegnListe(const Visning& v, const TLinjeListe& linjer, const TTekstGruppeLi
 
   std::vector<TPixelPunkt> polygon;
   for (const LinjeType& l : linjer) {
-    c.SaetPen(PenStil(l.Stil), l.Bredde, PaletteFarve(l.Farve));
-    switch (l.Fyld) {
-      case FyldIngen: c.SaetPenselStil(TPenselStil::Ingen); break;
-      case FyldFuld: c.SaetPenselStil(TPenselStil::Fuld); break;
-      case FyldKryds: c.SaetPenselStil(TPenselStil::Kryds); break;
-      default: break;  // keeps the brush style of the polyline before
-    }
+    c.SaetPen(PenStilAfKode(l.Stil), l.Bredde, PaletteFarve(l.Farve));
+    if (const std::optional<TPenselStil> s = PenselStilAfKode(l.Fyld)) c.SaetPenselStil(*s);
     c.SaetPenselFarve(PaletteFarve(l.FyldFarve));
 
     if (l.Markoer == 0) {
@@ -246,7 +234,7 @@ void TegnListe(const Visning& v, const TLinjeListe& linjer, const TTekstGruppeLi
       for (const PunktType& p : l.Punkter) TegnMarkoer(v, l.Markoer, p.X, p.Y);
     }
 
-    if (l.Fyld != FyldIngen && !l.Punkter.empty()) {
+    if (l.Fyld != FyldKode(TPenselStil::Ingen) && !l.Punkter.empty()) {
       polygon.clear();
       bool hel = true;
       for (const PunktType& p : l.Punkter) {

@@ -8,10 +8,6 @@
 #include "project/inddatafil.h"
 #include "report/visresultat.h"
 
-#ifndef KVISTOR_FIRMANAVN
-#define KVISTOR_FIRMANAVN ""
-#endif
-
 namespace kvistor {
 
 namespace {
@@ -48,9 +44,11 @@ std::unique_ptr<TVejledningsKilde> ByggKilde(const QString& projektfil, QString&
   normal.RappOmfang = 0;
   Inddata detaljeret = ind;
   detaljeret.RappOmfang = 1;
-  if (BeregnRapport(k->Normal, normal, dlg, ur, KVISTOR_FIRMANAVN) != TRapportUdfald::Bygget ||
-      BeregnRapport(k->Detaljeret, detaljeret, dlg, ur, KVISTOR_FIRMANAVN) !=
-          TRapportUdfald::Bygget) {
+  // The guide's example reports carry no company name, whatever name the
+  // program is built with.
+  const std::string firmanavn;
+  if (BeregnRapport(k->Normal, normal, dlg, ur, firmanavn) != TRapportUdfald::Bygget ||
+      BeregnRapport(k->Detaljeret, detaljeret, dlg, ur, firmanavn) != TRapportUdfald::Bygget) {
     fejl = "Rapporten for " + projektfil + " blev ikke bygget\n" + Beskeder(dlg);
     return nullptr;
   }

@@ -11,6 +11,7 @@
 #include "loads/lastkombinationer.h"
 #include "loads/sneformfaktor.h"
 #include "loads/vindzoner.h"
+#include "project/antalfag.h"
 #include "project/feltregler.h"
 #include "project/katalog.h"
 #include "purlin/traemateriale.h"
@@ -314,7 +315,7 @@ std::string KombinationsLinje(int lk) {
   t.LK = lk;
   t.LT = 'a';
   const TRammePlaceringer r{};
-  const std::array<std::int32_t, 12> p{};
+  const TPunktLastPlaceringer p{};
   SkrivTilfaeldeTekst(t, r, p);
   return t.Linier.size() > 1 ? t.Linier[1] : std::string();
 }
@@ -389,7 +390,7 @@ QString BilagB(const TVejledningsKilde& k, int lk) {
     return s;
   }
   s += "```rapport\n" + Q(KombinationsLinje(lk)) + "\n```\n\n";
-  const bool vind = lk == 5 || lk == 6 || lk == 9;
+  const bool vind = HarVindLK(lk);
   QStringList hoved{"LT", "Overskrift i de detaljerede resultater"};
   QString just = "cl";
   if (vind) {
@@ -491,7 +492,8 @@ QString Graenser() {
     const QString enhed = o.enhed.empty() ? QString() : " " + Q(std::string(o.enhed));
     t += "| " + Q(std::string(o.navn)) + " | " + Tal(o.min, 0) + " – " + Tal(o.max, 0) + enhed + " |\n";
   }
-  t += "| Antal fag | 4 – " + QString::number(MaksFagIBeregning) + " |\n";
+  t += "| Antal fag | " + QString::number(MindsteAntalFag) + " – " +
+       QString::number(MaksFagIBeregning) + " |\n";
   return t;
 }
 

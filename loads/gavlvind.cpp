@@ -55,7 +55,7 @@ void BygVindlastGavl(TTilfaelde& t, const Inddata& ind, const TSupplData& sd,
     t.FagRes[f].NTryk = 0.0;
   }
   if (ind.NormalKraftFaktor == 0.0) return;
-  if (t.LK != 5 && t.LK != 6 && t.LK != 9) return;
+  if (!HarVindLK(t.LK)) return;
 
   const char c = VindTilfaelde(t.LK, t.LT);
   const int retning = VindRetning(c);

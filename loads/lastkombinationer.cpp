@@ -86,9 +86,8 @@ std::string Bogstav(char c) { return std::string(1, c); }
 
 // The load-case line of the heading; empty when the combination has none
 // for this letter.
-std::string LasttilfaeldeLinje(const TTilfaelde& t,
-                               const std::array<std::int32_t, 7>& rammePlaceringer,
-                               const std::array<std::int32_t, 12>& punktLastPlaceringer) {
+std::string LasttilfaeldeLinje(const TTilfaelde& t, const TRammePlaceringer& rammePlaceringer,
+                               const TPunktLastPlaceringer& punktLastPlaceringer) {
   const char lt = t.LT;
   const std::string s = Bogstav(lt);
   switch (t.LK) {
@@ -235,7 +234,7 @@ void BygTilfaelde(TTilfaelde& t, int aas, int lk, char lt, const Inddata& inddat
   constexpr double punktlast = 1.5;  // placement 'A'
 
   t.LastfaktorG = t.LastfaktorS = t.LastfaktorQ = t.LastfaktorW = 0.0;
-  if (lk >= 1 && lk <= 9) {
+  if (ErBrudLK(lk)) {
     // The letters 'Y', 'P', 'A', 'B' stand for dead load, snow, point load
     // and wind.
     t.LastfaktorG = Faktor(LastEgen, lk, suppl.Sikkl);
@@ -259,11 +258,11 @@ void BygTilfaelde(TTilfaelde& t, int aas, int lk, char lt, const Inddata& inddat
   t.fvkd = suppl.fvd * t.kmod;
 }
 
-void SkrivTilfaeldeTekst(TTilfaelde& t, const std::array<std::int32_t, 7>& rammePlaceringer,
-                         const std::array<std::int32_t, 12>& punktLastPlaceringer) {
+void SkrivTilfaeldeTekst(TTilfaelde& t, const TRammePlaceringer& rammePlaceringer,
+                         const TPunktLastPlaceringer& punktLastPlaceringer) {
   auto& l = t.Linier;
   l.push_back(Stjerner);
-  if (t.LK >= 1 && t.LK <= 9)
+  if (ErBrudLK(t.LK))
     l.push_back(Format("Lastkombination %d: ", {t.LK}) + LKTekst(t.LK) + ".");
   else if (t.LK == 10)
     l.push_back("Lastkombination 10: 1,0 g.");

@@ -3,14 +3,14 @@
 // them: load factors with the consequence-class factor K_FI, the
 // characteristic point load, the filling of a new case record and the
 // heading every case writes at the top of its detailed output.
-#include <array>
-#include <cstdint>
 #include <string>
 
 #include "faelles/dialog.h"
 #include "project/inddata.h"
+#include "purlin/lastkombinationsarter.h"
 #include "purlin/suppldata.h"
 #include "purlin/tilfaelde.h"
+#include "purlin/understoetninger.h"
 
 namespace kvistor {
 
@@ -64,8 +64,7 @@ void BygTilfaelde(TTilfaelde& tilfaelde, int aas, int lk, char lt, const Inddata
 // to tilfaelde.Linier. Positions of LK 3 "b".."g" come from
 // rammePlaceringer[1..6], those of LK 8 "a".."k" from
 // punktLastPlaceringer[1..11] (mm).
-void SkrivTilfaeldeTekst(TTilfaelde& tilfaelde,
-                         const std::array<std::int32_t, 7>& rammePlaceringer,
-                         const std::array<std::int32_t, 12>& punktLastPlaceringer);
+void SkrivTilfaeldeTekst(TTilfaelde& tilfaelde, const TRammePlaceringer& rammePlaceringer,
+                         const TPunktLastPlaceringer& punktLastPlaceringer);
 
 }  // namespace kvistor

@@ -14,9 +14,6 @@ namespace kvistor {
 
 namespace {
 
-bool HarVind(int lk) { return lk == 5 || lk == 6 || lk == 9; }
-bool HarSne(int lk) { return lk == 3 || lk == 5 || lk == 11; }
-
 // A position along the roof plan in m as purlin x in mm. A zone that reaches
 // the end of the roof ends at the purlin end even when the rounded metre
 // lengths of the layout add up to a few mm more or less, so that it never
@@ -41,7 +38,7 @@ TLinielastListe BygEgenlast(TTilfaelde& t, const Inddata& ind, const TSupplData&
 TLinielastListe BygVindlastTag(TTilfaelde& t, const Inddata& ind, const TSupplData& sd,
                                TBrugerDialog& dialog) {
   TLinielastListe vind;
-  if (!HarVind(t.LK)) return vind;
+  if (!HarVindLK(t.LK)) return vind;
 
   // The snow pattern of LK 5 does not change the wind.
   const char c = VindTilfaelde(t.LK, t.LT);
@@ -94,11 +91,11 @@ TLinielastListe BygVindlastTag(TTilfaelde& t, const Inddata& ind, const TSupplDa
 TLinielastListe BygLinielaster(TTilfaelde& t, const Inddata& ind, const TSupplData& sd,
                                TBrugerDialog& dialog) {
   TLinielastListe liste = BygEgenlast(t, ind, sd);
-  if (HarSne(t.LK)) {
+  if (HarSneLK(t.LK)) {
     TLinielastListe sne = BygSnelast(t, sd, ind);
     FletLinielast(liste, sne);
   }
-  if (HarVind(t.LK)) {
+  if (HarVindLK(t.LK)) {
     TLinielastListe vind = BygVindlastTag(t, ind, sd, dialog);
     FletLinielast(liste, vind);
     if (ind.RappOmfang > 0) SkrivLinielast(t.Linier, "g+s+w", liste, sd.LTag);

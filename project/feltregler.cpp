@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "faelles/format.h"
+#include "project/antalfag.h"
 
 namespace kvistor {
 
@@ -19,7 +20,7 @@ constexpr std::array<TTalFelt, 20> Felter{{
      "Tagvinklen skal være mellem 0 og 75 grader"},
     {K::EditAaseAfst, &Inddata::AaseAfst, 2, R::Positiv, "Aaseafstanden skal være positiv"},
     {K::EditFacUdh, &Inddata::FacUdh, 2, R::IkkeNegativ, "Facadeudhænget må ikke være negativt"},
-    {K::EditAntalFag, nullptr, -1, R::MindstFire, "Der skal mindst være 4 fag"},
+    {K::EditAntalFag, nullptr, -1, R::MindstFire, TekstForFaaFag},
     {K::EditRammeafstand, &Inddata::Rammeafstand, 2, R::Positiv,
      "Normalrammeafstanden skal være positiv"},
     {K::EditGavlRammeAfst, &Inddata::GavlRammeAfst, 2, R::Positiv,
@@ -64,7 +65,7 @@ bool RegelHolder(TRegelArt regel, double v) {
     case R::Positiv: return v > 0;
     case R::IkkeNegativ: return v >= 0;
     case R::Tagvinkel: return v >= 0 && v <= 75;
-    case R::MindstFire: return v >= 4;
+    case R::MindstFire: return v >= MindsteAntalFag;
   }
   return false;
 }

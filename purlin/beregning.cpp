@@ -9,6 +9,7 @@
 #include "loads/gavlvind.h"
 #include "loads/lastkombinationer.h"
 #include "loads/linielaster.h"
+#include "project/antalfag.h"
 #include "project/katalog.h"
 #include "purlin/beslag.h"
 #include "purlin/dimensionering.h"
@@ -150,7 +151,7 @@ bool TilfaeldeFindes(int aas, int lk, char lt) {
 }
 
 bool TilfaeldeSkippes(const TBeregning& beregning, int lk, char lt) {
-  if (lk == 3 && lt >= 'b' && lt <= 'g') return beregning.RammePlaceringer[RammeIndeks(lt)] == 0;
+  if (HarRammeKipmoment(lk, lt)) return beregning.RammePlaceringer[RammeIndeks(lt)] == 0;
   if (lk == 8 && lt >= 'f' && lt <= 'k')
     return beregning.PunktLastPlaceringer[PunktLastIndeks(lt)] == 0;
   return false;
@@ -219,7 +220,7 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
   laster.Linielast = BygLinielaster(tilf, inddata, suppl, dialog);
   BygVindlastGavl(tilf, inddata, suppl, dialog);
 
-  if (lk == 3 && lt >= 'b' && lt <= 'g') TilfoejKipMomenter(beregning, tilf, laster, inddata, suppl);
+  if (HarRammeKipmoment(lk, lt)) TilfoejKipMomenter(beregning, tilf, laster, inddata, suppl);
 
   if (lk == 5 && lt == 'a' && tilf.Aas == 2) {
     if (!BygPunktLastPlaceringer(beregning, suppl, dialog)) return false;
@@ -266,14 +267,14 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
                      detaljeret, dialog, punkter, detaljeret))
     return false;
 
-  if (lk >= 1 && lk <= 9) {
+  if (ErBrudLK(lk)) {
     BestemUdnyttelser(tilf);
     BestemUGBeslag(tilf, suppl);
   }
 
   if (detaljeret) SkrivDimensionering(tilf, suppl, beslag ? std::string(beslag->Navn) : std::string());
 
-  if (lk >= 10 && lk <= 12) {
+  if (ErNedbojningsLK(lk)) {
     // The table is part of the case's text, which the lean run leaves out.
     if (!BestemNedbojninger(tilf, punkter, laster.Linielast, laster.PL, suppl, beregning.uMaks,
                             beregning.xuMaks, beregning.LuForhold, dialog,
@@ -325,7 +326,7 @@ double RangeringsVaerdi(const TFagResultat& res, int q) {
 void RangerTilfaelde(TBeregning& beregning) {
   FrigivRangeringer(beregning);
   for (TTilfaelde& c : beregning.Tilfaelde) {
-    if (c.LK >= 10) continue;
+    if (!ErBrudLK(c.LK)) continue;
     for (int t = 1; t <= 3; ++t)
       for (int q = 0; q < AntalRangStoerrelser; ++q)
         beregning.Dimensionsgivende[q][t].push_back(
@@ -370,8 +371,8 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
   }
   // The chain needs its interior frames; the input page never lets fewer
   // than four bays through, and neither does the calculation.
-  if (inddata.AntalFag < 4) {
-    dialog.Fejl("Der skal mindst være 4 fag");
+  if (inddata.AntalFag < MindsteAntalFag) {
+    dialog.Fejl(TekstForFaaFag);
     beregning.Udfald = TBeregningsUdfald::Afvist;
     return beregning.Udfald;
   }

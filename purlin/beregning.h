@@ -71,7 +71,7 @@ struct TBeregning {
   // 1..6 ("b".."g" of load combination 3), PunktLastPlaceringer 1..11
   // ("a".."k" of load combination 8). Index 0 unused; 0 = no placement.
   TRammePlaceringer RammePlaceringer{};
-  std::array<std::int32_t, 12> PunktLastPlaceringer{};
+  TPunktLastPlaceringer PunktLastPlaceringer{};
 
   // Run-wide deflection maxima [t][k], t = 1..3 (index 0 unused), k = 0, 1, 2
   // for load combinations 10, 11, 12.

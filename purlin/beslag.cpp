@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "purlin/lastkombinationsarter.h"
+
 namespace kvistor {
 
 double FlaekningsBaereevne(double HMinW, double H1, double h, double b, double kmod,
@@ -72,7 +74,7 @@ TBeslagKarakteristisk BeslagKarakteristisk(const TBData& b) {
 void SaetBeslagBaereevner(TTilfaelde& tilf, const TBData& beslag, const TSupplData& sd,
                           double AaseHojde, double AaseBredde) {
   TBeslagBaereevner b;
-  if (tilf.LK < 10)
+  if (ErBrudLK(tilf.LK))
     b = BeregnBeslagBaereevner(BeslagKarakteristisk(beslag), AaseHojde, AaseBredde, tilf.kmod,
                                sd.GammaMBeslag);
   tilf.F1d = b.F1d;

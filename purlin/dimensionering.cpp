@@ -1,6 +1,7 @@
 #include "purlin/dimensionering.h"
 
 #include "faelles/format.h"
+#include "purlin/lastkombinationsarter.h"
 
 namespace kvistor {
 
@@ -19,7 +20,7 @@ std::string Raekke(const char* etiket, const char* fmt, F vaerdi) {
 void SkrivDimensionering(TTilfaelde& tilf, const TSupplData& sd, const std::string& beslagNavn) {
   auto& L = tilf.Linier;
   const auto& R = tilf.FagRes;
-  const bool brud = tilf.LK < 10;
+  const bool brud = ErBrudLK(tilf.LK);
 
   L.push_back("");
   if (!brud) {

@@ -29,9 +29,9 @@ bool BestemLaengdeLayout(TSupplData& sd, const Inddata& ind) {
   sd.LKE = sd.LMF = sd.LLE = 0;
 
   std::int64_t normFag, gavlFag, charnForsk, gavlUdh;
-  if (ind.AntalFag < 2 || ind.AntalFag > MaksAntalFag || !LaengdeMm(ind.Rammeafstand, normFag) ||
-      !LaengdeMm(ind.GavlRammeAfst, gavlFag) || !LaengdeMm(ind.CharnForsk, charnForsk) ||
-      !LaengdeMm(ind.GavlUdh, gavlUdh))
+  if (ind.AntalFag < 2 || ind.AntalFag > MaksFagIUnderstoetninger ||
+      !LaengdeMm(ind.Rammeafstand, normFag) || !LaengdeMm(ind.GavlRammeAfst, gavlFag) ||
+      !LaengdeMm(ind.CharnForsk, charnForsk) || !LaengdeMm(ind.GavlUdh, gavlUdh))
     return false;
   // In 64 bits: a long building must be refused, not wrap round.
   const std::int64_t lAas = (static_cast<std::int64_t>(ind.AntalFag) - 2) * normFag +

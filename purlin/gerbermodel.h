@@ -12,8 +12,8 @@ namespace kvistor {
 // NormFag, GavlFag, CharnForskMm, GavlUdhMm (metres to mm, ties to even),
 // LAas, xRamme1, xRammeN, LKE, LMF, LLE. Returns false, leaving the fields
 // at 0, when the purlin would be longer than the integer-mm positions can hold
-// (about 2 147 km), has more than MaksAntalFag bays, or the record is
-// outside its field rules (fewer than 2 bays, a negative length); a
+// (about 2 147 km), has more than MaksFagIUnderstoetninger bays, or the
+// record is outside its field rules (fewer than 2 bays, a negative length); a
 // calculation must then not be started.
 bool BestemLaengdeLayout(TSupplData& sd, const Inddata& ind);
 

@@ -7,6 +7,7 @@
 #include "faelles/afrunding.h"
 #include "faelles/format.h"
 #include "purlin/gerbermodel.h"
+#include "purlin/lastkombinationsarter.h"
 
 namespace kvistor {
 
@@ -124,7 +125,7 @@ bool BestemNedbojninger(TTilfaelde& tilf, const std::vector<TDiskPunkt>& punkter
                         std::array<std::array<std::int32_t, 3>, 4>& LuForhold,
                         TBrugerDialog& dialog, bool medTekst) {
   const int lk = tilf.LK;
-  if (lk < 10 || lk > 12) return true;
+  if (!ErNedbojningsLK(lk)) return true;
   const int k = lk - 10;
 
   const double q = linielast.empty() ? 0.0 : linielast.front().dqz;

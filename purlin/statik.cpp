@@ -136,57 +136,13 @@ double KombineretSpaending(const TSupplData& sd, double Mz, double My) {
   return 0.7 * sy + sz;
 }
 
-std::string TalMedDecimaler(double v, int decimaler) {
-  // Scaled to whole units of the last decimal, the product is within 1.2e-4
-  // of the exact one below 1e12, so when its fraction keeps 1e-3 clear of
-  // one half it rounds, half away from zero on the exact decimal value, to
-  // the same whole number. Near a tie, and for the odd case, the exact
-  // routine decides.
-  static constexpr double Skala[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-  static constexpr unsigned long long Potens[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-  if (decimaler < 0 || decimaler > 6) return FormaterFast(v, decimaler, true);
-  const double y = std::fabs(v) * Skala[decimaler];
-  if (!(y < 1e12)) return FormaterFast(v, decimaler, true);  // also NaN
-  const double hel = std::floor(y);
-  const double rest = y - hel;
-  if (std::fabs(rest - 0.5) <= 1e-3) return FormaterFast(v, decimaler, true);
-  const unsigned long long n = static_cast<unsigned long long>(hel) + (rest > 0.5 ? 1 : 0);
-  const unsigned long long heltal = n / Potens[decimaler];
-  unsigned long long brok = n % Potens[decimaler];
-
-  char cifre[24];
-  int nc = 0;
-  unsigned long long h = heltal;
-  do {
-    cifre[nc++] = static_cast<char>('0' + h % 10);
-    h /= 10;
-  } while (h > 0);
-  std::string ud;
-  ud.reserve(static_cast<std::size_t>(nc + nc / 3 + decimaler + 2));
-  if (std::signbit(v) && n != 0) ud.push_back('-');  // no minus on a shown zero
-  for (int i = nc - 1; i >= 0; --i) {
-    ud.push_back(cifre[i]);
-    if (i > 0 && i % 3 == 0) ud.push_back('.');
-  }
-  if (decimaler > 0) {
-    ud.push_back(',');
-    char dec[8];
-    for (int i = decimaler - 1; i >= 0; --i) {
-      dec[i] = static_cast<char>('0' + brok % 10);
-      brok /= 10;
-    }
-    ud.append(dec, static_cast<std::size_t>(decimaler));
-  }
-  return ud;
-}
-
 std::string MomentKurveLinje(double s, double My) {
   // "%5.3n" zero-padded to 7 characters, then "%10.4n". Built from the
   // number texts directly: a long purlin has tens of thousands of these
   // lines. The position text is never shorter than 5 characters ("0,000"),
   // and both texts are plain ASCII, so bytes count characters here.
-  const std::string pos = TalMedDecimaler(s, 3);
-  const std::string moment = TalMedDecimaler(My, 4);
+  const std::string pos = FormaterFast(s, 3, true);
+  const std::string moment = FormaterFast(My, 4, true);
   std::string linje;
   linje.reserve(std::max<std::size_t>(pos.size(), 7) + std::max<std::size_t>(moment.size(), 10));
   // Zero-padded so that the text order of the lines is their position order.

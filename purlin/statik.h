@@ -133,12 +133,6 @@ bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
 // Combined bending stress (MPa) of the moments Mz, My (kNm).
 double KombineretSpaending(const TSupplData& sd, double Mz, double My);
 
-// v with the given decimals exactly as FormaterFast(v, decimaler, true)
-// writes it (Danish comma, thousands points, half away from zero on the exact
-// decimal value, no minus on a shown zero), but without printing the exact
-// decimal expansion unless the value lies next to a rounding tie.
-std::string TalMedDecimaler(double v, int decimaler);
-
 // One moment-curve line: position "%5.3n" zero-padded to 7 characters, then
 // the moment "%10.4n".
 std::string MomentKurveLinje(double s, double My);

@@ -8,7 +8,7 @@ namespace {
 // the layout fields 0: the lists are then left empty rather than filled with
 // millions of supports at one point, and the statics refuses the empty chain.
 bool LayoutPasser(const TSupplData& sd, std::int32_t antalFag) {
-  return antalFag >= 2 && antalFag <= MaksAntalFag && sd.LAas > 0;
+  return antalFag >= 2 && antalFag <= MaksFagIUnderstoetninger && sd.LAas > 0;
 }
 
 }  // namespace

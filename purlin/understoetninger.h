@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "project/antalfag.h"
 #include "purlin/suppldata.h"
 
 namespace kvistor {
@@ -27,11 +28,6 @@ struct TCharnier {
   std::int32_t Type = 0;
 };
 
-// The most bays a calculation takes on. The field rules set no upper bound;
-// far beyond any real building the lists of one case would no longer fit in
-// memory, so the layout is refused instead.
-constexpr std::int32_t MaksAntalFag = 1000000;
-
 using TUnderstoetninger = std::vector<TReaktion>;
 using TCharnierer = std::vector<TCharnier>;
 
@@ -40,10 +36,15 @@ using TCharnierer = std::vector<TCharnier>;
 // xRammeN (at most five), entry 6 xRammeN; missing frames 0; entry 0 unused.
 using TRammePlaceringer = std::array<std::int32_t, 7>;
 
+// The points that LK 8 "a".."k" put their point load on, entries 1..11 (mm;
+// entry 0 unused, 0 = no placement); the driver fills them once LK 3 has
+// given the moment maxima.
+using TPunktLastPlaceringer = std::array<std::int32_t, 12>;
+
 // antalFag + 1 supports: left gable support at GavlUdhMm, the interior
 // frames xRamme1 + k·NormFag (k = 0 .. antalFag − 2), right gable support at
 // LAas − GavlUdhMm. Empty for a refused layout (LAas 0) or more than
-// MaksAntalFag bays.
+// MaksFagIUnderstoetninger bays.
 TUnderstoetninger BygUnderstoetninger(const TSupplData& sd, std::int32_t antalFag);
 
 // antalFag − 1 hinges, one CharnForskMm left of every interior frame; empty

@@ -2,6 +2,7 @@
 // governing case and of every deflection case, and the shear and moment
 // curve data for a spreadsheet.
 #include "faelles/format.h"
+#include "purlin/lastkombinationsarter.h"
 #include "report/rapport.h"
 
 namespace kvistor {
@@ -82,9 +83,9 @@ void BygUdvidetRapport(TRapportByg& b) {
   // The governing strength cases first, in computation order; then every
   // deflection case, governing or not.
   for (const TTilfaelde& c : b.ber.Tilfaelde)
-    if (c.ErDimensionsgivende && c.LK < 10) KopierTilfaelde(b, c);
+    if (c.ErDimensionsgivende && ErBrudLK(c.LK)) KopierTilfaelde(b, c);
   for (const TTilfaelde& c : b.ber.Tilfaelde)
-    if (c.LK >= 10) KopierTilfaelde(b, c);
+    if (ErNedbojningsLK(c.LK)) KopierTilfaelde(b, c);
 }
 
 }  // namespace kvistor

@@ -5,19 +5,12 @@
 
 #include "faelles/dialog.h"
 #include "faelles/ur.h"
+#include "project/antalfag.h"
 #include "project/inddata.h"
 #include "project/inddataside.h"
 #include "report/rapport.h"
 
 namespace kvistor {
-
-// The most bays a calculation takes on. The field rules set no upper bound,
-// but the work and, in the detailed extent, the memory grow with the bays
-// (about 200 MB at this limit); a chain far beyond any real building would
-// hold the program for minutes and exhaust the memory.
-inline constexpr int MaksFagIBeregning = 1000;
-inline constexpr const char* TekstForMangeFag =
-    "Der kan højst regnes med 1000 fag.\r\nReducér antal fag.";
 
 // A calculation is never started on a record that breaks a field rule: the
 // first broken rule's own message is shown ("Fejl") and the outcome is

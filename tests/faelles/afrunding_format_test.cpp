@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "faelles/afrunding.h"
 #include "faelles/format.h"
@@ -134,6 +135,26 @@ TEST(Format, EkstremeVaerdierGaarIkkeNed) {
   EXPECT_LE(Format("%*d", {2000000000, 1}).size(), 10000u);
   EXPECT_LE(Format("%.*f", {2000000000, 1.0}).size(), 1000u);
   EXPECT_LE(Format("%99999999999999999999d", {1}).size(), 10000u);
+}
+
+TEST(FormaterFast, HurtigVejSomEksakt) {
+  // The quick way for up to 6 decimals must give the exact routine's text,
+  // ties and minus signs included.
+  std::mt19937 g(5);
+  std::uniform_real_distribution<double> lille(-2.0, 2.0), stor(-5e6, 5e6);
+  std::uniform_int_distribution<long long> hel(-99999999, 99999999);
+  for (int i = 0; i < 5000; ++i)
+    for (int d = 0; d <= 6; ++d) {
+      const double v[] = {lille(g), stor(g), hel(g) / 1e4, (hel(g) + 0.5) / std::pow(10.0, d),
+                          hel(g) / 1000.0, std::ldexp(lille(g), -20)};
+      for (double x : v)
+        for (bool gruppe : {true, false})
+          ASSERT_EQ(FormaterFast(x, d, gruppe), FormaterEksakt(x, d, gruppe)) << x << " " << d;
+    }
+  EXPECT_EQ(FormaterFast(0.00005, 4, true), "0,0001");  // a tie in decimal, above it in binary
+  EXPECT_EQ(FormaterFast(-0.00004, 4, true), "0,0000");
+  EXPECT_EQ(FormaterFast(1234567.5, 3, true), "1.234.567,500");
+  EXPECT_EQ(FormaterFast(1e300, 4, true), FormaterEksakt(1e300, 4, true));
 }
 
 }  // namespace

@@ -36,12 +36,16 @@ TEST(SmaltHus, KroppenBliverIHusetForEnhverBredde) {
       ASSERT_TRUE(std::isfinite(p[i].X) && std::isfinite(p[i].Y)) << bredde << " punkt " << i;
       EXPECT_GE(p[i].X, d.FacUdh) << bredde << " punkt " << i;
       EXPECT_LE(p[i].X, s.BTag / 2 + 1e-12) << bredde << " punkt " << i;
-      if (i > 1) EXPECT_GT(p[i].X, p[i - 1].X) << bredde << " punkt " << i;
+      if (i > 1) {
+        EXPECT_GT(p[i].X, p[i - 1].X) << bredde << " punkt " << i;
+      }
       EXPECT_GT(p[i].Y, -d.FacHjd) << bredde << " punkt " << i;
       EXPECT_LT(p[i].Y, s.HTagKip) << bredde << " punkt " << i;
     }
     // Wide houses keep the full walls and haunch.
-    if (bredde >= 4.7) EXPECT_DOUBLE_EQ(p[4].X, d.FacUdh + 1.35) << bredde;
+    if (bredde >= 4.7) {
+      EXPECT_DOUBLE_EQ(p[4].X, d.FacUdh + 1.35) << bredde;
+    }
   }
 }
 

@@ -33,8 +33,8 @@ using GoldenTilfaelde = BygTilfaeldeTest;
 
 TEST_F(GoldenTilfaelde, FaktorerOgOverskrifter) {
   std::vector<std::string> ud;
-  const std::array<std::int32_t, 7> ramme{0, 2700, 7500, 0, 0, 0, 21900};
-  const std::array<std::int32_t, 12> punkt{0, 1234, 9876, 0, 0, 24600, 2012, 0, 0, 0, 0, 21212};
+  const TRammePlaceringer ramme{0, 2700, 7500, 0, 0, 0, 21900};
+  const TPunktLastPlaceringer punkt{0, 1234, 9876, 0, 0, 24600, 2012, 0, 0, 0, 0, 21212};
   for (int lk = 1; lk <= 13; ++lk)
     for (char lt = 'a'; lt <= 'x'; ++lt) {
       if (!TilfaeldeFindes(2, lk, lt) && !((lk == 13 || lk == 2) && lt == 'a')) continue;

@@ -62,7 +62,7 @@ TEST(GerberLayout, AfviserUmuligeLaengder) {
   // ... 2 400 km does not; neither do one bay, no frame spacing, 2·10⁹ bays
   // or more bays than allowed even on 1 mm frames. A refused layout leaves
   // no supports and no hinges, whatever the record had before.
-  Inddata nan = EksempelInddata(), mange = EksempelInddata(MaksAntalFag + 1);
+  Inddata nan = EksempelInddata(), mange = EksempelInddata(MaksFagIUnderstoetninger + 1);
   nan.Rammeafstand = std::nan("");
   mange.Rammeafstand = 0.001;
   for (const Inddata& ind : {EksempelInddata(400000), EksempelInddata(1), nan,
