@@ -33,7 +33,7 @@
 #include "app/printer.h"
 #include "app/programmappe.h"
 #include "app/tegneflade.h"
-#include "faelles/tegnsaet.h"
+#include "common/tegnsaet.h"
 #include "graphics/kontroltegning.h"
 #include "project/inddatafil.h"
 #include "report/gem.h"

@@ -11,8 +11,8 @@
 
 #include <QMainWindow>
 
-#include "faelles/dialog.h"
-#include "faelles/ur.h"
+#include "common/dialog.h"
+#include "common/ur.h"
 #include "project/inddataside.h"
 
 class QAction;

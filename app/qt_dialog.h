@@ -4,7 +4,7 @@
 // texts come from the core with CR LF line breaks.
 #include <QWidget>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 
 class QCoreApplication;
 

@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "faelles/dialog_fake.h"
-#include "loads/tvaersnit.h"
+#include "hjaelp/dialog_fake.h"
+#include "calculation/tvaersnit_byg.h"
 #include "project/inddatafil.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 
 namespace {
 

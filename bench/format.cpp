@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "faelles/format.h"
+#include "common/format.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "design/domstrimmel.h"
 #include "design/noegletal.h"
 #include "design/tvaersnitssoegning.h"
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "project/inddatafil.h"
 
 namespace {

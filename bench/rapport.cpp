@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "project/inddatafil.h"
 #include "project/inddataside.h"
 #include "report/visresultat.h"

@@ -3,11 +3,12 @@
 // about linearly with the number of bays.
 #include <benchmark/benchmark.h>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "project/inddata.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/statik.h"
 #include "purlin/understoetninger.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "app/hovedvindue.h"
 #include "app/tegneflade.h"
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "graphics/kontroltegning.h"
 
 namespace kvistor {

@@ -8,7 +8,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 
 namespace kvistor {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/kommandoer.h"
-#include "faelles/version.h"
+#include "common/version.h"
 
 int main(int argc, char** argv) {
   // A reader that goes away (kvistor-cli ... | head) is reported as a write

@@ -1,6 +1,6 @@
 #include "cli/projektlaesning.h"
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "project/inddatafil.h"
 
 namespace kvistor {

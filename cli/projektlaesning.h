@@ -6,7 +6,7 @@
 
 #include "cli/kommandoer.h"
 #include "cli/kommandolinjedialog.h"
-#include "faelles/filer.h"
+#include "common/filer.h"
 #include "project/inddataside.h"
 
 namespace kvistor {

@@ -1,6 +1,6 @@
 #include "design/brug.h"
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "project/katalog.h"
 
 namespace kvistor {

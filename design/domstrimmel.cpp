@@ -1,7 +1,7 @@
 #include "design/domstrimmel.h"
 
-#include "faelles/format.h"
-#include "faelles/tegnsaet.h"
+#include "common/format.h"
+#include "common/tegnsaet.h"
 #include "report/resume.h"
 
 namespace kvistor {

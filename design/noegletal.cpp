@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "loads/tvaersnit.h"
+#include "calculation/tvaersnit_byg.h"
 #include "project/antalfag.h"
 #include "project/feltregler.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 #include "purlin/lastkombinationsarter.h"
 #include "report/resume.h"
 #include "report/visresultat.h"

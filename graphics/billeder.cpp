@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "faelles/afrunding.h"
+#include "common/afrunding.h"
 #include "graphics/billedhjaelp.h"
 #include "graphics/displayliste.h"
 #include "graphics/hjaelp_laengde.h"

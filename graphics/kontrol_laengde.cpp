@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "graphics/maal.h"
 #include "project/katalog.h"
 

@@ -14,6 +14,7 @@
 #include "graphics/displayliste.h"
 #include "project/inddata.h"
 #include "purlin/suppldata.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor {
 

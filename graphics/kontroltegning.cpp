@@ -3,7 +3,7 @@
 #include "graphics/displayliste.h"
 #include "graphics/kontrol_laengde.h"
 #include "graphics/kontrol_tvaer.h"
-#include "loads/tvaersnit.h"
+#include "calculation/tvaersnit_byg.h"
 #include "purlin/suppldata.h"
 
 namespace kvistor {

@@ -15,7 +15,7 @@
 #include "graphics/displayliste.h"
 #include "graphics/laerred.h"
 #include "graphics/visning.h"
-#include "purlin/kraftkurver.h"
+#include "calculation/kraftkurver.h"
 
 namespace kvistor {
 

@@ -4,7 +4,7 @@
 #include <numbers>
 #include <utility>
 
-#include "faelles/format.h"
+#include "common/format.h"
 
 namespace kvistor {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "faelles/afrunding.h"
+#include "common/afrunding.h"
 
 namespace kvistor {
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "faelles/dialog_fake.h"
-#include "faelles/ur.h"
-#include "loads/tvaersnit.h"
+#include "hjaelp/dialog_fake.h"
+#include "common/ur.h"
+#include "calculation/tvaersnit_byg.h"
 #include "project/inddatafil.h"
 #include "report/visresultat.h"
 

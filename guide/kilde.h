@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "project/inddataside.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 #include "purlin/suppldata.h"
 #include "report/rapport.h"
 

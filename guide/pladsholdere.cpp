@@ -5,11 +5,11 @@
 #include <map>
 #include <set>
 
-#include "faelles/dialog_fake.h"
-#include "faelles/format.h"
+#include "hjaelp/dialog_fake.h"
+#include "common/format.h"
 #include "loads/hastighedstryk.h"
 #include "loads/lastkombinationer.h"
-#include "loads/sneformfaktor.h"
+#include "project/sneformfaktor.h"
 #include "loads/vindzoner.h"
 #include "project/antalfag.h"
 #include "project/feltregler.h"

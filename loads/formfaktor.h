@@ -1,6 +1,6 @@
 #pragma once
 // Pressure coefficients (cpe,10 and internal cpi) of the wind zones.
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 
 namespace kvistor {
 

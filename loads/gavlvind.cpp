@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "loads/formfaktor.h"
 #include "loads/lastkombinationer.h"
 #include "loads/tvaersnit.h"

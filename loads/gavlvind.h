@@ -4,7 +4,7 @@
 // 9 this sums the partial loads of the gable-wall zones on the purlin's band
 // of the south and north gable and stores the resulting hinge tension N and
 // compression NTryk per bay type.
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "project/inddata.h"
 #include "purlin/suppldata.h"
 #include "purlin/tilfaelde.h"

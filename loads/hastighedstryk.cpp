@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "project/inddata.h"
 #include "purlin/suppldata.h"
 

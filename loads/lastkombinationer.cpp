@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "loads/snelast.h"
 #include "purlin/traemateriale.h"
 

@@ -5,7 +5,7 @@
 // heading every case writes at the top of its detailed output.
 #include <string>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "project/inddata.h"
 #include "purlin/lastkombinationsarter.h"
 #include "purlin/suppldata.h"

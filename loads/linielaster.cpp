@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "faelles/afrunding.h"
-#include "faelles/format.h"
+#include "common/afrunding.h"
+#include "common/format.h"
 #include "loads/formfaktor.h"
 #include "loads/lastkombinationer.h"
 #include "loads/snelast.h"

@@ -3,7 +3,7 @@
 // on the roof, as a sorted list of load changes (purlin/laster.h). In the
 // detailed report extent the lists and the wind table go into the case's
 // Linier.
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "project/inddata.h"
 #include "purlin/laster.h"
 #include "purlin/suppldata.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "faelles/format.h"
+#include "common/format.h"
 
 namespace kvistor {
 

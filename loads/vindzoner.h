@@ -15,7 +15,7 @@
 //   'D','E'      windward and leeward wall; on the roof the overhang above it
 //   'F'..'K'     roof zones ('K' is the second corner zone F)
 //   'N'          the interior (internal pressure)
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 
 namespace kvistor {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "project/antalfag.h"
 
 namespace kvistor {

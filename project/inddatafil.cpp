@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "faelles/dialog.h"
-#include "faelles/format.h"
-#include "faelles/tegnsaet.h"
+#include "common/dialog.h"
+#include "common/format.h"
+#include "common/tegnsaet.h"
 
 namespace kvistor {
 

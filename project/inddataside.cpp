@@ -1,8 +1,8 @@
 #include "project/inddataside.h"
 
-#include "faelles/dialog.h"
-#include "faelles/format.h"
-#include "loads/sneformfaktor.h"
+#include "common/dialog.h"
+#include "common/format.h"
+#include "project/sneformfaktor.h"
 #include "project/feltregler.h"
 
 namespace kvistor {

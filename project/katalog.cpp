@@ -1,6 +1,6 @@
 #include "project/katalog.h"
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "project/inddataside.h"
 
 namespace kvistor {

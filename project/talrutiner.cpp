@@ -6,8 +6,8 @@
 #include <limits>
 #include <system_error>
 
-#include "faelles/dialog.h"
-#include "faelles/format.h"
+#include "common/dialog.h"
+#include "common/format.h"
 
 namespace kvistor {
 

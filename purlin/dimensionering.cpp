@@ -1,6 +1,6 @@
 #include "purlin/dimensionering.h"
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "purlin/lastkombinationsarter.h"
 
 namespace kvistor {

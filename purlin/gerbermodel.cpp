@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "faelles/afrunding.h"
+#include "common/afrunding.h"
 #include "purlin/understoetninger.h"
 
 namespace kvistor {

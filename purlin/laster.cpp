@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "faelles/format.h"
+#include "common/format.h"
 
 namespace kvistor {
 

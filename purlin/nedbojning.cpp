@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "faelles/afrunding.h"
-#include "faelles/format.h"
+#include "common/afrunding.h"
+#include "common/format.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/lastkombinationsarter.h"
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "purlin/laster.h"
 #include "purlin/suppldata.h"
 #include "purlin/tilfaelde.h"

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "purlin/laster.h"
 #include "purlin/suppldata.h"
 #include "purlin/tilfaelde.h"

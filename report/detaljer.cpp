@@ -3,7 +3,7 @@
 // the combination, load case and purlin that govern it, and the deflections.
 #include <functional>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "loads/lastkombinationer.h"
 #include "report/forklaring.h"
 #include "report/rapport.h"

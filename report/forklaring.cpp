@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "purlin/suppldata.h"
 
 namespace kvistor {

@@ -1,6 +1,6 @@
 #include "report/gem.h"
 
-#include "faelles/tegnsaet.h"
+#include "common/tegnsaet.h"
 
 namespace kvistor {
 

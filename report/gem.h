@@ -1,12 +1,12 @@
 #pragma once
 // Saving the computed result: the report as a text file and, on request, the
 // shear and moment curve data beside it. Files are Windows-1252 with CR LF,
-// saved by the one writer of faelles/filer.h: a save that fails leaves
+// saved by the one writer of common/filer.h: a save that fails leaves
 // whatever was there before and is reported with its reason, and files
 // saved earlier in the same command stay saved.
 #include <string>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "project/inddataside.h"
 #include "report/rapport.h"
 

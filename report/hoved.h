@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "faelles/ur.h"
+#include "common/ur.h"
 #include "project/inddata.h"
 #include "report/rapportlinjer.h"
 

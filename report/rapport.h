@@ -9,14 +9,15 @@
 #include <array>
 #include <string>
 
-#include "faelles/dialog.h"
-#include "faelles/ur.h"
+#include "common/dialog.h"
+#include "common/ur.h"
 #include "project/inddata.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 #include "purlin/suppldata.h"
 #include "report/hoved.h"
 #include "report/rapportlinjer.h"
 #include "report/resume.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor {
 

@@ -1,6 +1,6 @@
 #include "report/rapportlinjer.h"
 
-#include "faelles/format.h"
+#include "common/format.h"
 
 namespace kvistor {
 

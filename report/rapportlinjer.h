@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "faelles/ur.h"
+#include "common/ur.h"
 
 namespace kvistor {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "faelles/afrunding.h"
-#include "faelles/format.h"
+#include "common/afrunding.h"
+#include "common/format.h"
 
 namespace kvistor {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "report/rapportlinjer.h"
 
 namespace kvistor {

@@ -1,7 +1,7 @@
 // The extended report ("Detaljeret"): the intermediate results of every
 // governing case and of every deflection case, and the shear and moment
 // curve data for a spreadsheet.
-#include "faelles/format.h"
+#include "common/format.h"
 #include "purlin/lastkombinationsarter.h"
 #include "report/rapport.h"
 

@@ -1,6 +1,6 @@
 #include "report/visresultat.h"
 
-#include "loads/tvaersnit.h"
+#include "calculation/tvaersnit_byg.h"
 #include "project/feltregler.h"
 
 namespace kvistor {

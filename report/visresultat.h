@@ -3,12 +3,13 @@
 // record first, then the working record, the calculation and the report.
 #include <string>
 
-#include "faelles/dialog.h"
-#include "faelles/ur.h"
+#include "common/dialog.h"
+#include "common/ur.h"
 #include "project/antalfag.h"
 #include "project/inddata.h"
 #include "project/inddataside.h"
 #include "report/rapport.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor {
 

@@ -4,11 +4,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-# The layer check of the include graph; switched on once the folders are laid
-# out without a back edge.
-if [ "${KVISTOR_LAGTJEK:-0}" = "1" ]; then
-  "$root/scripts/lagtjek.sh"
-fi
+# The folders' include graph must follow the layers (no back edge).
+"$root/scripts/lagtjek.sh"
 extra=()
 if [ "${KVISTOR_SANITIZE:-0}" = "1" ]; then
   export KVISTOR_BUILD_DIR="${KVISTOR_BUILD_DIR:-$root/build-san}"

@@ -14,7 +14,7 @@
 
 #include "app/hovedvindue.h"
 #include "app/omvindue.h"
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 
 namespace kvistor {
 

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "cli/kommandoer.h"
-#include "faelles/tegnsaet.h"
+#include "common/tegnsaet.h"
 
 namespace kvistor {
 namespace {

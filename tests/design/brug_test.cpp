@@ -4,8 +4,8 @@
 
 #include "design/brug.h"
 #include "design/charnieroptimering.h"
-#include "faelles/dialog_fake.h"
-#include "faelles/format.h"
+#include "hjaelp/dialog_fake.h"
+#include "common/format.h"
 #include "project/inddatafil.h"
 
 namespace kvistor {

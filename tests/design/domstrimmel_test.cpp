@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "design/domstrimmel.h"
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "project/inddatafil.h"
 #include "report/visresultat.h"
 

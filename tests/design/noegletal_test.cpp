@@ -5,8 +5,8 @@
 
 #include "design/noegletal.h"
 #include "design/projekter.h"
-#include "faelles/dialog_fake.h"
-#include "loads/tvaersnit.h"
+#include "hjaelp/dialog_fake.h"
+#include "calculation/tvaersnit_byg.h"
 #include "report/rapport.h"
 #include "report/visresultat.h"
 

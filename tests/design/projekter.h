@@ -3,7 +3,7 @@
 // the test projects beside the golden reports.
 #include <string>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "project/inddatafil.h"
 
 namespace kvistor::test {

@@ -10,7 +10,7 @@
 #include "graphics/billeder.h"
 #include "graphics/billedhjaelp.h"
 #include "graphics/hjaelp_laengde.h"
-#include "graphics/optagende_laerred.h"
+#include "hjaelp/optagende_laerred.h"
 
 namespace kvistor {
 namespace {

@@ -16,7 +16,7 @@
 #include "hjaelp/golden.h"
 #include "hjaelp/naer.h"
 #include "hjaelp/projekt.h"
-#include "loads/tvaersnit.h"
+#include "calculation/tvaersnit_byg.h"
 #include "project/katalog.h"
 
 namespace kvistor {

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <string>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "graphics/kraftkurvetegning.h"
-#include "loads/tvaersnit.h"
+#include "calculation/tvaersnit_byg.h"
 #include "project/inddatafil.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 
 namespace kvistor {
 namespace {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/kontrol_tvaer.h"
-#include "loads/tvaersnit.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "graphics/displayliste.h"
 #include "graphics/maal.h"
-#include "graphics/optagende_laerred.h"
+#include "hjaelp/optagende_laerred.h"
 #include "graphics/svg_laerred.h"
 #include "graphics/visning.h"
 #include "hjaelp/golden.h"

@@ -13,9 +13,9 @@
 
 #include <gtest/gtest.h>
 
-#include "faelles/dialog_fake.h"
-#include "faelles/format.h"
-#include "faelles/tegnsaet.h"
+#include "hjaelp/dialog_fake.h"
+#include "common/format.h"
+#include "common/tegnsaet.h"
 
 namespace kvistor::test {
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "project/inddatafil.h"
 
 namespace kvistor::test {

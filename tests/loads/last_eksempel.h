@@ -5,9 +5,9 @@
 // and 0,3 m gable overhang.
 #include <gtest/gtest.h>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "loads/lastkombinationer.h"
-#include "loads/tvaersnit.h"
+#include "calculation/tvaersnit_byg.h"
 #include "project/inddata.h"
 #include "purlin/suppldata.h"
 

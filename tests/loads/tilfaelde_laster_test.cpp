@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "hjaelp/golden.h"
 #include "hjaelp/naer.h"
 #include "loads/gavlvind.h"
@@ -13,7 +13,7 @@
 #include "loads/lastkombinationer.h"
 #include "loads/linielaster.h"
 #include "loads/snelast.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 
 namespace kvistor {
 namespace {

@@ -10,6 +10,7 @@
 #include "project/inddata.h"
 #include "project/katalog.h"
 #include "purlin/suppldata.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor {
 namespace {

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "faelles/dialog_fake.h"
-#include "faelles/format.h"
+#include "hjaelp/dialog_fake.h"
+#include "common/format.h"
 #include "hjaelp/golden.h"
 #include "loads/formfaktor.h"
 #include "loads/vindzoner.h"

@@ -7,8 +7,8 @@
 #include <random>
 #include <tuple>
 
-#include "faelles/dialog_fake.h"
-#include "faelles/tegnsaet.h"
+#include "hjaelp/dialog_fake.h"
+#include "common/tegnsaet.h"
 #include "hjaelp/naer.h"
 #include "project/inddatafil.h"
 #include "report/test_mappe.h"

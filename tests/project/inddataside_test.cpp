@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "hjaelp/golden.h"
 #include "project/feltregler.h"
 #include "project/inddatafil.h"

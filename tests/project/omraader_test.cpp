@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "project/feltregler.h"
 #include "project/inddatafil.h"
 

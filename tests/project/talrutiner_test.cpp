@@ -2,9 +2,9 @@
 // normal snow shape factor.
 #include <gtest/gtest.h>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "hjaelp/naer.h"
-#include "loads/sneformfaktor.h"
+#include "project/sneformfaktor.h"
 #include "project/feltregler.h"
 #include "project/inddatafil.h"
 #include "project/talrutiner.h"

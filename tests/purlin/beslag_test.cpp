@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "hjaelp/golden.h"
 #include "hjaelp/naer.h"
 #include "project/katalog.h"

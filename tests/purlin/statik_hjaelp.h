@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "hjaelp/projekt.h"
 #include "project/inddata.h"
 #include "purlin/gerbermodel.h"
@@ -19,6 +19,7 @@
 #include "purlin/suppldata.h"
 #include "purlin/traemateriale.h"
 #include "purlin/understoetninger.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor::test {
 

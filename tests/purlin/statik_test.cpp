@@ -7,7 +7,7 @@
 #include <cmath>
 #include <random>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "hjaelp/golden.h"
 #include "hjaelp/naer.h"
 #include "purlin/statik_hjaelp.h"

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "report/gem.h"
 #include "report/test_mappe.h"
 #include "report/udskrift.h"

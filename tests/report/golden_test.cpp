@@ -6,14 +6,15 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "hjaelp/golden.h"
 #include "hjaelp/projekt.h"
 #include "loads/last_eksempel.h"
 #include "project/inddataside.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 #include "report/gem.h"
 #include "report/visresultat.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor {
 namespace {

@@ -11,12 +11,12 @@
 #include <regex>
 #include <string>
 
-#include "faelles/dialog_fake.h"
-#include "faelles/tegnsaet.h"
+#include "hjaelp/dialog_fake.h"
+#include "common/tegnsaet.h"
 #include "graphics/kontroltegning.h"
-#include "graphics/optagende_laerred.h"
+#include "hjaelp/optagende_laerred.h"
 #include "hjaelp/projekt.h"
-#include "loads/sneformfaktor.h"
+#include "project/sneformfaktor.h"
 #include "project/feltregler.h"
 #include "project/katalog.h"
 #include "report/visresultat.h"

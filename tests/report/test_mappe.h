@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "faelles/tegnsaet.h"
+#include "common/tegnsaet.h"
 
 namespace kvistor::test {
 

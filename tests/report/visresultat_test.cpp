@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "faelles/dialog_fake.h"
+#include "hjaelp/dialog_fake.h"
 #include "hjaelp/projekt.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 #include "report/visresultat.h"
 
 namespace kvistor {

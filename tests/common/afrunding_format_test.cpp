@@ -8,9 +8,9 @@
 #include <limits>
 #include <random>
 
-#include "faelles/afrunding.h"
-#include "faelles/format.h"
-#include "faelles/ur.h"
+#include "common/afrunding.h"
+#include "common/format.h"
+#include "common/ur.h"
 
 namespace kvistor {
 namespace {

@@ -1,4 +1,4 @@
-#include "faelles/tegnsaet.h"
+#include "common/tegnsaet.h"
 
 
 namespace kvistor {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "faelles/filer.h"
+#include "common/filer.h"
 
 namespace kvistor {
 
@@ -41,7 +41,7 @@ std::vector<std::string> DelLinjer(std::string_view tekst);
 std::string SamlLinjerCrLf(const std::vector<std::string>& linjer);
 
 // Writes UTF-8 lines to a file in Windows-1252 with CR LF, through the one
-// writer of faelles/filer.h.
+// writer of common/filer.h.
 TFilUdfald SkrivTekstfil(const std::string& filnavn, const std::vector<std::string>& linjer);
 
 // Reads a Windows-1252 text file into UTF-8 lines.

@@ -1,10 +1,10 @@
-#include "purlin/kraftkurver.h"
+#include "calculation/kraftkurver.h"
 
 #include <algorithm>
 
-#include "faelles/format.h"
+#include "common/format.h"
 #include "loads/lastkombinationer.h"
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/statik.h"
 

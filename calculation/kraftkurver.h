@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "project/inddata.h"
 #include "purlin/suppldata.h"
 

@@ -1,4 +1,4 @@
-#include "faelles/afrunding.h"
+#include "common/afrunding.h"
 
 #include <climits>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "purlin/beregning.h"
+#include "calculation/beregning.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "faelles/afrunding.h"
-#include "faelles/format.h"
+#include "common/afrunding.h"
+#include "common/format.h"
 #include "loads/gavlvind.h"
 #include "loads/lastkombinationer.h"
 #include "loads/linielaster.h"

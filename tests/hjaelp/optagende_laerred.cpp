@@ -1,4 +1,4 @@
-#include "graphics/optagende_laerred.h"
+#include "hjaelp/optagende_laerred.h"
 
 
 namespace kvistor {

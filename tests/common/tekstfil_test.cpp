@@ -13,7 +13,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "faelles/tegnsaet.h"
+#include "common/tegnsaet.h"
 
 namespace kvistor {
 namespace {

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "loads/lastkombinationer.h"
-#include "loads/tvaersnit.h"
-#include "purlin/beregning.h"
+#include "calculation/tvaersnit_byg.h"
+#include "calculation/beregning.h"
 #include "purlin/statik_hjaelp.h"
 
 namespace kvistor {

@@ -2,7 +2,7 @@
 // Everything the program says to the user goes through this interface, which
 // the caller passes in: the desktop program shows real message boxes, the
 // command line prints to stderr and answers by its options, and the tests use
-// the scripted fake in faelles/dialog_fake.h.
+// the scripted fake in tests/hjaelp/dialog_fake.h.
 #include <optional>
 #include <string>
 

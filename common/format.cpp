@@ -1,4 +1,4 @@
-#include "faelles/format.h"
+#include "common/format.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "faelles/tegnsaet.h"
+#include "common/tegnsaet.h"
 
 namespace kvistor {
 

@@ -1,4 +1,4 @@
-#include "faelles/ur.h"
+#include "common/ur.h"
 
 #include <ctime>
 

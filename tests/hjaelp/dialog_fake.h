@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 
 namespace kvistor {
 

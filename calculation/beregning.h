@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "faelles/dialog.h"
+#include "common/dialog.h"
 #include "project/inddata.h"
 #include "purlin/statik.h"
 #include "purlin/suppldata.h"
 #include "purlin/tilfaelde.h"
 #include "purlin/understoetninger.h"
+#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor {
 

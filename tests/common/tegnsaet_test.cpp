@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "faelles/tegnsaet.h"
+#include "common/tegnsaet.h"
 
 namespace kvistor {
 namespace {

@@ -1,4 +1,4 @@
-#include "faelles/filer.h"
+#include "common/filer.h"
 
 #include <cerrno>
 #include <cstring>
