@@ -1,0 +1,46 @@
+// kvistor-skaermbilleder MAPPE: the real window on the current display,
+// every page at the default size and at the smallest size, each saved as a
+// PNG in MAPPE (side<n>-<bredde>x<hoejde>.png). The result page is computed
+// first so it shows a report; the About window is saved as om.png.
+#include <cstdio>
+#include <string>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include "app/hovedvindue.h"
+#include "app/omvindue.h"
+#include "app/qt_dialog.h"
+#include "faelles/dialog_fake.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (QCoreApplication::arguments().size() < 2) {
+    std::fputs("Brug: kvistor-skaermbilleder MAPPE\n", stderr);
+    return 1;
+  }
+  kvistor::IndlaesDanskeOversaettelser(app);
+  const QString ud = QCoreApplication::arguments().at(1);
+  QDir().mkpath(ud);
+  kvistor::TSkriptetDialog dlg;
+  kvistor::TFastUr ur({2026, 12, 7, 10, 0, 0});
+  const std::string mappe = QCoreApplication::applicationDirPath().toStdString() + "/";
+  kvistor::THovedvindue w(dlg, ur, mappe);
+  w.show();
+  const QSize stoerrelser[] = {QSize(792, 654), w.minimumSize()};
+  for (const QSize& s : stoerrelser) {
+    w.resize(s);
+    for (int f = 0; f < kvistor::AntalFaner; ++f) {
+      w.VisFane(static_cast<kvistor::TFane>(f));
+      QApplication::processEvents();
+      const QString navn = QStringLiteral("%1/side%2-%3x%4.png").arg(ud).arg(f + 1).arg(s.width()).arg(s.height());
+      w.grab().save(navn);
+    }
+  }
+  w.OmVindue()->Vis();
+  QApplication::processEvents();
+  w.OmVindue()->grab().save(ud + QStringLiteral("/om.png"));
+  for (const auto& k : dlg.kald) std::fprintf(stderr, "%s: %s\n", k.art.c_str(), k.tekst.c_str());
+  return 0;
+}

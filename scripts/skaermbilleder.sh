@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Screenshots of every page of the window at the default size and at the
+# smallest size, on a virtual display (Xvfb), into build/skaermbilleder/ (or
+# the folder given). Builds first.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${KVISTOR_BUILD_DIR:-$root/build}"
+ud="${1:-$build/skaermbilleder}"
+cmake --build "$build" --target kvistor-skaermbilleder kvistor >&2
+nr=97
+while [ -e "/tmp/.X${nr}-lock" ]; do nr=$((nr + 1)); done
+Xvfb ":$nr" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$nr" ] && break; sleep 0.1; done
+DISPLAY=":$nr" "$build/kvistor-skaermbilleder" "$ud"
+ls "$ud"/*.png

@@ -1,0 +1,24 @@
+// The GUI tests need one application object for all of them; ctest runs them
+// on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+namespace {
+
+// The offscreen platform cannot raise windows and says so each time the
+// About window is brought to the front; that is no fault of the program.
+void Beskeder(QtMsgType type, const QMessageLogContext& ctx, const QString& tekst) {
+  if (tekst.contains(QStringLiteral("does not support raise()"))) return;
+  qt_message_output(type, ctx, tekst);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qInstallMessageHandler(Beskeder);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
