@@ -13,6 +13,14 @@ int RapportKommando(const std::vector<std::string>& argumenter, std::ostream& ud
                     std::ostream& fejl);
 int TegningKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
                     std::ostream& fejl);
+// The design aids (cli/hjaelpemiddel_kommandoer.cpp): 0 when a variant
+// passes, 4 when none does.
+int DimensionerKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
+                        std::ostream& fejl);
+int CharnierKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
+                     std::ostream& fejl);
+int KurverKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
+                   std::ostream& fejl);
 void SkrivHjaelp(std::ostream& ud);
 
 }  // namespace kvistor

@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   if (kommando == "rapport") return kvistor::RapportKommando(args, std::cout, std::cerr);
   if (kommando == "tegning") return kvistor::TegningKommando(args, std::cout, std::cerr);
+  if (kommando == "dimensioner") return kvistor::DimensionerKommando(args, std::cout, std::cerr);
+  if (kommando == "charnier") return kvistor::CharnierKommando(args, std::cout, std::cerr);
+  if (kommando == "kurver") return kvistor::KurverKommando(args, std::cout, std::cerr);
   std::cerr << "Ukendt kommando: " << kommando << "\n";
   kvistor::SkrivHjaelp(std::cerr);
   return 1;

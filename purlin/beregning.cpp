@@ -31,7 +31,7 @@ int PunktLastIndeks(char lt) { return lt - 'a' + 1; }
 int RammeIndeks(char lt) { return lt - 'a'; }
 
 // The value of quantity q of bay type t that the rankings compare.
-double RangVaerdi(const TFagResultat& r, int q) {
+double RaaRangVaerdi(const TFagResultat& r, int q) {
   switch (q) {
     case RangUGBoej: return r.UGBoej;
     case RangUGForsk: return r.UGForsk;
@@ -205,13 +205,15 @@ bool BygPunktLastPlaceringer(TBeregning& beregning, const TSupplData& suppl,
 }
 
 bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& inddata,
-                     const TSupplData& suppl, TBrugerDialog& dialog) {
+                     const TSupplData& suppl, TBrugerDialog& dialog, TTilfaeldeLaster* lasterUd,
+                     bool overskrift) {
   const bool detaljeret = ErDetaljeret(inddata);
   const int lk = tilf.LK;
   const char lt = tilf.LT;
 
   NulstilReaktioner(beregning.Understoetninger);
-  SkrivTilfaeldeTekst(tilf, beregning.RammePlaceringer, beregning.PunktLastPlaceringer);
+  if (overskrift || detaljeret)
+    SkrivTilfaeldeTekst(tilf, beregning.RammePlaceringer, beregning.PunktLastPlaceringer);
 
   TTilfaeldeLaster laster;
   laster.Linielast = BygLinielaster(tilf, inddata, suppl, dialog);
@@ -272,8 +274,10 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
   if (detaljeret) SkrivDimensionering(tilf, suppl, beslag ? std::string(beslag->Navn) : std::string());
 
   if (lk >= 10 && lk <= 12) {
+    // The table is part of the case's text, which the lean run leaves out.
     if (!BestemNedbojninger(tilf, punkter, laster.Linielast, laster.PL, suppl, beregning.uMaks,
-                            beregning.xuMaks, beregning.LuForhold, dialog))
+                            beregning.xuMaks, beregning.LuForhold, dialog,
+                            overskrift || detaljeret))
       return false;
   }
 
@@ -285,6 +289,7 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
         {lk, std::string(1, lt), static_cast<int>(tilf.Aas)}));
     return false;
   }
+  if (lasterUd) *lasterUd = std::move(laster);
   return true;
 }
 
@@ -300,23 +305,25 @@ void IndsaetRangering(std::vector<TRangering>& liste, TTilfaelde* c, double v) {
   liste.insert(it, TRangering{c, v});
 }
 
+double RangeringsVaerdi(const TFagResultat& res, int q) {
+  // A quantity without a value must not pass for a small one: it heads its
+  // ranking with a value no check can pass.
+  double r = RaaRangVaerdi(res, q);
+  if (std::isnan(r)) r = 1e6;
+  // Rounded to hundredths; a value too large for whole-number rounding (an
+  // absurd chain) has no hundredths left and is kept as it is, so the report
+  // shows it rather than the rounding's limit.
+  return std::fabs(r) < 1e15 ? static_cast<double>(Round(r * 100.0)) / 100.0 : r;
+}
+
 void RangerTilfaelde(TBeregning& beregning) {
   FrigivRangeringer(beregning);
   for (TTilfaelde& c : beregning.Tilfaelde) {
     if (c.LK >= 10) continue;
     for (int t = 1; t <= 3; ++t)
-      for (int q = 0; q < AntalRangStoerrelser; ++q) {
-        // A quantity without a value must not pass for a small one: it heads
-        // its ranking with a value no check can pass.
-        double r = RangVaerdi(c.FagRes[t], q);
-        if (std::isnan(r)) r = 1e6;
-        // Rounded to hundredths; a value too large for whole-number rounding
-        // (an absurd chain) has no hundredths left and is kept as it is, so
-        // the report shows it rather than the rounding's limit.
-        const double v =
-            std::fabs(r) < 1e15 ? static_cast<double>(Round(r * 100.0)) / 100.0 : r;
-        beregning.Dimensionsgivende[q][t].push_back(TRangering{&c, v});
-      }
+      for (int q = 0; q < AntalRangStoerrelser; ++q)
+        beregning.Dimensionsgivende[q][t].push_back(
+            TRangering{&c, RangeringsVaerdi(c.FagRes[t], q)});
   }
   // Inserting one by one after the last greater-or-equal entry is a stable
   // sort, largest first: equal values keep their computation order.
@@ -339,7 +346,8 @@ void FrigivRangeringer(TBeregning& beregning) {
 }
 
 TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& inddata,
-                                      const TSupplData& suppl, TBrugerDialog& dialog) {
+                                      const TSupplData& suppl, TBrugerDialog& dialog,
+                                      const TKoerselsOmfang& omfang) {
   FrigivTilfaelde(beregning);
   beregning.Understoetninger.clear();
   beregning.Charnierer.clear();
@@ -407,13 +415,14 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
           tilf.QLinier.push_back(id);
           tilf.MLinier.push_back(id);
         }
-        if (!BeregnTilfaelde(beregning, tilf, inddata, suppl, dialog)) {
+        if (!BeregnTilfaelde(beregning, tilf, inddata, suppl, dialog, nullptr,
+                             omfang.Overskrifter)) {
           AfbrydKoersel(beregning);
           return beregning.Udfald;
         }
       }
 
-  RangerTilfaelde(beregning);
+  if (omfang.Rangeringer) RangerTilfaelde(beregning);
   beregning.Understoetninger.clear();
   beregning.Charnierer.clear();
   beregning.Udfald = TBeregningsUdfald::Gennemfoert;

@@ -12,6 +12,7 @@
 
 #include "faelles/dialog.h"
 #include "project/inddata.h"
+#include "purlin/statik.h"
 #include "purlin/suppldata.h"
 #include "purlin/tilfaelde.h"
 #include "purlin/understoetninger.h"
@@ -100,13 +101,22 @@ inline constexpr const char* TekstForLangBygning =
 inline constexpr const char* TekstCharnierForskydning =
     "Charnierforskydningen skal være mindre end både rammeafstanden og gavlrammeafstanden.";
 
+// What a run builds beyond the numbers. The report wants all of it; the
+// design aids run thousands of calculations and read only the governing
+// figures, so they leave out the case headings and the 27 rankings.
+struct TKoerselsOmfang {
+  bool Overskrifter = true;  // each case's heading lines in its Linier
+  bool Rangeringer = true;   // Dimensionsgivende
+};
+
 // The entry point. Needs the working record built from the project record
 // (BestemTvaersnit). Fills `beregning` afresh (anything in it is released
 // first) and returns its outcome, also stored in beregning.Udfald. Messages
 // go through `dialog`; no message ends the program: an internal
 // inconsistency that cannot be passed ends the run as Afbrudt.
 TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& inddata,
-                                      const TSupplData& suppl, TBrugerDialog& dialog);
+                                      const TSupplData& suppl, TBrugerDialog& dialog,
+                                      const TKoerselsOmfang& omfang = {});
 
 // Whether load case (purlin, load combination, letter) is ever computed.
 bool TilfaeldeFindes(int aas, int lk, char lt);
@@ -116,9 +126,13 @@ bool TilfaeldeFindes(int aas, int lk, char lt);
 bool TilfaeldeSkippes(const TBeregning& beregning, int lk, char lt);
 
 // The analysis of one case, in the order of the calculation. Returns false
-// when the run has to stop (the message has been shown).
+// when the run has to stop (the message has been shown). With `laster` the
+// case's loads are handed back instead of released (the force diagrams draw
+// the curves from them and the supports' reactions); without `overskrift`
+// the case heading is left out.
 bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilfaelde, const Inddata& inddata,
-                     const TSupplData& suppl, TBrugerDialog& dialog);
+                     const TSupplData& suppl, TBrugerDialog& dialog,
+                     TTilfaeldeLaster* laster = nullptr, bool overskrift = true);
 
 // PunktLastPlaceringer from the first computed case of load combination 3.
 // Returns false (after the message) when there is no such case.
@@ -127,6 +141,10 @@ bool BygPunktLastPlaceringer(TBeregning& beregning, const TSupplData& suppl,
 
 // Sets the deflection maxima to their start values (-1000).
 void NulstilNedbojningsMaksima(TBeregning& beregning);
+
+// The value of quantity q (TRangStoerrelse) of one bay type's results as the
+// rankings hold it: rounded to hundredths, a value without a number as 1e6.
+double RangeringsVaerdi(const TFagResultat& r, int q);
 
 // Builds the 27 rankings from the cases of load combinations 1 to 9.
 void RangerTilfaelde(TBeregning& beregning);

@@ -122,7 +122,7 @@ bool BestemNedbojninger(TTilfaelde& tilf, const std::vector<TDiskPunkt>& punkter
                         const TSupplData& sd, std::array<std::array<double, 3>, 4>& uMaks,
                         std::array<std::array<std::int32_t, 3>, 4>& xuMaks,
                         std::array<std::array<std::int32_t, 3>, 4>& LuForhold,
-                        TBrugerDialog& dialog) {
+                        TBrugerDialog& dialog, bool medTekst) {
   const int lk = tilf.LK;
   if (lk < 10 || lk > 12) return true;
   const int k = lk - 10;
@@ -135,10 +135,12 @@ bool BestemNedbojninger(TTilfaelde& tilf, const std::vector<TDiskPunkt>& punkter
   }
 
   auto& L = tilf.Linier;
-  L.push_back("");
-  L.push_back("Nedbøjninger:");
-  L.push_back("  Fag  xstart      L      q     M5     M6      Q   u(g)   u(s)   u(Q)");
-  L.push_back("            m      m   kN/m    kNm    kNm     kN     mm     mm     mm");
+  if (medTekst) {
+    L.push_back("");
+    L.push_back("Nedbøjninger:");
+    L.push_back("  Fag  xstart      L      q     M5     M6      Q   u(g)   u(s)   u(Q)");
+    L.push_back("            m      m   kN/m    kNm    kNm     kN     mm     mm     mm");
+  }
 
   const std::array<std::int32_t, 4> spaend{0, sd.LKE, sd.LMF, sd.LLE};
   const std::array<std::int32_t, 4> forsteUnderstoetning{0, sd.GavlUdhMm, sd.xRamme1, sd.xRammeN};
@@ -196,7 +198,8 @@ bool BestemNedbojninger(TTilfaelde& tilf, const std::vector<TDiskPunkt>& punkter
       xuMaks[t][k] =
           static_cast<std::int32_t>(Round(Lt / 2.0) + punkter[d].xD);
     }
-    L.push_back(Format("%5s%8.2f%7.2f%7.2f%7.2f%7.2f%7.2f%7.2f%7.2f%7.2f",
+    if (medTekst)
+      L.push_back(Format("%5s%8.2f%7.2f%7.2f%7.2f%7.2f%7.2f%7.2f%7.2f%7.2f",
                        {FagTypeNavn(t), punkter[d].xD / 1000.0, Lt / 1000.0, q, M5 / 1e6,
                         M6 / 1e6, Q / 1000.0, fr.uG, fr.uS, fr.uQ}));
   }

@@ -43,13 +43,13 @@ std::ptrdiff_t D_StartFag(const std::vector<TDiskPunkt>& punkter, std::int32_t x
 
 // Deflections of one case of load combination 10, 11 or 12 after its section
 // forces are known: uG, uS or uQ of every bay type, the table in the case's
-// Linier, the run-wide maxima and ratios. Returns false when the calculation
-// has to stop (the message has been shown).
+// Linier (left out without `medTekst`), the run-wide maxima and ratios.
+// Returns false when the calculation has to stop (the message has been shown).
 bool BestemNedbojninger(TTilfaelde& tilf, const std::vector<TDiskPunkt>& punkter,
                         const TLinielastListe& linielast, const std::vector<TPunktlast>& PL,
                         const TSupplData& sd, std::array<std::array<double, 3>, 4>& uMaks,
                         std::array<std::array<std::int32_t, 3>, 4>& xuMaks,
                         std::array<std::array<std::int32_t, 3>, 4>& LuForhold,
-                        TBrugerDialog& dialog);
+                        TBrugerDialog& dialog, bool medTekst = true);
 
 }  // namespace kvistor

@@ -15,22 +15,56 @@ TSnitkraefter::TSnitkraefter(const TLinielastListe& linielast, const std::vector
                              const TUnderstoetninger& understoetninger,
                              const std::vector<TKipMoment>& kip)
     : linielast_(linielast), pl_(pl), understoetninger_(understoetninger), kip_(kip) {
-  haendelser_.reserve(linielast.size() + pl.size() + understoetninger.size() + kip.size());
-  for (std::size_t i = 0; i < linielast.size(); ++i)
-    haendelser_.push_back({linielast[i].x / 1000.0, TArt::Linie, static_cast<std::uint32_t>(i)});
-  for (std::size_t i = 0; i < pl.size(); ++i)
-    haendelser_.push_back({pl[i].x / 1000.0, TArt::Punkt, static_cast<std::uint32_t>(i)});
-  for (std::size_t i = 0; i < understoetninger.size(); ++i)
-    haendelser_.push_back(
-        {understoetninger[i].x / 1000.0, TArt::Stoette, static_cast<std::uint32_t>(i)});
-  for (std::size_t i = 0; i < kip.size(); ++i)
-    haendelser_.push_back({kip[i].x / 1000.0, TArt::Kip, static_cast<std::uint32_t>(i)});
-  std::stable_sort(haendelser_.begin(), haendelser_.end(),
-                   [](const THaendelse& a, const THaendelse& b) { return a.xm < b.xm; });
-  stoetteHaendelse_.assign(understoetninger.size(), 0);
-  for (std::size_t h = 0; h < haendelser_.size(); ++h)
-    if (haendelser_[h].art == TArt::Stoette) stoetteHaendelse_[haendelser_[h].i] = h;
-  start_ = haendelser_.empty() ? 0.0 : std::min(0.0, haendelser_.front().xm);
+  auto h = std::make_shared<THaendelser>();
+  auto& liste = h->liste;
+  constexpr TArt Arter[4] = {TArt::Linie, TArt::Punkt, TArt::Stoette, TArt::Kip};
+  const std::size_t n[4] = {linielast.size(), pl.size(), understoetninger.size(), kip.size()};
+  auto X = [&](int kilde, std::size_t i) -> std::int32_t {
+    switch (kilde) {
+      case 0: return linielast[i].x;
+      case 1: return pl[i].x;
+      case 2: return understoetninger[i].x;
+      default: return kip[i].x;
+    }
+  };
+  liste.reserve(n[0] + n[1] + n[2] + n[3]);
+  bool sorteret = true;
+  for (int k = 0; k < 4 && sorteret; ++k)
+    for (std::size_t i = 1; i < n[k]; ++i)
+      if (X(k, i) < X(k, i - 1)) {
+        sorteret = false;
+        break;
+      }
+  if (sorteret) {
+    // Each list is normally sorted already: merged, equal positions in the
+    // order line loads, point loads, supports, tilting moments, which is
+    // the order a stable sort of the lists one after the other gives.
+    std::size_t naeste[4] = {0, 0, 0, 0};
+    for (std::size_t rest = n[0] + n[1] + n[2] + n[3]; rest > 0; --rest) {
+      int valgt = -1;
+      std::int32_t xv = 0;
+      for (int k = 0; k < 4; ++k) {
+        if (naeste[k] >= n[k]) continue;
+        const std::int32_t x = X(k, naeste[k]);
+        if (valgt < 0 || x < xv) {
+          valgt = k;
+          xv = x;
+        }
+      }
+      liste.push_back({xv / 1000.0, Arter[valgt], static_cast<std::uint32_t>(naeste[valgt]++)});
+    }
+  } else {
+    for (int k = 0; k < 4; ++k)
+      for (std::size_t i = 0; i < n[k]; ++i)
+        liste.push_back({X(k, i) / 1000.0, Arter[k], static_cast<std::uint32_t>(i)});
+    std::stable_sort(liste.begin(), liste.end(),
+                     [](const THaendelse& a, const THaendelse& b) { return a.xm < b.xm; });
+  }
+  h->stoette.assign(understoetninger.size(), 0);
+  for (std::size_t k = 0; k < liste.size(); ++k)
+    if (liste[k].art == TArt::Stoette) h->stoette[liste[k].i] = k;
+  start_ = liste.empty() ? 0.0 : std::min(0.0, liste.front().xm);
+  haendelser_ = std::move(h);
   Nulstil();
 }
 
@@ -55,8 +89,9 @@ void TSnitkraefter::GaaTil(double s) {
 TSnit TSnitkraefter::Ved(double s) {
   if (s < s_) Nulstil();
   // Only what lies strictly left of s counts.
-  while (naeste_ < haendelser_.size() && haendelser_[naeste_].xm < s) {
-    const THaendelse& h = haendelser_[naeste_];
+  const std::vector<THaendelse>& liste = haendelser_->liste;
+  while (naeste_ < liste.size() && liste[naeste_].xm < s) {
+    const THaendelse& h = liste[naeste_];
     GaaTil(h.xm);
     switch (h.art) {
       case TArt::Linie:
@@ -82,8 +117,9 @@ TSnit TSnitkraefter::Ved(double s) {
 }
 
 void TSnitkraefter::ReaktionAendret(std::size_t i, double dRz, double dRy) {
-  if (i >= stoetteHaendelse_.size() || stoetteHaendelse_[i] >= naeste_) return;
-  const double arm = s_ - haendelser_[stoetteHaendelse_[i]].xm;
+  const std::vector<std::size_t>& stoette = haendelser_->stoette;
+  if (i >= stoette.size() || stoette[i] >= naeste_) return;
+  const double arm = s_ - haendelser_->liste[stoette[i]].xm;
   Vz_ -= dRz;
   Vy_ -= dRy;
   My_ -= arm * dRz;
@@ -291,8 +327,9 @@ std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd, const TUnderstoetni
   for (const TPunktlast& p : laster.PL) k.push_back({p.x, false, false});
   for (const TLinielast& l : laster.Linielast) k.push_back({l.x, false, false});
   k.push_back({sd.LAas, false, false});
-  std::stable_sort(k.begin(), k.end(),
-                   [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; });
+  // Candidates at the same x become one point with their flags merged, so
+  // their order among themselves does not matter: no stable sort needed.
+  std::sort(k.begin(), k.end(), [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; });
 
   std::vector<TDiskPunkt> punkter;
   punkter.reserve(k.size());
@@ -322,7 +359,7 @@ void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter
                           TTilfaelde& tilf) {
   // Left and right values each rise with the points; one sweep for each.
   TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter hoj(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter hoj = ven;
   for (TDiskPunkt& p : punkter) {
     if (p.xD - 1 < 0) {
       p.VzVen = p.VyVen = 0;
@@ -442,9 +479,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
               TTilfaelde& tilf, bool medKurve) {
   // Each sequence of positions below rises on its own: one sweep for each.
   TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter hoj(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter midt(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter nul(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter hoj = ven, midt = ven, nul = ven;
   std::vector<std::string> kurve;
   if (medKurve) kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
   auto Kurve = [&kurve, medKurve](double s, double My) {
@@ -490,7 +525,8 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
 
   if (!medKurve) return;
   // Samples at the twelfths of every bay, for a smooth moment curve.
-  TSnitkraefter proeve(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  TSnitkraefter proeve = ven;
+  proeve.Nulstil();
   auto Tolvtedele = [&](std::int64_t start, std::int64_t spand) {
     for (int i = 1; i <= 11; ++i) {
       const std::int64_t xs = start + spand * i / 12;

@@ -14,6 +14,7 @@
 // load points), so a case costs time linear in the number of bays.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,8 @@ struct TSnit {
 // passes them, so the sweep may start before they are known. Positions should
 // be asked for in non-decreasing order: asking for a smaller s restarts the
 // sweep from the left end (correct, but a full pass). It keeps references
-// to the four lists, which must outlive it.
+// to the four lists, which must outlive it. A copy starts where the original
+// stands and then sweeps on its own.
 class TSnitkraefter {
  public:
   TSnitkraefter(const TLinielastListe& linielast, const std::vector<TPunktlast>& pl,
@@ -67,8 +69,14 @@ class TSnitkraefter {
   const std::vector<TPunktlast>& pl_;
   const TUnderstoetninger& understoetninger_;
   const std::vector<TKipMoment>& kip_;
-  std::vector<THaendelse> haendelser_;      // sorted by position
-  std::vector<std::size_t> stoetteHaendelse_;  // event index of each support
+  // Sorted by position, and the event index of each support. Shared by
+  // copies: the sweeps of one case walk the same events, so a copy costs no
+  // sort.
+  struct THaendelser {
+    std::vector<THaendelse> liste;
+    std::vector<std::size_t> stoette;
+  };
+  std::shared_ptr<const THaendelser> haendelser_;
   std::size_t naeste_ = 0;  // first event not yet passed
   double start_ = 0;
   // State: the forces at position s_ from the events passed; q is the
