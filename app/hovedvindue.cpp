@@ -53,7 +53,7 @@ constexpr int SidsteKontrol = static_cast<int>(K::RadioGroupRappOmfang);
 
 const char* const FaneTitler[AntalFaner] = {
     "Inddata 1", "Inddata 2", "Hjælp, tvær", "Hjælp, længde",
-    "Kontrol, tvær", "Kontrol, længde", "Beregningsresultat"};
+    "Kontrol, tvær", "Kontrol, længde", "Beregningsresultat", "Kurver"};
 
 // Hints of the fields, shown on the field and on its label.
 const char* HintFor(K k) {
@@ -211,6 +211,8 @@ THovedvindue::THovedvindue(TBrugerDialog& dlg, const TUr& ur, const std::string&
   vandret->addWidget(stak_, 1);
   vandret->addWidget(BygKnapper());
   lodret->addLayout(vandret, 1);
+  // The design aids: the strip in its slot, the page "Kurver".
+  BygHjaelpemidler();
   setCentralWidget(midte);
 
   connect(faner_, &QTabBar::currentChanged, this, [this](int i) { SkiftFane(i); });
@@ -558,6 +560,7 @@ QWidget* THovedvindue::BygInddata2() {
                     "overføre last til det afstivende system sættes Normalkraftfaktor til 0.")),
                 2, 0, 1, 4);
   venstre->addWidget(gerber);
+  venstre->addWidget(BygHjaelpemiddelKnapper());
   venstre->addStretch();
 
   auto* klasser = new QGroupBox(QStringLiteral("Anvendelses- og konsekvensklasse"));
@@ -782,6 +785,7 @@ void THovedvindue::SkiftFane(int indeks) {
   const bool koerte = Kommando([&] {
     VisStak(indeks);
     if (indeks == static_cast<int>(TFane::Resultat)) VisResultat(false);
+    if (indeks == static_cast<int>(TFane::Kurver)) VisKurver();
   });
   if (!koerte) {
     QSignalBlocker b(faner_);
@@ -948,6 +952,7 @@ void THovedvindue::Opdater() {
     aktivt_ = *side_.Fokus;
     side_.Fokus.reset();
   }
+  OpdaterStrimmel();
   const TFane fane = AktivFane();
   if (fane == TFane::KontrolTvaer || fane == TFane::KontrolLaengde) tegninger_.at(fane)->update();
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "faelles/dialog.h"
 #include "faelles/ur.h"
@@ -29,12 +30,17 @@ namespace kvistor {
 
 class TOmVindue;
 class TTegneflade;
+class TDomStrimmelVisning;
+class THjaelpemiddelDialog;
+class TKurveside;
+struct THjaelpemiddelResultat;
+struct TSoegeStyring;
 
 // The pages in tab order.
 enum class TFane {
-  Inddata1, Inddata2, HjaelpTvaer, HjaelpLaengde, KontrolTvaer, KontrolLaengde, Resultat
+  Inddata1, Inddata2, HjaelpTvaer, HjaelpLaengde, KontrolTvaer, KontrolLaengde, Resultat, Kurver
 };
-inline constexpr int AntalFaner = 7;
+inline constexpr int AntalFaner = 8;
 
 class THovedvindue : public QMainWindow {
  public:
@@ -132,6 +138,29 @@ class THovedvindue : public QMainWindow {
   bool rapportVist_ = false;
   std::string pdfUdskrift_;
   std::function<void(const std::string&)> filAabner_;
+
+  // The design aids: live-verdict strip, aid dialogs and the page "Kurver"
+  // (hovedvindue_hjaelpemidler.cpp).
+ public:
+  void KommandoFindMindsteTvaersnit();
+  void KommandoOptimerCharnierforskydning();
+  TDomStrimmelVisning* Strimmel() const { return strimmel_; }
+  TKurveside* Kurveside() const { return kurveside_; }
+  // The open aid dialog, if any.
+  THjaelpemiddelDialog* Hjaelpemiddel() const;
+
+ private:
+  void BygHjaelpemidler();
+  QWidget* BygHjaelpemiddelKnapper();
+  void OpdaterStrimmel();
+  void VisKurver();
+  bool KlarTilHjaelpemiddel();
+  void AabnHjaelpemiddel(const QString& titel,
+                         std::function<THjaelpemiddelResultat(const TSoegeStyring&)> soegning);
+
+  TDomStrimmelVisning* strimmel_ = nullptr;
+  TKurveside* kurveside_ = nullptr;
+  QPointer<QWidget> hjaelpemiddel_;
 };
 
 }  // namespace kvistor
