@@ -299,6 +299,9 @@ int CharnierKommando(const std::vector<std::string>& argumenter, std::ostream& u
   ud << "Bedste charnierforskydning: " << Meter(b.ForskydningMm) << " (bøjning/forskydning "
      << Procent(b.Resultat.Tal.UGTvaersnit) << ", samling " << ProcentSamling(b.Resultat.Tal.UGBeslag)
      << ", " << Lu(b.Resultat.Tal.LuMindst) << ", " << Dom(b.Resultat.Tal) << ").\n";
+  if (b.ForskydningMm < LilleCharnierforskydningMm)
+    ud << "Bemærk: Charnierforskydningen er meget lille. Kontroler om der er plads til "
+          "gerberbeslag og evt. kipningsbeslag.\n";
   // How flat the optimum is: the offsets next to it within one percentage
   // point of its bending/shear utilisation.
   std::size_t fra = *s.Bedste, til = *s.Bedste;

@@ -16,6 +16,9 @@
 namespace kvistor {
 
 inline constexpr std::int32_t CharnierSkridtMm = 10;
+// Below this offset the input page warns that the Gerber hardware and a
+// tilting bracket may not find room; a best offset below it says the same.
+inline constexpr std::int32_t LilleCharnierforskydningMm = 400;
 
 struct TCharnierPunkt {
   std::int32_t ForskydningMm = 0;
