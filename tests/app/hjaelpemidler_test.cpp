@@ -29,7 +29,7 @@ using K = TKontrol;
 std::string RapportTal(const std::vector<std::string>& rapport, const std::string& start) {
   for (const std::string& l : rapport) {
     std::smatch m;
-    if (l.rfind(start, 0) == 0 && std::regex_search(l, m, std::regex(R"((L/)?[0-9.]+( %)?)")))
+    if (l.rfind(start, 0) == 0 && std::regex_search(l, m, std::regex(R"((L/)?[0-9]([0-9.]*[0-9])?( %)?)")))
       return m.str();
   }
   return "?";
@@ -46,9 +46,10 @@ TEST(Hjaelpemidler, StrimmelSkifterStraksUdenRapportOgNoter) {
   ASSERT_TRUE(s->isVisible());
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(Groen(s->Tal(i))) << i;
 
-  // A wider house loads the purlins more: the strip turns red at the
-  // leave, while the notes and the report wait for the result page.
-  v.Skriv(K::EditHusBr, QStringLiteral("30"));
+  // A wider purlin spacing (1,20 m to 2,00 m) loads each purlin more:
+  // 119 % in the report. The strip turns red at the leave, while the
+  // notes and the report wait for the result page.
+  v.Skriv(K::EditAaseAfst, QStringLiteral("2"));
   v.Tab();
   ASSERT_TRUE(s->Strimmel().Beregnet);
   EXPECT_FALSE(s->Strimmel().Felter[0].Ok);
