@@ -55,6 +55,19 @@ void TDomStrimmelVisning::Vis(const TDomStrimmel& s) {
   besked_->setVisible(!s.Beregnet);
   besked_->setText(QStringLiteral("Ikke beregnet: ") + QString::fromStdString(s.Besked));
   besked_->setToolTip(besked_->text());
+  // A wrapped label in the fixed-width column does not pass its height up
+  // through the layouts by itself: the strip takes the height it needs.
+  if (const int b = contentsRect().width() - 8; b > 0)
+    besked_->setMinimumHeight(s.Beregnet ? 0 : besked_->heightForWidth(b));
+}
+
+void TDomStrimmelVisning::resizeEvent(QResizeEvent* e) {
+  QFrame::resizeEvent(e);
+  if (!strimmel_.Beregnet) {
+    const int b = contentsRect().width() - 8;
+    if (b > 0 && besked_->minimumHeight() != besked_->heightForWidth(b))
+      besked_->setMinimumHeight(besked_->heightForWidth(b));
+  }
 }
 
 }  // namespace kvistor

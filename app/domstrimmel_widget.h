@@ -22,6 +22,9 @@ class TDomStrimmelVisning : public QFrame {
   QLabel* Tal(int i) const { return tal_[i]; }
   QLabel* Besked() const { return besked_; }
 
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
  private:
   QLabel* tal_[3] = {};
   QLabel* besked_ = nullptr;

@@ -36,7 +36,6 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
   tabel_->verticalHeader()->hide();
   tabel_->verticalHeader()->setDefaultSectionSize(tabel_->fontMetrics().height() + 6);
   tabel_->setAlternatingRowColors(true);
-  tabel_->horizontalHeader()->setStretchLastSection(true);
   v->addWidget(tabel_, 3);
   note_ = new QLabel(QStringLiteral("Søger ..."));
   note_->setWordWrap(true);
@@ -55,7 +54,7 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
   knapper->addWidget(brug_);
   knapper->addWidget(annuller_);
   v->addLayout(knapper);
-  resize(720, 520);
+  resize(760, 520);
 
   connect(brug_, &QPushButton::clicked, this, [this] { KlikBrug(); });
   connect(annuller_, &QPushButton::clicked, this, [this] { reject(); });

@@ -560,7 +560,6 @@ QWidget* THovedvindue::BygInddata2() {
                     "overføre last til det afstivende system sættes Normalkraftfaktor til 0.")),
                 2, 0, 1, 4);
   venstre->addWidget(gerber);
-  venstre->addWidget(BygHjaelpemiddelKnapper());
   venstre->addStretch();
 
   auto* klasser = new QGroupBox(QStringLiteral("Anvendelses- og konsekvensklasse"));
@@ -590,6 +589,7 @@ QWidget* THovedvindue::BygInddata2() {
       "idet visse valgmuligheder afhænger af tidligere trufne valg.\n"
       "I mange sædvanlige tilfælde vil standardværdierne (som er markeret med #) være et godt valg.")));
   hoejre->addWidget(vejl);
+  hoejre->addWidget(BygHjaelpemiddelKnapper());
   hoejre->addStretch();
 
   kolonner->addLayout(venstre, 1);

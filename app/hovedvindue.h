@@ -18,6 +18,7 @@
 
 class QAction;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -160,6 +161,7 @@ class THovedvindue : public QMainWindow {
 
   TDomStrimmelVisning* strimmel_ = nullptr;
   TKurveside* kurveside_ = nullptr;
+  QCheckBox* alleKlasser_ = nullptr;
   QPointer<QWidget> hjaelpemiddel_;
 };
 

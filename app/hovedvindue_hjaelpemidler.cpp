@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -29,14 +31,18 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-QString Procent(double ug) { return Q(Format("%1.0n %%", {ug * 100})); }
+QString Procent(double ug) {
+  return std::isfinite(ug) ? Q(Format("%1.0n %%", {ug * 100})) : QStringLiteral("uendelig");
+}
 
 QString Samling(const TNoegletal& t) {
   return t.UGBeslag > UGIngenBaereevne ? QStringLiteral("bærer ikke") : Procent(t.UGBeslag);
 }
 
+// "C24", "GL28c": the class's last word.
 QString Klasse(int k) {
-  return Q(std::string(StyrkeKlasseTekster[static_cast<std::size_t>(k)])).remove(QLatin1Char('#')).trimmed();
+  const QString navn = Q(std::string(StyrkeKlasseTekster[static_cast<std::size_t>(k)])).remove(QLatin1Char('#')).trimmed();
+  return navn.section(QLatin1Char(' '), -1);
 }
 
 QString Beslag(int b) {
@@ -46,18 +52,18 @@ QString Beslag(int b) {
 
 THjaelpemiddelResultat TabelForTvaersnit(const TTvaersnitsSoegning& s) {
   THjaelpemiddelResultat r;
-  r.Titler = {QStringLiteral("Tværsnit b x h"), QStringLiteral("Styrkeklasse"), QStringLiteral("Gerberbeslag"),
-              QStringLiteral("Åsetværsnit"), QStringLiteral("Samling"), QStringLiteral("Nedbøjning"),
-              QStringLiteral("Resultat")};
+  // Only variants that pass all three verdicts are listed.
+  r.Titler = {QStringLiteral("Bredde x højde"), QStringLiteral("Klasse"), QStringLiteral("Gerberbeslag"),
+              QStringLiteral("Åsetværsnit"), QStringLiteral("Samling"), QStringLiteral("Nedbøjning")};
   for (const TTvaersnitsVariant& v : s.Bestaaede) {
     r.Raekker.push_back({Q(Format("%1.0f x %1.0f mm", {v.Bredde, v.Hoejde})), Klasse(v.StyrkeKlasse),
                          Beslag(v.Beslag), Procent(v.Tal.UGTvaersnit), Samling(v.Tal),
-                         Q(Format("L/%d", {v.Tal.LuMindst})), QStringLiteral("OK")});
+                         Q(Format("L/%d", {v.Tal.LuMindst}))});
     r.Brugbar.push_back(true);
   }
   if (!r.Raekker.empty()) r.Valgt = 0;
   QString note = s.Annulleret ? QStringLiteral("Søgningen blev afbrudt. ") : QString();
-  note += Q(Format("%d tværsnit prøvet: %d tilstrækkelige (mindste areal øverst), %d utilstrækkelige, "
+  note += Q(Format("%d tværsnit prøvet: %d tilstrækkelige (mindste areal øverst, alle tre eftervisninger OK), %d utilstrækkelige, "
                    "%d sprunget over (intet beslag passer, eller beregningen afvises).",
                    {static_cast<int>(s.AntalProevede), static_cast<int>(s.Bestaaede.size()),
                     static_cast<int>(s.AntalDumpede), static_cast<int>(s.AntalSprunget)}));
@@ -77,13 +83,21 @@ void TegnCharnierKurve(const TCharnierScanning& s, TLaerred& l, int bredde, int 
   const int v = 56, h = 12, o = 12, u = 34;
   const int b = std::max(bredde - v - h, 10), hh = std::max(hoejde - o - u, 10);
   const double x0 = p.front()->ForskydningMm / 1000.0, x1 = p.back()->ForskydningMm / 1000.0;
+  // The scale reaches the largest value up to 200 %; what lies above (a
+  // hinge close to a support, a hanger that takes nothing) runs along the
+  // top edge.
+  constexpr double Loft = 2.0;
   double ymax = 1.0;
   for (const auto* k : p)
-    ymax = std::max({ymax, k->Resultat.Tal.UGTvaersnitUafrundet,
-                     std::min(k->Resultat.Tal.UGBeslagUafrundet, 3.0)});
-  ymax = std::ceil(ymax * 5) / 5;
+    for (double ug : {k->Resultat.Tal.UGTvaersnitUafrundet, k->Resultat.Tal.UGBeslagUafrundet})
+      if (std::isfinite(ug)) ymax = std::max(ymax, std::min(ug, Loft));
+  const double trin = ymax > 1.6 ? 0.5 : 0.2;
+  ymax = std::ceil(ymax / trin - 1e-9) * trin;
   auto X = [&](double m) { return v + static_cast<int>(std::lround((m - x0) / std::max(x1 - x0, 1e-9) * b)); };
-  auto Y = [&](double ug) { return o + hh - static_cast<int>(std::lround(std::min(ug, ymax) / ymax * hh)); };
+  auto Y = [&](double ug) {
+    const double y = std::isfinite(ug) ? std::clamp(ug, 0.0, ymax) : ymax;
+    return o + hh - static_cast<int>(std::lround(y / ymax * hh));
+  };
   const TFarve sort{0, 0, 0}, graa{160, 160, 160}, blaa{0, 0, 200}, groen{0, 128, 0}, roed{200, 0, 0};
   l.SaetTekstFarve(sort);
   // Axes and their scales.
@@ -92,7 +106,8 @@ void TegnCharnierKurve(const TCharnierScanning& s, TLaerred& l, int bredde, int 
   l.LinjeTil(v, o + hh);
   l.LinjeTil(v + b, o + hh);
   l.SaetTekstJustering(TVandretJust::Hoejre, TLodretJust::Top);
-  for (double t = 0; t <= ymax + 1e-9; t += 0.2) {
+  for (int i = 0; i * trin <= ymax + 1e-9; ++i) {
+    const double t = i * trin;
     l.SaetPen(TPenStil::Fuld, 1, sort);
     l.FlytTil(v - 4, Y(t));
     l.LinjeTil(v, Y(t));
@@ -103,7 +118,8 @@ void TegnCharnierKurve(const TCharnierScanning& s, TLaerred& l, int bredde, int 
   l.LinjeTil(v + b, Y(1.0));
   l.SaetTekstJustering(TVandretJust::Midte, TLodretJust::Top);
   const double skridt = x1 - x0 > 4 ? 1.0 : x1 - x0 > 2 ? 0.5 : x1 - x0 > 0.8 ? 0.2 : 0.1;
-  for (double m = std::ceil(x0 / skridt) * skridt; m <= x1 + 1e-9; m += skridt) {
+  for (long i = std::lround(std::ceil(x0 / skridt - 1e-9)); i * skridt <= x1 + 1e-9; ++i) {
+    const double m = i * skridt;
     l.SaetPen(TPenStil::Fuld, 1, sort);
     l.FlytTil(X(m), o + hh);
     l.LinjeTil(X(m), o + hh + 4);
@@ -197,24 +213,30 @@ void THovedvindue::BygHjaelpemidler() {
 
 QWidget* THovedvindue::BygHjaelpemiddelKnapper() {
   auto* boks = new QGroupBox(QStringLiteral("Hjælpemidler"));
-  auto* lag = new QHBoxLayout(boks);
-  auto knap = [this, lag](const char* tekst, const char* hint, void (THovedvindue::*f)()) {
+  // One above the other, so the narrow column keeps its width.
+  auto* lag = new QGridLayout(boks);
+  lag->setVerticalSpacing(4);
+  lag->setColumnStretch(1, 1);
+  auto knap = [this, lag](int raekke, const char* tekst, const char* hint, void (THovedvindue::*f)()) {
     auto* k = new QPushButton(QString::fromUtf8(tekst));
     k->setToolTip(QString::fromUtf8(hint));
     // As the command buttons: the field being edited keeps the focus and is
     // committed by the command.
     k->setFocusPolicy(Qt::TabFocus);
     connect(k, &QPushButton::clicked, this, [this, f] { (this->*f)(); });
-    lag->addWidget(k);
+    lag->addWidget(k, raekke, 0);
   };
-  knap("Find mindste tværsnit ...",
+  alleKlasser_ = new QCheckBox(QStringLiteral("alle klasser"));
+  alleKlasser_->setToolTip(QStringLiteral("Søg i alle styrkeklasser i stedet for kun den valgte"));
+  alleKlasser_->setFocusPolicy(Qt::TabFocus);
+  lag->addWidget(alleKlasser_, 0, 1);
+  knap(0, "Find mindste tværsnit ...",
        "Prøver alle standardtværsnit i den valgte styrkeklasse med det første gerberbeslag, der passer, "
        "og viser de tilstrækkelige efter areal.",
        &THovedvindue::KommandoFindMindsteTvaersnit);
-  knap("Optimer charnierforskydning ...",
+  knap(1, "Optimer charnierforskydning ...",
        "Beregner projektet for charnierforskydninger i spring på 10 mm og viser den med mindst udnyttelse.",
        &THovedvindue::KommandoOptimerCharnierforskydning);
-  lag->addStretch();
   return boks;
 }
 
@@ -254,8 +276,9 @@ void THovedvindue::KommandoFindMindsteTvaersnit() {
   Kommando([&] {
     if (!KlarTilHjaelpemiddel()) return;
     const Inddata ind = side_.Inddata;
-    AabnHjaelpemiddel(QStringLiteral("Find mindste tværsnit"), [this, ind](const TSoegeStyring& styring) {
-      auto s = std::make_shared<const TTvaersnitsSoegning>(FindMindsteTvaersnit(ind, false, styring));
+    const bool alle = alleKlasser_->isChecked();
+    AabnHjaelpemiddel(QStringLiteral("Find mindste tværsnit"), [this, ind, alle](const TSoegeStyring& styring) {
+      auto s = std::make_shared<const TTvaersnitsSoegning>(FindMindsteTvaersnit(ind, alle, styring));
       THjaelpemiddelResultat r = TabelForTvaersnit(*s);
       r.Brug = [this, s](int i) {
         Haandter([&] { BrugTvaersnitsVariant(side_, s->Bestaaede[static_cast<std::size_t>(i)], dlg_); });
