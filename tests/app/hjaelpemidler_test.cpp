@@ -3,7 +3,10 @@
 // the page "Kurver" with its export.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <regex>
+#include <thread>
 
 #include <QImage>
 #include <QLabel>
@@ -135,6 +138,27 @@ TEST(Hjaelpemidler, BrugAnvenderDenValgteRaekkeGennemModellen) {
   EXPECT_EQ(v.w->Side().Inddata.CharnForsk, foer.CharnForsk);
   EXPECT_EQ(v.w->Side().Inddata.AaseHojde, foer.AaseHojde);
   EXPECT_TRUE(v.dlg.Tekster("Fejl").empty());
+}
+
+// A search that reports part of its work and then runs until it is told to
+// stop: the progress bar appears, and "Annuller" reaches the search.
+TEST(Hjaelpemidler, FremdriftOgAnnullerNaarSoegningen) {
+  std::atomic<bool> stoppet{false};
+  auto* d = new THjaelpemiddelDialog(QStringLiteral("Prøve"), [&stoppet](const TSoegeStyring& s) {
+    s.Fremdrift(3, 10);
+    while (!s.Stop.stop_requested()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    stoppet = true;
+    return THjaelpemiddelResultat{};
+  });
+  d->show();
+  ASSERT_TRUE(QTest::qWaitFor([d] { return d->Fremdrift()->isVisible(); }, 10000));
+  EXPECT_EQ(d->Fremdrift()->value(), 3);
+  EXPECT_EQ(d->Fremdrift()->maximum(), 10);
+  EXPECT_FALSE(d->BrugKnap()->isEnabled());
+  d->AnnullerKnap()->click();
+  EXPECT_TRUE(d->isHidden());
+  delete d;  // joins the search, which must have seen the stop
+  EXPECT_TRUE(stoppet);
 }
 
 TEST(Hjaelpemidler, KurvesidenViserOgGemmerDiagrammerne) {
