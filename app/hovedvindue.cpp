@@ -51,6 +51,20 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 constexpr int SidsteKontrol = static_cast<int>(K::RadioGroupRappOmfang);
 
+// The controls' names, in the order of TKontrol, as object names of the
+// widgets (for style sheets, accessibility tools and debugging).
+const char* const KontrolNavne[] = {
+    "EditProjektnavn", "EditBygningsdel", "EditMedarb", "EditHusBr", "EditFacHjd", "EditTagVink",
+    "EditAaseAfst", "EditFacUdh", "EditAntalFag", "EditRammeafstand", "EditGavlRammeAfst",
+    "RadioGroupCharnForsk", "EditCharnForsk", "EditGavlUdh", "ComboBoxEL1", "ComboBoxEL2",
+    "ComboBoxEL3", "ComboBoxEL4", "EditEL1", "EditEL2", "EditEL3", "EditEL4", "RadioGroupTerrKat",
+    "EditAfstVesterhav", "RadioGroupNormSneFormFak", "EditKaraktSneLast", "RadioGroupStyrkeKlasse",
+    "ComboBoxHojde", "EditAaseHojde", "ComboBoxBredde", "EditAaseBredde", "RadioGroupAnvKlasse",
+    "RadioGroupSikkl", "EditNormalKraftFaktor", "ComboBoxBeslag", "EditKipnMoment",
+    "RadioGroupRappOmfang",
+};
+static_assert(std::size(KontrolNavne) == static_cast<std::size_t>(SidsteKontrol) + 1);
+
 const char* const FaneTitler[AntalFaner] = {
     "Inddata 1", "Inddata 2", "Hjælp, tvær", "Hjælp, længde",
     "Kontrol, tvær", "Kontrol, længde", "Beregningsresultat", "Kurver"};
@@ -297,7 +311,7 @@ void THovedvindue::BygMenu() {
 void THovedvindue::Bind(QWidget* w, TKontrol k) {
   kontroller_[k] = w;
   bundne_[w] = k;
-  w->setObjectName(QString::number(static_cast<int>(k)));
+  w->setObjectName(QString::fromLatin1(KontrolNavne[static_cast<int>(k)]));
   w->installEventFilter(this);
 }
 
@@ -359,7 +373,7 @@ QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, int kolon
   lag->setColumnStretch(kolonner, 1);
   radioer_[k] = gruppe;
   kontroller_[k] = boks;
-  boks->setObjectName(QString::number(static_cast<int>(k)));
+  boks->setObjectName(QString::fromLatin1(KontrolNavne[static_cast<int>(k)]));
   if (const QString hint = QString::fromUtf8(HintFor(k)); !hint.isEmpty()) boks->setToolTip(hint);
   connect(gruppe, &QButtonGroup::buttonClicked, this, [this, k, gruppe](QAbstractButton* b) {
     if (travl_) return;
@@ -715,9 +729,8 @@ void THovedvindue::Forlad(TKontrol k) {
   const std::string tekst = qobject_cast<QLineEdit*>(w) ? qobject_cast<QLineEdit*>(w)->text().toStdString()
                                                         : qobject_cast<QComboBox*>(w)->currentText().toStdString();
   Haandter([&] {
-    if (TEditFelt* e = EditFelt(side_, k)) {
-      e->Tekst = tekst.substr(0, KapEditTekst);
-      ForladFelt(side_, k, dlg_);
+    if (EditFelt(side_, k)) {
+      Indtast(side_, k, tekst, dlg_);
     } else {
       SkrivIListe(side_, k, tekst, dlg_);
     }
@@ -948,7 +961,10 @@ void THovedvindue::Opdater() {
   // focus.
   if (side_.Fokus) {
     VisStak(static_cast<int>(side_.AktivSide));
-    kontroller_.at(*side_.Fokus)->setFocus(Qt::OtherFocusReason);
+    QWidget* felt = kontroller_.at(*side_.Fokus);
+    felt->setFocus(Qt::OtherFocusReason);
+    // At a small window size the field may sit outside the visible part.
+    if (auto* rulle = qobject_cast<QScrollArea*>(stak_->currentWidget())) rulle->ensureWidgetVisible(felt);
     aktivt_ = *side_.Fokus;
     side_.Fokus.reset();
   }
@@ -962,7 +978,7 @@ std::string THovedvindue::SammenlignMedModel() const {
   for (int i = 0; i <= SidsteKontrol; ++i) {
     const TKontrol k = static_cast<TKontrol>(i);
     const QWidget* w = kontroller_.at(k);
-    const std::string navn = "kontrol " + std::to_string(i);
+    const std::string navn = KontrolNavne[i];
     if (const TEditFelt* e = EditFelt(m, k)) {
       const auto* q = static_cast<const QLineEdit*>(w);
       if (q->text().toStdString() != e->Tekst) return navn + ": tekst '" + q->text().toStdString() + "' mod '" + e->Tekst + "'";

@@ -1,12 +1,13 @@
 // kvistor-skaermbilleder MAPPE: the real window on the current display,
 // every page at the default size and at the smallest size, each saved as a
-// PNG in MAPPE (side<n>-<bredde>x<hoejde>.png). The result page is computed
-// first so it shows a report; the About window is saved as om.png.
+// PNG in MAPPE (side<n>-<bredde>x<hoejde>.png); the window with its three
+// warning notes raised as noter.png and the About window as om.png.
 #include <cstdio>
 #include <string>
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 
 #include "app/hovedvindue.h"
@@ -28,7 +29,10 @@ int main(int argc, char** argv) {
   const std::string mappe = QCoreApplication::applicationDirPath().toStdString() + "/";
   kvistor::THovedvindue w(dlg, ur, mappe);
   w.show();
-  const QSize stoerrelser[] = {QSize(792, 654), w.minimumSize()};
+  // Without a window manager nobody activates the window; the typing below
+  // needs the focus.
+  QApplication::setActiveWindow(&w);
+  const QSize stoerrelser[] = {QSize(792, 654), w.minimumSize(), w.maximumSize()};
   for (const QSize& s : stoerrelser) {
     w.resize(s);
     for (int f = 0; f < kvistor::AntalFaner; ++f) {
@@ -38,6 +42,16 @@ int main(int argc, char** argv) {
       w.grab().save(navn);
     }
   }
+  // A purlin far too small raises the three red notes beside the pages.
+  w.resize(792, 654);
+  w.VisFane(kvistor::TFane::Inddata2);
+  auto* hoejde = static_cast<QLineEdit*>(w.Kontrol(kvistor::TKontrol::EditAaseHojde));
+  hoejde->setFocus(Qt::MouseFocusReason);
+  hoejde->setText(QStringLiteral("50"));
+  w.VisFane(kvistor::TFane::Resultat);
+  QApplication::processEvents();
+  w.grab().save(ud + QStringLiteral("/noter.png"));
+
   w.OmVindue()->Vis();
   QApplication::processEvents();
   w.OmVindue()->grab().save(ud + QStringLiteral("/om.png"));

@@ -111,6 +111,62 @@ TEST(Vindue, ForladFeltMedFejlOgMedGodVaerdi) {
   EXPECT_EQ(v.w->SammenlignMedModel(), "");
 }
 
+// A message box takes the focus while it is shown and gives it back; here the
+// "box" moves the focus through another, edited field and back.
+class TFokusflyttendeDialog : public TSkriptetDialog {
+ public:
+  QLineEdit* gennem = nullptr;
+  QLineEdit* tilbage = nullptr;
+  void Fejl(const std::string& t) override {
+    TSkriptetDialog::Fejl(t);
+    gennem->setFocus(Qt::MouseFocusReason);
+    tilbage->setFocus(Qt::ActiveWindowFocusReason);
+  }
+};
+
+TEST(Vindue, BeskedUnderEtFeltsForladelseStarterIngenNyForladelse) {
+  TTestMappe m;
+  m.KopierStandard();
+  TFokusflyttendeDialog dlg;
+  TTaelleUr ur;
+  THovedvindue w(dlg, ur, m.sti.string() + "/");
+  w.show();
+  QApplication::setActiveWindow(&w);
+  auto* husbr = qobject_cast<QLineEdit*>(w.Kontrol(K::EditHusBr));
+  auto* fachjd = qobject_cast<QLineEdit*>(w.Kontrol(K::EditFacHjd));
+  dlg.gennem = fachjd;
+  dlg.tilbage = husbr;
+  fachjd->setText(QStringLiteral("-1"));  // would fail its own rule if left
+  husbr->setFocus(Qt::MouseFocusReason);
+  husbr->selectAll();
+  QTest::keyClicks(husbr, QStringLiteral("0"));
+  QTest::keyClick(husbr, Qt::Key_Tab);
+  EXPECT_EQ(dlg.Tekster("Fejl"), std::vector<std::string>{"Huskropbredden skal være positiv"});
+  EXPECT_EQ(w.Side().Inddata.FacHjd, 4.0);
+  EXPECT_EQ(QApplication::focusWidget(), husbr);
+  EXPECT_EQ(w.SammenlignMedModel(), "");
+}
+
+TEST(Vindue, TekstSkrevetIMaterialelistenErIntetKatalogvalg) {
+  TTestMappe m;
+  m.KopierStandard();
+  TVindue v(m);
+  auto* liste = qobject_cast<QComboBox*>(v.w->Kontrol(K::ComboBoxEL1));
+  liste->setFocus(Qt::MouseFocusReason);
+  liste->lineEdit()->selectAll();
+  QTest::keyClicks(liste, QStringLiteral("Skifer"));
+  v.Tab();
+  EXPECT_EQ(v.w->Side().ComboBoxEL1.Tekst, "Skifer");
+  EXPECT_EQ(v.w->Side().ComboBoxEL1.Valgt, -1);
+  EXPECT_EQ(v.Felt(K::EditEL1)->text(), QStringLiteral("      0,00"));
+  // Picking an item again takes its catalogue row.
+  liste->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(liste, Qt::Key_Down);
+  EXPECT_EQ(v.w->Side().ComboBoxEL1.Valgt, 0);
+  EXPECT_EQ(v.Felt(K::EditEL1)->text(), QStringLiteral("      0,05"));
+  EXPECT_EQ(v.w->SammenlignMedModel(), "");
+}
+
 TEST(Vindue, FejlPaaAndenSideViserSidenOgFeltet) {
   TTestMappe m;
   m.KopierStandard();
