@@ -80,6 +80,12 @@ TEST(Hjaelpemidler, StrimmelSkifterStraksUdenRapportOgNoter) {
   EXPECT_EQ(s->Strimmel().Felt, K::EditHusBr);
   EXPECT_FALSE(s->Besked()->isHidden());
   EXPECT_TRUE(s->Tal(0)->isHidden());
+  // Nor does an aid start on it: the rule's message again, no dialog.
+  const std::size_t fejl = v.dlg.Tekster("Fejl").size();
+  v.w->Knap(QStringLiteral("Find mindste tværsnit ..."))->click();
+  EXPECT_EQ(v.w->Hjaelpemiddel(), nullptr);
+  ASSERT_EQ(v.dlg.Tekster("Fejl").size(), fejl + 1);
+  EXPECT_EQ(v.w->AktivFane(), TFane::Inddata1);
   EXPECT_EQ(v.w->SammenlignMedModel(), "");
 }
 
