@@ -55,19 +55,24 @@ void TDomStrimmelVisning::Vis(const TDomStrimmel& s) {
   besked_->setVisible(!s.Beregnet);
   besked_->setText(QStringLiteral("Ikke beregnet: ") + QString::fromStdString(s.Besked));
   besked_->setToolTip(besked_->text());
+  TilpasHoejder();
+}
+
+void TDomStrimmelVisning::TilpasHoejder() {
   // A wrapped label in the fixed-width column does not pass its height up
-  // through the layouts by itself: the strip takes the height it needs.
-  if (const int b = contentsRect().width() - 8; b > 0)
-    besked_->setMinimumHeight(s.Beregnet ? 0 : besked_->heightForWidth(b));
+  // through the layouts by itself ("Samling: beslaget bærer ikke", a rule's
+  // message): each takes the height it needs at the strip's width.
+  const int b = contentsRect().width() - 8;
+  if (b <= 0) return;
+  for (QLabel* l : {tal_[0], tal_[1], tal_[2], besked_}) {
+    const int h = l->isHidden() ? 0 : l->heightForWidth(b);
+    if (l->minimumHeight() != h) l->setMinimumHeight(h);
+  }
 }
 
 void TDomStrimmelVisning::resizeEvent(QResizeEvent* e) {
   QFrame::resizeEvent(e);
-  if (!strimmel_.Beregnet) {
-    const int b = contentsRect().width() - 8;
-    if (b > 0 && besked_->minimumHeight() != besked_->heightForWidth(b))
-      besked_->setMinimumHeight(besked_->heightForWidth(b));
-  }
+  TilpasHoejder();
 }
 
 }  // namespace kvistor

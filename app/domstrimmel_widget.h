@@ -26,6 +26,8 @@ class TDomStrimmelVisning : public QFrame {
   void resizeEvent(QResizeEvent* e) override;
 
  private:
+  void TilpasHoejder();
+
   QLabel* tal_[3] = {};
   QLabel* besked_ = nullptr;
   TDomStrimmel strimmel_;
