@@ -67,7 +67,7 @@ static_assert(std::size(KontrolNavne) == static_cast<std::size_t>(SidsteKontrol)
 
 const char* const FaneTitler[AntalFaner] = {
     "Inddata 1", "Inddata 2", "Hjælp, tvær", "Hjælp, længde",
-    "Kontrol, tvær", "Kontrol, længde", "Beregningsresultat"};
+    "Kontrol, tvær", "Kontrol, længde", "Beregningsresultat", "Kurver"};
 
 // Hints of the fields, shown on the field and on its label.
 const char* HintFor(K k) {
@@ -181,7 +181,7 @@ THovedvindue::THovedvindue(TBrugerDialog& dlg, const TUr& ur, const std::string&
   skrift.setPointSize(9);
   setFont(skrift);
 
-  // The tabs run across the whole window, so all seven captions fit at the
+  // The tabs run across the whole window, so all eight captions fit at the
   // smallest width; the pages sit below them with the buttons beside.
   auto* midte = new QWidget;
   auto* lodret = new QVBoxLayout(midte);
@@ -225,6 +225,8 @@ THovedvindue::THovedvindue(TBrugerDialog& dlg, const TUr& ur, const std::string&
   vandret->addWidget(stak_, 1);
   vandret->addWidget(BygKnapper());
   lodret->addLayout(vandret, 1);
+  // The design aids: the strip in its slot, the page "Kurver".
+  BygHjaelpemidler();
   setCentralWidget(midte);
 
   connect(faner_, &QTabBar::currentChanged, this, [this](int i) { SkiftFane(i); });
@@ -601,6 +603,7 @@ QWidget* THovedvindue::BygInddata2() {
       "idet visse valgmuligheder afhænger af tidligere trufne valg.\n"
       "I mange sædvanlige tilfælde vil standardværdierne (som er markeret med #) være et godt valg.")));
   hoejre->addWidget(vejl);
+  hoejre->addWidget(BygHjaelpemiddelKnapper());
   hoejre->addStretch();
 
   kolonner->addLayout(venstre, 1);
@@ -795,6 +798,7 @@ void THovedvindue::SkiftFane(int indeks) {
   const bool koerte = Kommando([&] {
     VisStak(indeks);
     if (indeks == static_cast<int>(TFane::Resultat)) VisResultat(false);
+    if (indeks == static_cast<int>(TFane::Kurver)) VisKurver();
   });
   if (!koerte) {
     QSignalBlocker b(faner_);
@@ -964,6 +968,7 @@ void THovedvindue::Opdater() {
     aktivt_ = *side_.Fokus;
     side_.Fokus.reset();
   }
+  OpdaterStrimmel();
   const TFane fane = AktivFane();
   if (fane == TFane::KontrolTvaer || fane == TFane::KontrolLaengde) tegninger_.at(fane)->update();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The main window: seven pages, the command buttons beside them, the three
+// The main window: eight pages, the command buttons beside them, the three
 // red warning notes and the main menu. It owns the input-page model and only
 // mirrors it: a widget event calls the model's handler, and the window then
 // refreshes every widget from the model. A field being edited is committed,
@@ -10,6 +10,7 @@
 #include <string>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "common/dialog.h"
 #include "common/ur.h"
@@ -17,6 +18,7 @@
 
 class QAction;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,12 +31,17 @@ namespace kvistor {
 
 class TOmVindue;
 class TTegneflade;
+class TDomStrimmelVisning;
+class THjaelpemiddelDialog;
+class TKurveside;
+struct THjaelpemiddelResultat;
+struct TSoegeStyring;
 
 // The pages in tab order.
 enum class TFane {
-  Inddata1, Inddata2, HjaelpTvaer, HjaelpLaengde, KontrolTvaer, KontrolLaengde, Resultat
+  Inddata1, Inddata2, HjaelpTvaer, HjaelpLaengde, KontrolTvaer, KontrolLaengde, Resultat, Kurver
 };
-inline constexpr int AntalFaner = 7;
+inline constexpr int AntalFaner = 8;
 
 class THovedvindue : public QMainWindow {
  public:
@@ -132,6 +139,30 @@ class THovedvindue : public QMainWindow {
   bool rapportVist_ = false;
   std::string pdfUdskrift_;
   std::function<void(const std::string&)> filAabner_;
+
+  // The design aids: live-verdict strip, aid dialogs and the page "Kurver"
+  // (hovedvindue_hjaelpemidler.cpp).
+ public:
+  void KommandoFindMindsteTvaersnit();
+  void KommandoOptimerCharnierforskydning();
+  TDomStrimmelVisning* Strimmel() const { return strimmel_; }
+  TKurveside* Kurveside() const { return kurveside_; }
+  // The open aid dialog, if any.
+  THjaelpemiddelDialog* Hjaelpemiddel() const;
+
+ private:
+  void BygHjaelpemidler();
+  QWidget* BygHjaelpemiddelKnapper();
+  void OpdaterStrimmel();
+  void VisKurver();
+  bool KlarTilHjaelpemiddel();
+  void AabnHjaelpemiddel(const QString& titel,
+                         std::function<THjaelpemiddelResultat(const TSoegeStyring&)> soegning);
+
+  TDomStrimmelVisning* strimmel_ = nullptr;
+  TKurveside* kurveside_ = nullptr;
+  QCheckBox* alleKlasser_ = nullptr;
+  QPointer<QWidget> hjaelpemiddel_;
 };
 
 }  // namespace kvistor

@@ -1,0 +1,155 @@
+#include "app/hjaelpemiddel_dialog.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kvistor {
+
+namespace {
+
+// A search shorter than this shows no progress bar, so a quick one does not
+// flicker.
+constexpr qint64 FremdriftEfterMs = 200;
+
+}  // namespace
+
+THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegning, QWidget* foraelder)
+    : QDialog(foraelder) {
+  setWindowTitle(titel);
+  setObjectName(QStringLiteral("Hjaelpemiddel"));
+  auto* v = new QVBoxLayout(this);
+  v->setSpacing(6);
+  kurve_ = new TTegneflade({});
+  kurve_->setMinimumHeight(190);
+  kurve_->hide();
+  v->addWidget(kurve_, 2);
+  tabel_ = new QTableWidget;
+  tabel_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tabel_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tabel_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabel_->verticalHeader()->hide();
+  tabel_->verticalHeader()->setDefaultSectionSize(tabel_->fontMetrics().height() + 6);
+  tabel_->setAlternatingRowColors(true);
+  v->addWidget(tabel_, 3);
+  note_ = new QLabel(QStringLiteral("Søger ..."));
+  note_->setWordWrap(true);
+  note_->setTextFormat(Qt::PlainText);
+  v->addWidget(note_);
+  auto* knapper = new QHBoxLayout;
+  fremdrift_ = new QProgressBar;
+  fremdrift_->setTextVisible(true);
+  fremdrift_->hide();
+  knapper->addWidget(fremdrift_, 1);
+  knapper->addStretch();
+  brug_ = new QPushButton(QStringLiteral("Brug"));
+  brug_->setEnabled(false);
+  brug_->setDefault(true);
+  annuller_ = new QPushButton(QStringLiteral("Annuller"));
+  knapper->addWidget(brug_);
+  knapper->addWidget(annuller_);
+  v->addLayout(knapper);
+  resize(760, 520);
+
+  connect(brug_, &QPushButton::clicked, this, [this] { KlikBrug(); });
+  connect(annuller_, &QPushButton::clicked, this, [this] { reject(); });
+  connect(tabel_, &QTableWidget::itemSelectionChanged, this, [this] { OpdaterBrugKnap(); });
+  connect(tabel_, &QTableWidget::cellDoubleClicked, this, [this] {
+    if (brug_->isEnabled()) KlikBrug();
+  });
+
+  ur_ = new QTimer(this);
+  ur_->setInterval(50);
+  connect(ur_, &QTimer::timeout, this, [this] { VisFremdrift(); });
+  start_.start();
+  ur_->start();
+  arbejder_ = std::jthread([this, soegning = std::move(soegning)](std::stop_token stop) {
+    TSoegeStyring styring;
+    styring.Stop = stop;
+    styring.Fremdrift = [this](std::size_t f, std::size_t i) {
+      ialt_.store(i, std::memory_order_relaxed);
+      faerdige_.store(f, std::memory_order_relaxed);
+    };
+    auto r = std::make_shared<THjaelpemiddelResultat>(soegning(styring));
+    // The dialog joins this thread before it goes, so it is still there to
+    // receive the result (a queued call to a deleted object is dropped).
+    QMetaObject::invokeMethod(this, [this, r] { VisResultat(r); }, Qt::QueuedConnection);
+  });
+}
+
+THjaelpemiddelDialog::~THjaelpemiddelDialog() {
+  arbejder_.request_stop();
+  if (arbejder_.joinable()) arbejder_.join();
+}
+
+void THjaelpemiddelDialog::VisFremdrift() {
+  if (faerdig_ || start_.elapsed() < FremdriftEfterMs) return;
+  const std::size_t ialt = ialt_.load(std::memory_order_relaxed);
+  fremdrift_->setRange(0, static_cast<int>(std::max<std::size_t>(ialt, 1)));
+  fremdrift_->setValue(static_cast<int>(faerdige_.load(std::memory_order_relaxed)));
+  fremdrift_->setFormat(QStringLiteral("%v af %m beregninger"));
+  fremdrift_->show();
+}
+
+void THjaelpemiddelDialog::VisResultat(std::shared_ptr<THjaelpemiddelResultat> r) {
+  faerdig_ = true;
+  ur_->stop();
+  fremdrift_->hide();
+  resultat_ = std::move(r);
+  const THjaelpemiddelResultat& res = *resultat_;
+  tabel_->setColumnCount(static_cast<int>(res.Titler.size()));
+  tabel_->setHorizontalHeaderLabels(res.Titler);
+  tabel_->setRowCount(static_cast<int>(res.Raekker.size()));
+  for (int i = 0; i < tabel_->rowCount(); ++i) {
+    const QStringList& raekke = res.Raekker[static_cast<std::size_t>(i)];
+    for (int j = 0; j < raekke.size(); ++j) {
+      auto* celle = new QTableWidgetItem(raekke[j]);
+      // Figures line up on the right, names on the left.
+      const bool tal = !raekke[j].isEmpty() && (raekke[j][0].isDigit() || raekke[j].startsWith(QLatin1String("L/")));
+      celle->setTextAlignment(Qt::AlignVCenter | (tal ? Qt::AlignRight : Qt::AlignLeft));
+      tabel_->setItem(i, j, celle);
+    }
+  }
+  tabel_->resizeColumnsToContents();
+  note_->setText(res.Note);
+  if (res.Kurve) {
+    kurve_->SaetTegner(res.Kurve);
+    kurve_->show();
+  }
+  if (res.Valgt >= 0 && res.Valgt < tabel_->rowCount()) {
+    tabel_->selectRow(res.Valgt);
+    tabel_->scrollToItem(tabel_->item(res.Valgt, 0), QAbstractItemView::PositionAtCenter);
+  }
+  OpdaterBrugKnap();
+}
+
+void THjaelpemiddelDialog::OpdaterBrugKnap() {
+  const int r = tabel_->currentRow();
+  const auto& sel = tabel_->selectionModel()->selectedRows();
+  brug_->setEnabled(faerdig_ && resultat_ && resultat_->Brug && !sel.isEmpty() && r >= 0 &&
+                    static_cast<std::size_t>(r) < resultat_->Brugbar.size() &&
+                    resultat_->Brugbar[static_cast<std::size_t>(r)]);
+}
+
+void THjaelpemiddelDialog::KlikBrug() {
+  if (!brug_->isEnabled()) return;
+  // Taken before the dialog closes: it may be deleted on closing.
+  const int raekke = tabel_->currentRow();
+  const std::function<void(int)> brug = resultat_->Brug;
+  accept();
+  brug(raekke);
+}
+
+void THjaelpemiddelDialog::reject() {
+  // The calculations under way finish within a millisecond; the thread is
+  // joined when the dialog goes.
+  arbejder_.request_stop();
+  QDialog::reject();
+}
+
+}  // namespace kvistor

@@ -1,0 +1,204 @@
+#include "app/kurveside.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/tegneflade.h"
+#include "design/noegletal.h"
+#include "graphics/kraftkurvetegning.h"
+#include "graphics/svg_laerred.h"
+#include "calculation/tvaersnit_byg.h"
+#include "calculation/beregning.h"
+
+namespace kvistor {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Written beside the target and renamed into place, so a failed save never
+// leaves half a picture where a good one was.
+bool SkrivFilSikkert(const std::string& filnavn, const std::string& indhold) {
+  const std::string midlertidig = filnavn + ".tmp";
+  {
+    std::ofstream ud(midlertidig, std::ios::binary | std::ios::trunc);
+    ud << indhold;
+    ud.flush();
+    if (!ud) {
+      ud.close();
+      std::remove(midlertidig.c_str());
+      return false;
+    }
+  }
+  if (std::rename(midlertidig.c_str(), filnavn.c_str()) != 0) {
+    std::remove(midlertidig.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TKurveside::TKurveside(TBrugerDialog& dlg, QWidget* foraelder) : QWidget(foraelder), dlg_(dlg) {
+  setObjectName(QStringLiteral("Kurver"));
+  auto* v = new QVBoxLayout(this);
+  v->setContentsMargins(6, 4, 6, 4);
+  v->setSpacing(4);
+  auto* titel = new QLabel(QStringLiteral("Forskydningskraft- og momentkurver langs hele åsen"));
+  QFont f = titel->font();
+  f.setBold(true);
+  titel->setFont(f);
+  v->addWidget(titel);
+  auto* linje = new QHBoxLayout;
+  auto* l = new QLabel(QStringLiteral("Lasttilfælde"));
+  valg_ = new QComboBox;
+  valg_->setMaxVisibleItems(20);
+  valg_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  l->setBuddy(valg_);
+  svg_ = new QPushButton(QStringLiteral("Gem som SVG ..."));
+  png_ = new QPushButton(QStringLiteral("Gem som PNG ..."));
+  linje->addWidget(l);
+  linje->addWidget(valg_);
+  linje->addStretch();
+  linje->addWidget(svg_);
+  linje->addWidget(png_);
+  v->addLayout(linje);
+  besked_ = new QLabel;
+  besked_->setWordWrap(true);
+  besked_->setTextFormat(Qt::PlainText);
+  besked_->setText(QStringLiteral(
+      "Momentet er tegnet på træksiden. Understøtninger er vist med pile, charnierer med kryds."));
+  v->addWidget(besked_);
+  flade_ = new TTegneflade([this](TLaerred& laerred, int b, int h) {
+    if (!kurver_.empty()) TegnKraftkurveDiagram(kurver_, laerred, b, h);
+  });
+  v->addWidget(flade_, 1);
+
+  connect(valg_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!fylder_) BeregnValgte();
+  });
+  connect(svg_, &QPushButton::clicked, this, [this] { GemSvg(); });
+  connect(png_, &QPushButton::clicked, this, [this] { GemPng(); });
+}
+
+void TKurveside::Vis(const TInddataside& side) {
+  ind_ = side.Inddata;
+  mappe_ = side.Programmappe;
+  tilfaelde_.clear();
+  givende_.clear();
+  kurver_.clear();
+  // A record the calculation refuses: the reason on the page, no box, as
+  // the page is only looked at.
+  const TNoegletalResultat r = BeregnNoegletal(ind_);
+  if (r.Beregnet()) {
+    TSupplData sd;
+    BestemTvaersnit(ind_, sd);
+    TBeregning ber;
+    Inddata normalt = ind_;
+    normalt.RappOmfang = 0;
+    if (BeregnAlleTilfaelde(ber, normalt, sd, dlg_, {false, false}) == TBeregningsUdfald::Gennemfoert)
+      for (const TTilfaelde& c : ber.Tilfaelde) tilfaelde_.push_back({c.Aas, c.LK, c.LT});
+    std::sort(tilfaelde_.begin(), tilfaelde_.end(), [](const TTilfaeldeId& a, const TTilfaeldeId& b) {
+      return std::tie(a.Aas, a.LK, a.LT) < std::tie(b.Aas, b.LK, b.LT);
+    });
+    tilfaelde_.erase(std::unique(tilfaelde_.begin(), tilfaelde_.end()), tilfaelde_.end());
+    if (!tilfaelde_.empty()) givende_ = BoejningsgivendeTilfaelde(ind_, sd, dlg_);
+  }
+  const QString forrige = valg_->currentText();
+  fylder_ = true;
+  valg_->clear();
+  if (!givende_.empty()) {
+    QStringList navne;
+    for (const TTilfaeldeId& t : givende_) navne << Q(TilfaeldeNavn(t));
+    valg_->addItem(QStringLiteral("Bøjningsgivende: ") + navne.join(QStringLiteral("; ")));
+    for (const TTilfaeldeId& t : tilfaelde_) valg_->addItem(Q(TilfaeldeNavn(t)));
+    // The case chosen before stays chosen when the run still has it.
+    const int i = valg_->findText(forrige);
+    valg_->setCurrentIndex(std::max(i, 0));
+  }
+  fylder_ = false;
+  valg_->setEnabled(!givende_.empty());
+  if (givende_.empty()) {
+    besked_->setText(QStringLiteral("Kurverne kan ikke beregnes: ") +
+                     Q(r.Beregnet() ? std::string("beregningen blev afbrudt.") : r.Besked));
+    svg_->setEnabled(false);
+    png_->setEnabled(false);
+    flade_->update();
+    return;
+  }
+  BeregnValgte();
+}
+
+std::vector<TTilfaeldeId> TKurveside::ValgteTilfaelde() const {
+  const int i = valg_->currentIndex();
+  if (i <= 0) return givende_;
+  return {tilfaelde_[static_cast<std::size_t>(i - 1)]};
+}
+
+void TKurveside::BeregnValgte() {
+  kurver_.clear();
+  const std::vector<TTilfaeldeId> valgte = ValgteTilfaelde();
+  if (!valgte.empty()) {
+    TSupplData sd;
+    BestemTvaersnit(ind_, sd);
+    if (auto k = BeregnKraftkurver(ind_, sd, valgte, dlg_)) kurver_ = std::move(*k);
+  }
+  besked_->setText(kurver_.empty()
+                       ? QStringLiteral("Kurverne kan ikke beregnes for dette lasttilfælde.")
+                       : QStringLiteral("Momentet er tegnet på træksiden. Understøtninger er vist med pile, "
+                                        "charnierer med kryds. Største og mindste værdier er skrevet ved kurverne."));
+  svg_->setEnabled(!kurver_.empty());
+  png_->setEnabled(!kurver_.empty());
+  flade_->update();
+}
+
+int TKurveside::EksportHoejde() const {
+  return std::max<int>(1, KurveEksportHoejdePrTilfaelde * static_cast<int>(kurver_.size()));
+}
+
+std::optional<std::string> TKurveside::SpoergFilnavn(const char* titel, const char* filter, const char* ext) {
+  TFilDialog d;
+  d.titel = titel;
+  d.filter = filter;
+  d.standardExt = ext;
+  d.mappe = mappe_;
+  d.spoergOmOverskriv = true;
+  return dlg_.GemFilnavn(d);
+}
+
+void TKurveside::GemSvg() {
+  if (kurver_.empty()) return;
+  const auto fil = SpoergFilnavn("Gem kurverne som SVG", "SVG-billede (*.svg)|*.svg", "svg");
+  if (!fil) return;
+  TSvgLaerred svg(KurveEksportBredde, EksportHoejde());
+  TegnKraftkurveDiagram(kurver_, svg, KurveEksportBredde, EksportHoejde());
+  if (!SkrivFilSikkert(*fil, svg.Svg())) dlg_.Fejl("Kan ikke gemme filen \r\n" + *fil);
+}
+
+void TKurveside::GemPng() {
+  if (kurver_.empty()) return;
+  const auto fil = SpoergFilnavn("Gem kurverne som PNG", "PNG-billede (*.png)|*.png", "png");
+  if (!fil) return;
+  QImage billede(KurveEksportBredde, EksportHoejde(), QImage::Format_RGB32);
+  {
+    QPainter p(&billede);
+    TegnMed(p, [this](TLaerred& l, int b, int h) { TegnKraftkurveDiagram(kurver_, l, b, h); },
+            KurveEksportBredde, EksportHoejde());
+  }
+  // Through a temporary name as the SVG, so a failed save keeps the old file.
+  const QString ny = QString::fromStdString(*fil + ".tmp");
+  if (!billede.save(ny, "PNG") || std::rename(ny.toStdString().c_str(), fil->c_str()) != 0) {
+    std::remove(ny.toStdString().c_str());
+    dlg_.Fejl("Kan ikke gemme filen \r\n" + *fil);
+  }
+}
+
+}  // namespace kvistor
