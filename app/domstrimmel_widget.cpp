@@ -60,8 +60,8 @@ void TDomStrimmelVisning::Vis(const TDomStrimmel& s) {
 
 void TDomStrimmelVisning::TilpasHoejder() {
   // A wrapped label in the fixed-width column does not pass its height up
-  // through the layouts by itself ("Samling: beslaget bærer ikke", a rule's
-  // message): each takes the height it needs at the strip's width.
+  // through the layouts by itself (a rule's message): each takes the height
+  // it needs at the strip's width.
   const int b = contentsRect().width() - 8;
   if (b <= 0) return;
   for (QLabel* l : {tal_[0], tal_[1], tal_[2], besked_}) {

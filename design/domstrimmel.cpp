@@ -28,7 +28,7 @@ TDomStrimmel BygDomStrimmel(const TNoegletalResultat& r) {
   s.Beregnet = true;
   s.Felter[0] = {Format("Åsetværsnit %1.0n %%", {t.UGTvaersnit * 100}), t.AasOk};
   s.Felter[1] = {t.UGBeslag > UGIngenBaereevne
-                     ? std::string("Samling: beslaget bærer ikke")
+                     ? std::string("Samling bærer ikke")
                      : Format("Samling %1.0n %%", {t.UGBeslag * 100}),
                  t.SamlingOk};
   s.Felter[2] = {Format("Nedbøjning L/%d", {t.LuMindst}), t.NedbojningOk};
