@@ -57,12 +57,14 @@ void TegnDiagram(TLinjeListe& linjer, TTekstGruppeListe& tekster, const TKraftku
 
   // An outline nobody sees keeps the title and the labels inside the fitted view.
   LinjeType& ramme = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 255);
-  TilfoejPunkt(ramme, 0, y0 + 0.62 * KurveBaand);
+  TilfoejPunkt(ramme, 0, y0 + 0.68 * KurveBaand);
   TilfoejPunkt(ramme, k.LAas, y0 - 0.55 * KurveBaand);
 
-  TekstGruppeType& titel = NyTekstGruppe(tekster, Sort, 0, 2);
+  // The title stands above the band, clear of an extreme's label written
+  // above the highest point of the curve.
+  TekstGruppeType& titel = NyTekstGruppe(tekster, Sort, 0, 0);
   TilfoejTekst(titel, TilfaeldeNavn(k.Tilfaelde) + ": " + d.titel + " (" + d.enhed + ")", 0,
-               y0 + KurveBaand / 2);
+               y0 + 0.54 * KurveBaand);
 }
 
 }  // namespace
