@@ -1,8 +1,8 @@
 #include "app/kurveside.h"
 
 #include <algorithm>
-#include <fstream>
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QImage>
@@ -15,35 +15,15 @@
 #include "design/noegletal.h"
 #include "graphics/kraftkurvetegning.h"
 #include "graphics/svg_laerred.h"
-#include "calculation/tvaersnit_byg.h"
 #include "calculation/beregning.h"
+#include "calculation/tvaersnit_byg.h"
+#include "common/filer.h"
 
 namespace kvistor {
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-// Written beside the target and renamed into place, so a failed save never
-// leaves half a picture where a good one was.
-bool SkrivFilSikkert(const std::string& filnavn, const std::string& indhold) {
-  const std::string midlertidig = filnavn + ".tmp";
-  {
-    std::ofstream ud(midlertidig, std::ios::binary | std::ios::trunc);
-    ud << indhold;
-    ud.flush();
-    if (!ud) {
-      ud.close();
-      std::remove(midlertidig.c_str());
-      return false;
-    }
-  }
-  if (std::rename(midlertidig.c_str(), filnavn.c_str()) != 0) {
-    std::remove(midlertidig.c_str());
-    return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -180,7 +160,7 @@ void TKurveside::GemSvg() {
   if (!fil) return;
   TSvgLaerred svg(KurveEksportBredde, EksportHoejde());
   TegnKraftkurveDiagram(kurver_, svg, KurveEksportBredde, EksportHoejde());
-  if (!SkrivFilSikkert(*fil, svg.Svg())) dlg_.Fejl("Kan ikke gemme filen \r\n" + *fil);
+  if (const TFilUdfald u = SkrivFil(*fil, svg.Svg()); !u) dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
 }
 
 void TKurveside::GemPng() {
@@ -193,12 +173,16 @@ void TKurveside::GemPng() {
     TegnMed(p, [this](TLaerred& l, int b, int h) { TegnKraftkurveDiagram(kurver_, l, b, h); },
             KurveEksportBredde, EksportHoejde());
   }
-  // Through a temporary name as the SVG, so a failed save keeps the old file.
-  const QString ny = QString::fromStdString(*fil + ".tmp");
-  if (!billede.save(ny, "PNG") || std::rename(ny.toStdString().c_str(), fil->c_str()) != 0) {
-    std::remove(ny.toStdString().c_str());
-    dlg_.Fejl("Kan ikke gemme filen \r\n" + *fil);
+  // Encoded in memory and saved by the one writer, like every other file.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!billede.save(&buffer, "PNG")) {
+    dlg_.Fejl("Kurverne kan ikke gøres til et PNG-billede.");
+    return;
   }
+  const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
+  if (const TFilUdfald u = SkrivFil(*fil, bytes); !u) dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
 }
 
 }  // namespace kvistor
