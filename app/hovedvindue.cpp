@@ -107,6 +107,32 @@ const char* HintFor(K k) {
   }
 }
 
+// An input page: two columns of groups side by side (widths in the ratio
+// venstreDel : hoejreDel), with room below them for text across the page.
+struct TToSpaltetSide {
+  QWidget* side;
+  QVBoxLayout* hoved;
+  QVBoxLayout* venstre;
+  QVBoxLayout* hoejre;
+};
+
+TToSpaltetSide NyToSpaltetSide(int venstreDel, int hoejreDel) {
+  auto* side = new QWidget;
+  auto* hoved = new QVBoxLayout(side);
+  hoved->setContentsMargins(6, 6, 6, 6);
+  hoved->setSpacing(6);
+  auto* kolonner = new QHBoxLayout;
+  kolonner->setSpacing(8);
+  auto* venstre = new QVBoxLayout;
+  auto* hoejre = new QVBoxLayout;
+  venstre->setSpacing(6);
+  hoejre->setSpacing(6);
+  kolonner->addLayout(venstre, venstreDel);
+  kolonner->addLayout(hoejre, hoejreDel);
+  hoved->addLayout(kolonner);
+  return {side, hoved, venstre, hoejre};
+}
+
 QLabel* NyTekst(const QString& tekst) {
   auto* l = new QLabel(tekst);
   l->setWordWrap(true);
@@ -394,16 +420,7 @@ QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, int kolon
 }
 
 QWidget* THovedvindue::BygInddata1() {
-  auto* side = new QWidget;
-  auto* hoved = new QVBoxLayout(side);
-  hoved->setContentsMargins(6, 6, 6, 6);
-  hoved->setSpacing(6);
-  auto* kolonner = new QHBoxLayout;
-  kolonner->setSpacing(8);
-  auto* venstre = new QVBoxLayout;
-  auto* hoejre = new QVBoxLayout;
-  venstre->setSpacing(6);
-  hoejre->setSpacing(6);
+  auto [side, hoved, venstre, hoejre] = NyToSpaltetSide(5, 6);
   auto hint = [](K k) { return QString::fromUtf8(HintFor(k)); };
 
   // Project identification first: it heads the report.
@@ -503,9 +520,6 @@ QWidget* THovedvindue::BygInddata1() {
   hoejre->addWidget(egen);
   hoejre->addStretch();
 
-  kolonner->addLayout(venstre, 5);
-  kolonner->addLayout(hoejre, 6);
-  hoved->addLayout(kolonner);
   auto* vejl = NyTekst(QStringLiteral(
       "Vejledning: Udfyld \"Inddata 1\" og \"Inddata 2\". Se evt. undervejs \"Hjælp, tvær\" og \"Hjælp, længde\".\n"
       "Tjek derefter inddata i \"Kontrol, tvær\" og \"Kontrol, længde\", og klik endelig på \"Beregningsresultat\"."));
@@ -515,16 +529,7 @@ QWidget* THovedvindue::BygInddata1() {
 }
 
 QWidget* THovedvindue::BygInddata2() {
-  auto* side = new QWidget;
-  auto* hoved = new QVBoxLayout(side);
-  hoved->setContentsMargins(6, 6, 6, 6);
-  hoved->setSpacing(6);
-  auto* kolonner = new QHBoxLayout;
-  kolonner->setSpacing(8);
-  auto* venstre = new QVBoxLayout;
-  auto* hoejre = new QVBoxLayout;
-  venstre->setSpacing(6);
-  hoejre->setSpacing(6);
+  auto [side, hoved, venstre, hoejre] = NyToSpaltetSide(1, 1);
 
   venstre->addWidget(NyRadiogruppe(K::RadioGroupStyrkeKlasse, QStringLiteral("Styrkeklasse"), 1));
 
@@ -606,9 +611,6 @@ QWidget* THovedvindue::BygInddata2() {
   hoejre->addWidget(BygHjaelpemiddelKnapper());
   hoejre->addStretch();
 
-  kolonner->addLayout(venstre, 1);
-  kolonner->addLayout(hoejre, 1);
-  hoved->addLayout(kolonner);
   hoved->addWidget(NyTekst(QStringLiteral("Normgrundlag: Eurocodes med danske NA'er pr. april 2014")));
   hoved->addStretch();
   return side;

@@ -9,19 +9,12 @@
 
 #include "hjaelp/dialog_fake.h"
 #include "calculation/tvaersnit_byg.h"
-#include "project/inddatafil.h"
+#include "bench/standardprojekt.h"
 #include "calculation/beregning.h"
 
 namespace {
 
 using namespace kvistor;
-
-Inddata Standard() {
-  TSkriptetDialog dlg;
-  TInddataside side;
-  LaesProjektfil(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg);
-  return side.Inddata;
-}
 
 void Koer(benchmark::State& state, const Inddata& ind) {
   TSupplData sd;
@@ -36,7 +29,7 @@ void Koer(benchmark::State& state, const Inddata& ind) {
 }
 
 void BM_Standardprojekt(benchmark::State& state) {
-  Inddata ind = Standard();
+  Inddata ind = StandardInddata();
   ind.RappOmfang = static_cast<std::int32_t>(state.range(0));
   Koer(state, ind);
 }
@@ -44,7 +37,7 @@ void BM_Standardprojekt(benchmark::State& state) {
 BENCHMARK(BM_Standardprojekt)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_AntalFag(benchmark::State& state) {
-  Inddata ind = Standard();
+  Inddata ind = StandardInddata();
   ind.AntalFag = static_cast<std::int32_t>(state.range(0));
   Koer(state, ind);
   state.SetComplexityN(state.range(0));

@@ -11,21 +11,14 @@
 #include "design/noegletal.h"
 #include "design/tvaersnitssoegning.h"
 #include "hjaelp/dialog_fake.h"
-#include "project/inddatafil.h"
+#include "bench/standardprojekt.h"
 
 namespace {
 
 using namespace kvistor;
 
-Inddata Standard() {
-  TSkriptetDialog dlg;
-  TInddataside side;
-  LaesProjektfil(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg);
-  return side.Inddata;
-}
-
 void BM_Noegletal(benchmark::State& state) {
-  const Inddata ind = Standard();
+  const Inddata ind = StandardInddata();
   for (auto _ : state) {
     const TNoegletalResultat r = BeregnNoegletal(ind);
     if (!r.Beregnet()) state.SkipWithError("beregningen blev ikke gennemført");
@@ -36,7 +29,7 @@ void BM_Noegletal(benchmark::State& state) {
 BENCHMARK(BM_Noegletal)->Unit(benchmark::kMicrosecond);
 
 void BM_Tvaersnitssoegning(benchmark::State& state) {
-  const Inddata ind = Standard();
+  const Inddata ind = StandardInddata();
   TSoegeStyring styring;
   styring.Traade = static_cast<int>(state.range(1));
   std::size_t beregninger = 0;
@@ -52,7 +45,7 @@ BENCHMARK(BM_Tvaersnitssoegning)->Args({0, 1})->Args({0, 2})->Args({1, 1})->Args
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Charnierscanning(benchmark::State& state) {
-  const Inddata ind = Standard();
+  const Inddata ind = StandardInddata();
   TSoegeStyring styring;
   styring.Traade = static_cast<int>(state.range(0));
   std::size_t punkter = 0;
