@@ -595,7 +595,7 @@ QWidget* THovedvindue::BygInddata2() {
                 QString::fromUtf8(HintFor(K::EditKipnMoment)));
   gp->setColumnStretch(3, 1);
   gp->addWidget(NyTekst(QStringLiteral("De åse, der skal afstive rammerne mod kipning, kan evt. gives større "
-                                       "bredde end de øvrige åse, eller de kan dubleres (se brugervejledning).")),
+                                       "bredde end de øvrige åse, eller de kan dubleres (se brugervejledning ).")),
                 1, 0, 1, 4);
   hoejre->addWidget(kipning);
 
@@ -880,7 +880,7 @@ void THovedvindue::KommandoUdskriv() {
     QPrintDialog d(&printer, this);
     d.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (d.exec() != QDialog::Accepted) return;
-    SkrivLinjer(printer, linjer);
+    if (!SkrivLinjer(printer, linjer)) dlg_.Fejl("Resultatet kunne ikke udskrives på den valgte printer.");
   });
 }
 

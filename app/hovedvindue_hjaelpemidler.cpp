@@ -186,8 +186,7 @@ THjaelpemiddelResultat TabelForCharnier(std::shared_ptr<const TCharnierScanning>
     note = Q(Format("Mindste udnyttelse ved %1.2n m: åsetværsnit %1.0n %%.", {b.ForskydningMm / 1000.0,
                                                                           b.Resultat.Tal.UGTvaersnit * 100}));
     if (b.ForskydningMm < LilleCharnierforskydningMm)
-      note += QStringLiteral(" Bemærk: Charnierforskydningen er meget lille. Kontroler om der er plads til "
-                             "gerberbeslag og evt. kipningsbeslag.");
+      note += " " + Q(AdvarselLilleCharnierforskydning());
     if (s->Regel17 && s->Kurve[*s->Regel17].Resultat.Beregnet()) {
       const TCharnierPunkt& r17 = s->Kurve[*s->Regel17];
       note += Q(Format(" 1/7-reglen giver %1.2n m: åsetværsnit %1.0n %%.",

@@ -1,6 +1,5 @@
 #include "app/printer.h"
 
-#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -10,9 +9,9 @@
 
 namespace kvistor {
 
-void SkrivLinjer(QPrinter& printer, const std::vector<TUdskriftLinje>& linjer) {
+bool SkrivLinjer(QPrinter& printer, const std::vector<TUdskriftLinje>& linjer) {
   QPainter maler;
-  if (!maler.begin(&printer)) return;
+  if (!maler.begin(&printer)) return false;
   QFont skrift(QStringLiteral("Courier New"));
   skrift.setStyleHint(QFont::TypeWriter);
   skrift.setPointSize(10);
@@ -23,13 +22,13 @@ void SkrivLinjer(QPrinter& printer, const std::vector<TUdskriftLinje>& linjer) {
   for (const TUdskriftLinje& l : linjer) {
     // A full page goes on to the next one, as a line printer would.
     if (l.Sideskift || y + fm.descent() > sidehoejde) {
-      printer.newPage();
+      if (!printer.newPage()) return false;
       y = fm.ascent();
     }
     if (!l.Tekst.empty()) maler.drawText(0, y, QString::fromStdString(l.Tekst));
     y += fm.lineSpacing();
   }
-  maler.end();
+  return maler.end();
 }
 
 bool SkrivLinjerTilPdf(const std::string& filnavn, const std::vector<TUdskriftLinje>& linjer) {
@@ -37,8 +36,7 @@ bool SkrivLinjerTilPdf(const std::string& filnavn, const std::vector<TUdskriftLi
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(filnavn));
   printer.setPageSize(QPageSize(QPageSize::A4));
-  SkrivLinjer(printer, linjer);
-  return QFile::exists(QString::fromStdString(filnavn));
+  return SkrivLinjer(printer, linjer);
 }
 
 }  // namespace kvistor

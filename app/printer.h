@@ -11,7 +11,9 @@ class QPrinter;
 
 namespace kvistor {
 
-void SkrivLinjer(QPrinter& printer, const std::vector<TUdskriftLinje>& linjer);
+// The report lines on the printer as on a line device; false when the
+// printer could not be started or a page could not be begun.
+bool SkrivLinjer(QPrinter& printer, const std::vector<TUdskriftLinje>& linjer);
 
 // The same into a PDF file (A4), without any dialog; false when the file
 // cannot be written.

@@ -216,11 +216,12 @@ int DimensionerKommando(const std::vector<std::string>& argumenter, std::ostream
     ud << "\nBedst: " << Format("%1.0f x %1.0f mm", {v.Hoejde, v.Bredde}) << ", "
        << Klasse(v.StyrkeKlasse) << ".\n";
   }
-  ud << Format("%d varianter består, %d dumper, %d er sprunget over", {
-                   static_cast<long long>(s.Bestaaede.size()),
-                   static_cast<long long>(s.AntalDumpede),
-                   static_cast<long long>(s.AntalSprunget)})
-     << " (intet beslag passer, eller beregningen blev afvist).\n";
+  const long long bestaaede = static_cast<long long>(s.Bestaaede.size());
+  ud << Format("%d %s består, %d dumper, %d er sprunget over",
+               {bestaaede, std::string(bestaaede == 1 ? "variant" : "varianter"),
+                static_cast<long long>(s.AntalDumpede), static_cast<long long>(s.AntalSprunget)});
+  if (s.AntalSprunget > 0) ud << " (intet beslag passer, eller beregningen blev afvist)";
+  ud << ".\n";
   return s.Bestaaede.empty() ? KodeIngen : KodeOk;
 }
 
@@ -271,8 +272,7 @@ int CharnierKommando(const std::vector<std::string>& argumenter, std::ostream& u
      << Procent(b.Resultat.Tal.UGTvaersnit) << ", samling " << ProcentSamling(b.Resultat.Tal.UGBeslag)
      << ", " << Lu(b.Resultat.Tal.LuMindst) << ", " << Dom(b.Resultat.Tal) << ").\n";
   if (b.ForskydningMm < LilleCharnierforskydningMm)
-    ud << "Bemærk: Charnierforskydningen er meget lille. Kontroler om der er plads til "
-          "gerberbeslag og evt. kipningsbeslag.\n";
+    ud << AdvarselLilleCharnierforskydning() << "\n";
   // How flat the optimum is: the offsets next to it within one percentage
   // point of its bending/shear utilisation.
   std::size_t fra = *s.Bedste, til = *s.Bedste;

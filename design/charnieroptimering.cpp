@@ -4,9 +4,16 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/tegnsaet.h"
 #include "project/talrutiner.h"
 
 namespace kvistor {
+
+std::string AdvarselLilleCharnierforskydning() {
+  std::string t = "Bemærk:";
+  for (const std::string& l : DelLinjer(AdvarselCharnForskFelt)) t += " " + l;
+  return t;
+}
 
 std::int32_t Regel17Mm(const Inddata& ind) {
   // The field is rewritten with two decimals and read back, exactly as the

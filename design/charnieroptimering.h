@@ -7,18 +7,24 @@
 // the field shows it, whole centimetres) is a point of the same curve.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "design/noegletal.h"
 #include "design/parallel.h"
 #include "project/inddata.h"
+#include "project/inddataside.h"
 
 namespace kvistor {
 
 inline constexpr std::int32_t CharnierSkridtMm = 10;
 // Below this offset the input page warns that the Gerber hardware and a
 // tilting bracket may not find room; a best offset below it says the same.
-inline constexpr std::int32_t LilleCharnierforskydningMm = 400;
+inline constexpr std::int32_t LilleCharnierforskydningMm =
+    static_cast<std::int32_t>(LilleCharnForsk * 1000 + 0.5);
+
+// That warning on one line, as the aids print it beside their result.
+std::string AdvarselLilleCharnierforskydning();
 
 struct TCharnierPunkt {
   std::int32_t ForskydningMm = 0;

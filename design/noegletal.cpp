@@ -116,9 +116,10 @@ TNoegletalResultat BeregnNoegletal(const Inddata& indtastet) {
     for (int k = 0; k <= 1; ++k) n.LuMindst = std::min<int>(n.LuMindst, ber.LuForhold[t][k]);
 
   // The summary's own thresholds.
-  n.AasOk = !(n.UGTvaersnit > UGGraense);
-  n.SamlingOk = !(n.UGBeslag > UGIngenBaereevne) && !(n.UGBeslag > UGGraense);
-  n.NedbojningOk = !(n.LuMindst < LuGraense);
+  const TAdvarselsnoter noter = BestemNoter(n.UGTvaersnit, n.UGBeslag, n.LuMindst);
+  n.AasOk = !noter.Aas;
+  n.SamlingOk = !noter.Samling;
+  n.NedbojningOk = !noter.Nedbojn;
   r.Udfald = TNoegletalUdfald::Beregnet;
   return r;
 }

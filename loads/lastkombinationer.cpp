@@ -184,7 +184,7 @@ double Punktlast(char placering, TBrugerDialog& dialog) {
 }
 
 std::string LKTekst(int lk) {
-  if (lk < 1 || lk > 9) return {};
+  if (!ErBrudLK(lk)) return {};
   return std::string(LKTekster[lk]);
 }
 

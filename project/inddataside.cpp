@@ -13,17 +13,10 @@ using K = TKontrol;
 
 constexpr int Feltbredde = 10;
 
-// Below this hinge offset there may be no room for the Gerber hardware and
-// a tilting bracket.
-constexpr double LilleCharnForsk = 0.4;
-
 // The radio group's warning has no blank after "evt."; the field's has one.
 constexpr const char* AdvarselCharnForskRadio =
     "Charnierforskydningen er meget lille.\r\n"
     "Kontroler om der er plads til gerberbeslag og evt.kipningsbeslag.";
-constexpr const char* AdvarselCharnForskFelt =
-    "Charnierforskydningen er meget lille.\r\n"
-    "Kontroler om der er plads til gerberbeslag og evt. kipningsbeslag.";
 constexpr const char* AdvarselSne =
     "Den angivne forhøjede formfaktor er mindre end normalværdien.\r\n"
     "Se brugervejledningen under Laster.";

@@ -76,6 +76,13 @@ struct TListeFelt {
 // line, so a damaged file cannot blow it up).
 inline constexpr std::size_t KapEditTekst = 255;
 
+// Below this hinge offset there may be no room for the Gerber hardware and
+// a tilting bracket; the hinge-offset field then warns with this text.
+inline constexpr double LilleCharnForsk = 0.4;
+inline constexpr const char* AdvarselCharnForskFelt =
+    "Charnierforskydningen er meget lille.\r\n"
+    "Kontroler om der er plads til gerberbeslag og evt. kipningsbeslag.";
+
 struct TInddataside {
   ::kvistor::Inddata Inddata = StartInddata();
   std::uint8_t InddataAendret = 0;  // 1: changed since start, load or save

@@ -23,48 +23,48 @@ int LwForhold(double L, double w) {
   return static_cast<int>(10 * Round(r / 10.0));
 }
 
+TAdvarselsnoter BestemNoter(double ugTvaersnit, double ugBeslag, int luMindst) {
+  TAdvarselsnoter n;
+  n.Aas = ugTvaersnit > UGGraense;
+  // A hanger that takes nothing of a force fails whatever its percentage.
+  n.Samling = ugBeslag > UGIngenBaereevne || ugBeslag > UGGraense;
+  n.Nedbojn = luMindst < LuGraense;
+  return n;
+}
+
 void SkrivResume(TTekstlinjer& rapport, const TResume& r, TAdvarselsnoter& noter) {
+  noter = BestemNoter(r.UGTvaersnit, r.UGBeslag, r.LuMindst);
   SkrivLinje(rapport, "RESULTAT");
   SkrivLinje(rapport, Format("  Den største udnyttelsesgrad for åsetværsnittet er %1.0n %%.",
                              {r.UGTvaersnit * 100}));
-  if (r.UGTvaersnit > UGGraense) {
+  if (noter.Aas)
     SkrivLinje(rapport, "  Da udnyttelsesgraden er større end 100%, er åsen overbelastet.");
-    noter.Aas = true;
-  } else {
+  else
     SkrivLinje(rapport, "  Da udnyttelsesgraden er mindre end eller lig 100 %, er åsen OK.");
-    noter.Aas = false;
-  }
   SkrivLinje(rapport, "");
 
   if (r.UGBeslag > UGIngenBaereevne) {
     SkrivLinje(rapport, "  En eller flere af de forekommende lastkomposanter (F1, F3, N) kan");
     SkrivLinje(rapport, "  slet ikke optages af det valgte beslag (evt. med det valgte sømantal)");
-    noter.Samling = true;
   } else {
     SkrivLinje(rapport,
                Format("  Den største udnyttelsesgrad for en gerberbeslag-samling er %1.0n %%.",
                       {r.UGBeslag * 100}));
-    if (r.UGBeslag > UGGraense) {
+    if (noter.Samling)
       SkrivLinje(rapport,
                  "  Da udnyttelsesgraden er større end 100%, er samlingen overbelastet.");
-      noter.Samling = true;
-    } else {
+    else
       SkrivLinje(rapport,
                  "  Da udnyttelsesgraden er mindre end eller lig 100 %, er samlingen OK.");
-      noter.Samling = false;
-    }
   }
   SkrivLinje(rapport, "");
 
   SkrivLinje(rapport, Format("  Den største nedbøjning for egenlast eller snelast er: u = L/%d.",
                              {r.LuMindst}));
-  if (r.LuMindst < LuGraense) {
+  if (noter.Nedbojn)
     SkrivLinje(rapport, "  Da u er større end L/400, er åsens stivhed IKKE tilstrækkelig.");
-    noter.Nedbojn = true;
-  } else {
+  else
     SkrivLinje(rapport, "  Da u er mindre end eller lig L/400, er åsens stivhed tilstrækkelig.");
-    noter.Nedbojn = false;
-  }
   SkrivLinje(rapport, "");
 
   SkrivLinje(rapport,

@@ -53,6 +53,9 @@ double TvaerUdbojning(double u, double tagvinkel, double h, double b);
 int LwForhold(double L, double w);
 
 // Appends "RESULTAT" and the summary lines and sets the three notes.
+// The three verdicts of the summary: which red notes a result raises.
+TAdvarselsnoter BestemNoter(double ugTvaersnit, double ugBeslag, int luMindst);
+
 void SkrivResume(TTekstlinjer& rapport, const TResume& r, TAdvarselsnoter& noter);
 
 }  // namespace kvistor
