@@ -7,7 +7,12 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
-  fonts-liberation xvfb xauth poppler-utils
+  fonts-liberation xvfb xauth poppler-utils ccache
+  # PDF documents and the guide (cairo, pango; the document language through
+  # libqpdf), the spreadsheet export, and the independent readers the tests
+  # check the exports with (Debian's /usr/bin/python3)
+  libcairo2-dev libpango1.0-dev libqpdf-dev qpdf libxlsxwriter-dev
+  python3 python3-openpyxl python3-ezdxf
   # scripts/pakke.sh: the package's library dependencies (dpkg-shlibdeps),
   # its checkers and the manual-page reader
   dpkg-dev lintian desktop-file-utils shared-mime-info man-db

@@ -18,8 +18,9 @@ lag_tabel='
 4 calculation
 5 report graphics
 6 design
-7 cli app
-8 guide
+7 documents
+8 cli app
+9 guide
 '
 
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
