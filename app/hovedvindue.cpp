@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -49,63 +50,18 @@ using K = TKontrol;
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-constexpr int SidsteKontrol = static_cast<int>(K::RadioGroupRappOmfang);
+constexpr int SidsteKontrol = AntalKontroller - 1;
 
-// The controls' names, in the order of TKontrol, as object names of the
-// widgets (for style sheets, accessibility tools and debugging).
-const char* const KontrolNavne[] = {
-    "EditProjektnavn", "EditBygningsdel", "EditMedarb", "EditHusBr", "EditFacHjd", "EditTagVink",
-    "EditAaseAfst", "EditFacUdh", "EditAntalFag", "EditRammeafstand", "EditGavlRammeAfst",
-    "RadioGroupCharnForsk", "EditCharnForsk", "EditGavlUdh", "ComboBoxEL1", "ComboBoxEL2",
-    "ComboBoxEL3", "ComboBoxEL4", "EditEL1", "EditEL2", "EditEL3", "EditEL4", "RadioGroupTerrKat",
-    "EditAfstVesterhav", "RadioGroupNormSneFormFak", "EditKaraktSneLast", "RadioGroupStyrkeKlasse",
-    "ComboBoxHojde", "EditAaseHojde", "ComboBoxBredde", "EditAaseBredde", "RadioGroupAnvKlasse",
-    "RadioGroupSikkl", "EditNormalKraftFaktor", "ComboBoxBeslag", "EditKipnMoment",
-    "RadioGroupRappOmfang",
-};
-static_assert(std::size(KontrolNavne) == static_cast<std::size_t>(SidsteKontrol) + 1);
+// A control's object name, caption, unit and hint: its row of the field
+// table.
+QString Navn(K k) { return Q(FeltRaekke(k).Navn); }
+QString Ledetekst(K k) { return Q(FeltRaekke(k).Ledetekst); }
+QString Enhed(K k) { return Q(FeltRaekke(k).Enhed); }
+QString HintFor(K k) { return Q(FeltRaekke(k).Hint); }
 
 const char* const FaneTitler[AntalFaner] = {
     "Inddata 1", "Inddata 2", "Hjælp, tvær", "Hjælp, længde",
     "Kontrol, tvær", "Kontrol, længde", "Beregningsresultat", "Kurver"};
-
-// Hints of the fields, shown on the field and on its label.
-const char* HintFor(K k) {
-  switch (k) {
-    case K::EditHusBr: return "Afstanden mellem facadernes ydersider. Se evt. fanebladet \"Hjælp, Tvær\"";
-    case K::EditFacHjd:
-      return "Målt fra terræn til tagets overside i facadeflugten. Se evt. fanebladet \"Hjælp, Tvær\"";
-    case K::EditTagVink: return "Tagfladens vinkel med vandret. Se evt. fanebladet \"Hjælp, Tvær\"";
-    case K::EditFacUdh:
-      return "Målt vandret fra facadens yderside til tagkanten. Se evt. fanebladet \"Hjælp, Tvær\"";
-    case K::EditAaseAfst:
-      return "Den indbyrdes afstand mellem åsene, målt i tagfladens retning. Se evt. fanebladet "
-             "\"Hjælp, Tvær\"";
-    case K::RadioGroupTerrKat: return "Se brugervejledningen for detaljerede beskrivelser";
-    case K::EditAntalFag:
-      return "Antal mellemrum mellem åsenes understøtninger (rammer, primære spær eller lign.)";
-    case K::EditRammeafstand:
-    case K::EditGavlRammeAfst:
-      return "Afstanden mellem åsenes understøtninger (rammer, primære spær eller lign.). Se evt. "
-             "fanebladet \"Hjælp, Længde\"";
-    case K::EditGavlUdh:
-      return "Målt vandret fra yderste åseunderstøtning (ca. = gavlens yderside) til tagkanten "
-             "(åseenden). Se evt. fanebladet \"Hjælp, Længde\"";
-    case K::EditCharnForsk:
-      return "Et charnier's (gerberleds) afstand fra nærmeste understøtning. Se evt. fanebladet "
-             "\"Hjælp, Længde\"";
-    case K::EditKipnMoment:
-      return "Det nødvendige moment til fastholdelse af rammen mod kipning bør oplyses af "
-             "rammeleverandøren";
-    case K::EditAaseBredde:
-      return "Åsebredden måles parallelt med tagfladen. Se evt. fanebladet \"Hjælp, Tvær\"";
-    case K::EditAaseHojde:
-      return "Åsehøjden måles vinkelret på tagfladen. Se evt. fanebladet \"Hjælp, Tvær\"";
-    case K::ComboBoxHojde: return "Standardmål for åsehøjder";
-    case K::ComboBoxBredde: return "Standardmål for åsebredder";
-    default: return "";
-  }
-}
 
 // An input page: two columns of groups side by side (widths in the ratio
 // venstreDel : hoejreDel), with room below them for text across the page.
@@ -156,6 +112,11 @@ void TilfoejRaekke(QGridLayout* g, const QString& ledetekst, QWidget* felt, cons
   }
 }
 
+// A field's row: its caption, unit and hint from the field table.
+void TilfoejFelt(QGridLayout* g, K k, QWidget* felt) {
+  TilfoejRaekke(g, Ledetekst(k), felt, Enhed(k), HintFor(k));
+}
+
 QGridLayout* NytGitter(QWidget* w) {
   auto* g = new QGridLayout(w);
   g->setColumnStretch(3, 1);
@@ -171,19 +132,6 @@ QWidget* IRulle(QWidget* side) {
   rulle->setFrameShape(QFrame::NoFrame);
   rulle->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   return rulle;
-}
-
-std::span<const std::string_view> RadioTekster(K k) {
-  switch (k) {
-    case K::RadioGroupCharnForsk: return CharnForskTekster;
-    case K::RadioGroupTerrKat: return TerrKatTekster;
-    case K::RadioGroupNormSneFormFak: return SneValgTekster;
-    case K::RadioGroupStyrkeKlasse: return StyrkeKlasseTekster;
-    case K::RadioGroupAnvKlasse: return AnvKlasseTekster;
-    case K::RadioGroupSikkl: return SikklTekster;
-    case K::RadioGroupRappOmfang: return RappOmfangTekster;
-    default: return {};
-  }
 }
 
 }  // namespace
@@ -269,16 +217,8 @@ THovedvindue::THovedvindue(TBrugerDialog& dlg, const TUr& ur, const std::string&
 
   // Start-up: the lists, then "Standard.aid" (or the project asked for).
   travl_ = true;
-  side_ = StartInddataside(programmappe, dlg_);
+  side_ = StartInddataside(programmappe, dlg_, projekt);
   side_.Firmanavn = StandardFirmanavn();
-  if (!projekt.empty()) {
-    std::vector<std::string> linier;
-    if (!LaesTekstfil(projekt, linier))
-      dlg_.Fejl(BeskedKanIkkeHente(projekt));
-    else if (LaesInddatafil(side_, linier, projekt, dlg_))
-      NulstilResultat(side_);
-    side_.InddataAendret = 0;
-  }
   side_.Fokus.reset();
   side_.AktivSide = TSide::Inddata1;
   om_ = new TOmVindue(this);
@@ -337,7 +277,7 @@ void THovedvindue::BygMenu() {
 void THovedvindue::Bind(QWidget* w, TKontrol k) {
   kontroller_[k] = w;
   bundne_[w] = k;
-  w->setObjectName(QString::fromLatin1(KontrolNavne[static_cast<int>(k)]));
+  w->setObjectName(Navn(k));
   w->installEventFilter(this);
 }
 
@@ -390,7 +330,7 @@ QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, int kolon
   lag->setHorizontalSpacing(16);
   lag->setVerticalSpacing(2);
   auto* gruppe = new QButtonGroup(boks);
-  const auto tekster = RadioTekster(k);
+  const auto tekster = FeltRaekke(k).Punkter;
   for (int i = 0; i < static_cast<int>(tekster.size()); ++i) {
     auto* r = new QRadioButton(Q(tekster[i]));
     gruppe->addButton(r, i);
@@ -399,8 +339,8 @@ QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, int kolon
   lag->setColumnStretch(kolonner, 1);
   radioer_[k] = gruppe;
   kontroller_[k] = boks;
-  boks->setObjectName(QString::fromLatin1(KontrolNavne[static_cast<int>(k)]));
-  if (const QString hint = QString::fromUtf8(HintFor(k)); !hint.isEmpty()) boks->setToolTip(hint);
+  boks->setObjectName(Navn(k));
+  if (const QString hint = HintFor(k); !hint.isEmpty()) boks->setToolTip(hint);
   connect(gruppe, &QButtonGroup::buttonClicked, this, [this, k, gruppe](QAbstractButton* b) {
     if (travl_) return;
     if (afvistMaal_ == b) {  // the click whose focus change failed a leave
@@ -419,9 +359,20 @@ QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, int kolon
   return boks;
 }
 
+QCheckBox* THovedvindue::NyAfkrydsning(TKontrol k) {
+  auto* c = new QCheckBox(Ledetekst(k));
+  Bind(c, k);
+  if (const QString hint = HintFor(k); !hint.isEmpty()) c->setToolTip(hint);
+  connect(c, &QCheckBox::clicked, this, [this, k](bool sat) {
+    if (travl_) return;
+    if (!BekraeftFelt()) return;
+    Haandter([&] { KlikRadio(side_, k, sat ? 1 : 0, dlg_); });
+  });
+  return c;
+}
+
 QWidget* THovedvindue::BygInddata1() {
   auto [side, hoved, venstre, hoejre] = NyToSpaltetSide(5, 6);
-  auto hint = [](K k) { return QString::fromUtf8(HintFor(k)); };
 
   // Project identification first: it heads the report.
   auto* id = new QGroupBox(QStringLiteral("Projekt-identifikation"));
@@ -432,19 +383,19 @@ QWidget* THovedvindue::BygInddata1() {
   firmanavn_->setFocusPolicy(Qt::ClickFocus);
   firmanavn_->setObjectName(QStringLiteral("EditFirmanavn"));
   TilfoejRaekke(gi, QStringLiteral("Firmanavn"), firmanavn_, {});
-  TilfoejRaekke(gi, QStringLiteral("Projektnavn"), NytTekstfelt(K::EditProjektnavn), {});
-  TilfoejRaekke(gi, QStringLiteral("Byggeafsnit, bygningsdel etc."), NytTekstfelt(K::EditBygningsdel), {});
-  TilfoejRaekke(gi, QStringLiteral("Medarbejder"), NytTekstfelt(K::EditMedarb), {});
+  TilfoejFelt(gi, K::EditProjektnavn, NytTekstfelt(K::EditProjektnavn));
+  TilfoejFelt(gi, K::EditBygningsdel, NytTekstfelt(K::EditBygningsdel));
+  TilfoejFelt(gi, K::EditMedarb, NytTekstfelt(K::EditMedarb));
   gi->setColumnStretch(1, 1);
   venstre->addWidget(id);
 
   auto* tvaer = new QGroupBox(QStringLiteral("Bygningens tværmål"));
   auto* gt = NytGitter(tvaer);
-  TilfoejRaekke(gt, QStringLiteral("Husbredde"), NytTalfelt(K::EditHusBr), QStringLiteral("m"), hint(K::EditHusBr));
-  TilfoejRaekke(gt, QStringLiteral("Facadehøjde"), NytTalfelt(K::EditFacHjd), QStringLiteral("m"), hint(K::EditFacHjd));
-  TilfoejRaekke(gt, QStringLiteral("Tagvinkel"), NytTalfelt(K::EditTagVink), QStringLiteral("°"), hint(K::EditTagVink));
-  TilfoejRaekke(gt, QStringLiteral("Facadeudhæng"), NytTalfelt(K::EditFacUdh), QStringLiteral("m"), hint(K::EditFacUdh));
-  TilfoejRaekke(gt, QStringLiteral("Åseafstand"), NytTalfelt(K::EditAaseAfst), QStringLiteral("m"), hint(K::EditAaseAfst));
+  TilfoejFelt(gt, K::EditHusBr, NytTalfelt(K::EditHusBr));
+  TilfoejFelt(gt, K::EditFacHjd, NytTalfelt(K::EditFacHjd));
+  TilfoejFelt(gt, K::EditTagVink, NytTalfelt(K::EditTagVink));
+  TilfoejFelt(gt, K::EditFacUdh, NytTalfelt(K::EditFacUdh));
+  TilfoejFelt(gt, K::EditAaseAfst, NytTalfelt(K::EditAaseAfst));
   auto* hjaelpTvaer = new QPushButton(QStringLiteral("Hjælp"));
   hjaelpTvaer->setFocusPolicy(Qt::TabFocus);
   hjaelpTvaer->setMaximumWidth(hjaelpTvaer->fontMetrics().horizontalAdvance(QStringLiteral("Hjælp")) + 24);
@@ -454,23 +405,20 @@ QWidget* THovedvindue::BygInddata1() {
 
   auto* laengde = new QGroupBox(QStringLiteral("Bygningens længdemål"));
   auto* gl = NytGitter(laengde);
-  TilfoejRaekke(gl, QStringLiteral("Antal fag"), NytTalfelt(K::EditAntalFag), {}, hint(K::EditAntalFag));
-  TilfoejRaekke(gl, QStringLiteral("Normalrammeafstand"), NytTalfelt(K::EditRammeafstand), QStringLiteral("m"),
-                hint(K::EditRammeafstand));
-  TilfoejRaekke(gl, QStringLiteral("Gavlrammeafstand"), NytTalfelt(K::EditGavlRammeAfst), QStringLiteral("m"),
-                hint(K::EditGavlRammeAfst));
+  TilfoejFelt(gl, K::EditAntalFag, NytTalfelt(K::EditAntalFag));
+  TilfoejFelt(gl, K::EditRammeafstand, NytTalfelt(K::EditRammeafstand));
+  TilfoejFelt(gl, K::EditGavlRammeAfst, NytTalfelt(K::EditGavlRammeAfst));
   {
     const int r = gl->rowCount();
-    gl->addWidget(new QLabel(QStringLiteral("Charnierforskydning =\n1/7 x Normalrammeafstand")), r, 0, 1, 4);
+    gl->addWidget(new QLabel(Ledetekst(K::RadioGroupCharnForsk)), r, 0, 1, 4);
     auto* valg = NyRadiogruppe(K::RadioGroupCharnForsk, {}, 2);
     static_cast<QGroupBox*>(valg)->setFlat(true);
     valg->setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
     valg->layout()->setContentsMargins(0, 0, 0, 0);
     gl->addWidget(valg, r + 1, 1, 1, 3);
   }
-  TilfoejRaekke(gl, QStringLiteral("Charnierforskydning"), NytTalfelt(K::EditCharnForsk), QStringLiteral("m"),
-                hint(K::EditCharnForsk));
-  TilfoejRaekke(gl, QStringLiteral("Gavludhæng"), NytTalfelt(K::EditGavlUdh), QStringLiteral("m"), hint(K::EditGavlUdh));
+  TilfoejFelt(gl, K::EditCharnForsk, NytTalfelt(K::EditCharnForsk));
+  TilfoejFelt(gl, K::EditGavlUdh, NytTalfelt(K::EditGavlUdh));
   auto* hjaelpLaengde = new QPushButton(QStringLiteral("Hjælp"));
   hjaelpLaengde->setFocusPolicy(Qt::TabFocus);
   hjaelpLaengde->setMaximumWidth(hjaelpLaengde->fontMetrics().horizontalAdvance(QStringLiteral("Hjælp")) + 24);
@@ -482,18 +430,17 @@ QWidget* THovedvindue::BygInddata1() {
   auto* vind = new QGroupBox(QStringLiteral("Vind- og snelast"));
   auto* vv = new QVBoxLayout(vind);
   vv->setSpacing(4);
-  vv->addWidget(NyRadiogruppe(K::RadioGroupTerrKat, QStringLiteral("Terrænkategori"), 2));
+  vv->addWidget(NyRadiogruppe(K::RadioGroupTerrKat, Ledetekst(K::RadioGroupTerrKat), 2));
   auto* gv = new QGridLayout;
   gv->setColumnStretch(3, 1);
-  TilfoejRaekke(gv, QStringLiteral("Afstand til Vesterhavet\nell. Ringkøbing Fjord"), NytTalfelt(K::EditAfstVesterhav),
-                QStringLiteral("km"));
+  TilfoejFelt(gv, K::EditAfstVesterhav, NytTalfelt(K::EditAfstVesterhav));
   vv->addLayout(gv);
   vv->addWidget(NyTekst(QStringLiteral("Hvis afstanden er mindre end 25 km: skriv den aktuelle afstand.\n"
                                        "Ellers: skriv \"25\" eller et større tal.")));
-  vv->addWidget(NyRadiogruppe(K::RadioGroupNormSneFormFak, QStringLiteral("Snelastens formfaktor"), 2));
+  vv->addWidget(NyRadiogruppe(K::RadioGroupNormSneFormFak, Ledetekst(K::RadioGroupNormSneFormFak), 2));
   auto* gs = new QGridLayout;
   gs->setColumnStretch(3, 1);
-  TilfoejRaekke(gs, QStringLiteral("Karakt. snelast"), NytTalfelt(K::EditKaraktSneLast), QStringLiteral("(formfaktor)"));
+  TilfoejFelt(gs, K::EditKaraktSneLast, NytTalfelt(K::EditKaraktSneLast));
   vv->addLayout(gs);
   vv->addWidget(NyTekst(QStringLiteral(
       "Normal værdi gælder for fritliggende bygning med den angivne tagvinkel og normale læforhold. "
@@ -504,17 +451,16 @@ QWidget* THovedvindue::BygInddata1() {
   auto* egen = new QGroupBox(QStringLiteral("Egenlast af tagkonstruktion"));
   auto* ge = new QGridLayout(egen);
   ge->setVerticalSpacing(4);
-  const char* lag[4] = {"Tagdækning", "Undertag", "Isolering", "Loftbeklædning"};
   const K lister[4] = {K::ComboBoxEL1, K::ComboBoxEL2, K::ComboBoxEL3, K::ComboBoxEL4};
   const K felter[4] = {K::EditEL1, K::EditEL2, K::EditEL3, K::EditEL4};
   for (int i = 0; i < 4; ++i) {
-    auto* l = new QLabel(QString::fromUtf8(lag[i]));
+    auto* l = new QLabel(Ledetekst(lister[i]));
     QComboBox* c = NyListe(lister[i], true);
     l->setBuddy(c);
     ge->addWidget(l, i, 0);
     ge->addWidget(c, i, 1);
     ge->addWidget(NytTalfelt(felter[i]), i, 2);
-    ge->addWidget(new QLabel(QStringLiteral("kN/m2")), i, 3);
+    ge->addWidget(new QLabel(Enhed(felter[i])), i, 3);
   }
   ge->setColumnStretch(1, 1);
   hoejre->addWidget(egen);
@@ -531,27 +477,27 @@ QWidget* THovedvindue::BygInddata1() {
 QWidget* THovedvindue::BygInddata2() {
   auto [side, hoved, venstre, hoejre] = NyToSpaltetSide(1, 1);
 
-  venstre->addWidget(NyRadiogruppe(K::RadioGroupStyrkeKlasse, QStringLiteral("Styrkeklasse"), 1));
+  venstre->addWidget(NyRadiogruppe(K::RadioGroupStyrkeKlasse, Ledetekst(K::RadioGroupStyrkeKlasse), 1));
 
   auto* tvs = new QGroupBox(QStringLiteral("Åsens tværsnitsmål"));
   auto* gt = new QGridLayout(tvs);
   gt->setVerticalSpacing(4);
   gt->addWidget(new QLabel(QStringLiteral("Standardværdier")), 0, 1);
   gt->addWidget(new QLabel(QStringLiteral("Dit Valg")), 0, 2);
-  const struct { const char* tekst; K liste; K felt; } dim[2] = {
-      {"Højde", K::ComboBoxHojde, K::EditAaseHojde}, {"Bredde", K::ComboBoxBredde, K::EditAaseBredde}};
+  const struct { K liste; K felt; } dim[2] = {{K::ComboBoxHojde, K::EditAaseHojde},
+                                              {K::ComboBoxBredde, K::EditAaseBredde}};
   for (int i = 0; i < 2; ++i) {
-    auto* l = new QLabel(QString::fromUtf8(dim[i].tekst));
+    auto* l = new QLabel(Ledetekst(dim[i].liste));
     QComboBox* c = NyListe(dim[i].liste, true);
     QLineEdit* e = NytTalfelt(dim[i].felt);
     l->setBuddy(c);
-    l->setToolTip(QString::fromUtf8(HintFor(dim[i].felt)));
-    c->setToolTip(QString::fromUtf8(HintFor(dim[i].liste)));
-    e->setToolTip(QString::fromUtf8(HintFor(dim[i].felt)));
+    l->setToolTip(HintFor(dim[i].felt));
+    c->setToolTip(HintFor(dim[i].liste));
+    e->setToolTip(HintFor(dim[i].felt));
     gt->addWidget(l, i + 1, 0);
     gt->addWidget(c, i + 1, 1);
     gt->addWidget(e, i + 1, 2);
-    gt->addWidget(new QLabel(QStringLiteral("mm")), i + 1, 3);
+    gt->addWidget(new QLabel(Enhed(dim[i].felt)), i + 1, 3);
   }
   gt->setColumnStretch(1, 1);
   gt->addWidget(NyTekst(QStringLiteral("Standard tværsnitsmål kan vælges fra rullegardinmenuerne til venstre. "
@@ -562,9 +508,9 @@ QWidget* THovedvindue::BygInddata2() {
   auto* gerber = new QGroupBox(QStringLiteral("Gerbersamling"));
   auto* gg = new QGridLayout(gerber);
   gg->setVerticalSpacing(4);
-  TilfoejRaekke(gg, QStringLiteral("Normalkraftfaktor"), NytTalfelt(K::EditNormalKraftFaktor), {});
+  TilfoejFelt(gg, K::EditNormalKraftFaktor, NytTalfelt(K::EditNormalKraftFaktor));
   {
-    auto* l = new QLabel(QStringLiteral("Gerberbeslag"));
+    auto* l = new QLabel(Ledetekst(K::ComboBoxBeslag));
     QComboBox* c = NyListe(K::ComboBoxBeslag, false);
     c->setMinimumContentsLength(14);
     l->setBuddy(c);
@@ -583,23 +529,29 @@ QWidget* THovedvindue::BygInddata2() {
 
   auto* klasser = new QGroupBox(QStringLiteral("Anvendelses- og konsekvensklasse"));
   auto* gk = new QGridLayout(klasser);
-  gk->addWidget(NyRadiogruppe(K::RadioGroupAnvKlasse, QStringLiteral("Anvendelsesklasse"), 1), 0, 0);
-  gk->addWidget(NyRadiogruppe(K::RadioGroupSikkl, QStringLiteral("Konsekvensklasse CC"), 1), 0, 1);
+  gk->addWidget(NyRadiogruppe(K::RadioGroupAnvKlasse, Ledetekst(K::RadioGroupAnvKlasse), 1), 0, 0);
+  gk->addWidget(NyRadiogruppe(K::RadioGroupSikkl, Ledetekst(K::RadioGroupSikkl), 1), 0, 1);
   gk->addWidget(NyTekst(QStringLiteral("Vedr. valg af konsekvensklasse: se brugervejledningen.")), 1, 0, 1, 2);
   hoejre->addWidget(klasser);
 
   auto* kipning = new QGroupBox(QStringLiteral("Ås som kipningsafstivning for ramme"));
   auto* gp = new QGridLayout(kipning);
   gp->setVerticalSpacing(4);
-  TilfoejRaekke(gp, QStringLiteral("Kipningsmoment"), NytTalfelt(K::EditKipnMoment), QStringLiteral("kNm"),
-                QString::fromUtf8(HintFor(K::EditKipnMoment)));
+  TilfoejFelt(gp, K::EditKipnMoment, NytTalfelt(K::EditKipnMoment));
   gp->setColumnStretch(3, 1);
   gp->addWidget(NyTekst(QStringLiteral("De åse, der skal afstive rammerne mod kipning, kan evt. gives større "
                                        "bredde end de øvrige åse, eller de kan dubleres (se brugervejledning ).")),
                 1, 0, 1, 4);
   hoejre->addWidget(kipning);
 
-  hoejre->addWidget(NyRadiogruppe(K::RadioGroupRappOmfang, QStringLiteral("Resultatomfang"), 2));
+  hoejre->addWidget(NyRadiogruppe(K::RadioGroupRappOmfang, Ledetekst(K::RadioGroupRappOmfang), 2));
+
+  auto* suppl = new QGroupBox(QStringLiteral("Supplerende kontrol"));
+  auto* gsk = new QGridLayout(suppl);
+  gsk->addWidget(NyAfkrydsning(K::CheckBoxSkaerpetKontrol), 0, 0, 1, 2);
+  gsk->addWidget(NyRadiogruppe(K::RadioGroupBrandmodstand, Ledetekst(K::RadioGroupBrandmodstand), 4), 1, 0);
+  gsk->addWidget(NyRadiogruppe(K::RadioGroupBrandSider, Ledetekst(K::RadioGroupBrandSider), 2), 1, 1);
+  hoejre->addWidget(suppl);
 
   auto* vejl = new QGroupBox(QStringLiteral("Vejledning"));
   auto* vl = new QVBoxLayout(vejl);
@@ -743,6 +695,7 @@ void THovedvindue::Haandter(const std::function<void()>& f) {
   if (travl_) return;
   travl_ = true;
   side_.Fokus.reset();
+  side_.MarkerFokustekst = false;
   afvistMaal_ = nullptr;
   f();
   sidsteForladOk_ = !side_.Fokus.has_value();
@@ -902,12 +855,15 @@ void THovedvindue::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
-  if (side_.InddataAendret == 1) {
-    travl_ = true;
-    CheckGemProjektdata(side_, dlg_);
-    travl_ = false;
+  travl_ = true;
+  const bool luk = MaaLukke(side_, dlg_);
+  travl_ = false;
+  // Annuller, Escape, or a save that was cancelled or failed: the window
+  // and the input stay.
+  if (!luk) {
+    e->ignore();
+    return;
   }
-  // The window closes in any case, the save may have been cancelled.
   om_->close();
   e->accept();
 }
@@ -941,6 +897,9 @@ void THovedvindue::Opdater() {
       // A long name shows its beginning.
       if (c->isEditable() && !c->hasFocus()) c->lineEdit()->setCursorPosition(0);
       if (k >= K::ComboBoxEL1 && k <= K::ComboBoxEL4) c->setToolTip(c->currentText());
+    } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
+      QSignalBlocker b(c);
+      c->setChecked(*RadioFelt(side_, k) == 1);
     } else if (const int* r = RadioFelt(side_, k)) {
       QButtonGroup* g = radioer_.at(k);
       if (QAbstractButton* b = g->button(*r)) {
@@ -965,6 +924,9 @@ void THovedvindue::Opdater() {
     VisStak(static_cast<int>(side_.AktivSide));
     QWidget* felt = kontroller_.at(*side_.Fokus);
     felt->setFocus(Qt::OtherFocusReason);
+    // A refused value was put back: selected, to be typed over.
+    if (auto* e = qobject_cast<QLineEdit*>(felt); e && side_.MarkerFokustekst) e->selectAll();
+    side_.MarkerFokustekst = false;
     // At a small window size the field may sit outside the visible part.
     if (auto* rulle = qobject_cast<QScrollArea*>(stak_->currentWidget())) rulle->ensureWidgetVisible(felt);
     aktivt_ = *side_.Fokus;
@@ -980,7 +942,7 @@ std::string THovedvindue::SammenlignMedModel() const {
   for (int i = 0; i <= SidsteKontrol; ++i) {
     const TKontrol k = static_cast<TKontrol>(i);
     const QWidget* w = kontroller_.at(k);
-    const std::string navn = KontrolNavne[i];
+    const std::string navn(FeltRaekke(k).Navn);
     if (const TEditFelt* e = EditFelt(m, k)) {
       const auto* q = static_cast<const QLineEdit*>(w);
       if (q->text().toStdString() != e->Tekst) return navn + ": tekst '" + q->text().toStdString() + "' mod '" + e->Tekst + "'";
@@ -992,6 +954,8 @@ std::string THovedvindue::SammenlignMedModel() const {
         if (c->itemText(j).toStdString() != l->Elementer[j]) return navn + ": punkt " + std::to_string(j);
       if (c->currentIndex() != l->Valgt) return navn + ": valgt";
       if (c->isEditable() && c->currentText().toStdString() != l->Tekst) return navn + ": listetekst";
+    } else if (const auto* c = qobject_cast<const QCheckBox*>(w)) {
+      if (c->isChecked() != (*RadioFelt(m, k) == 1)) return navn + ": afkrydsning";
     } else if (const int* r = RadioFelt(m, k)) {
       if (radioer_.at(k)->checkedId() != *r) return navn + ": radiopunkt";
     }

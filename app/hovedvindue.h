@@ -102,6 +102,7 @@ class THovedvindue : public QMainWindow {
   QLineEdit* NytTekstfelt(TKontrol k);
   QComboBox* NyListe(TKontrol k, bool skrivbar);
   QWidget* NyRadiogruppe(TKontrol k, const QString& titel, int kolonner);
+  QCheckBox* NyAfkrydsning(TKontrol k);
 
   void Bind(QWidget* w, TKontrol k);
   bool Kommando(const std::function<void()>& f);

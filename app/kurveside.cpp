@@ -79,18 +79,9 @@ void TKurveside::Vis(const TInddataside& side) {
   // the page is only looked at.
   const TNoegletalResultat r = BeregnNoegletal(ind_);
   if (r.Beregnet()) {
-    TSupplData sd;
-    BestemTvaersnit(ind_, sd);
-    TBeregning ber;
-    Inddata normalt = ind_;
-    normalt.RappOmfang = 0;
-    if (BeregnAlleTilfaelde(ber, normalt, sd, dlg_, {false, false}) == TBeregningsUdfald::Gennemfoert)
-      for (const TTilfaelde& c : ber.Tilfaelde) tilfaelde_.push_back({c.Aas, c.LK, c.LT});
-    std::sort(tilfaelde_.begin(), tilfaelde_.end(), [](const TTilfaeldeId& a, const TTilfaeldeId& b) {
-      return std::tie(a.Aas, a.LK, a.LT) < std::tie(b.Aas, b.LK, b.LT);
-    });
-    tilfaelde_.erase(std::unique(tilfaelde_.begin(), tilfaelde_.end()), tilfaelde_.end());
-    if (!tilfaelde_.empty()) givende_ = BoejningsgivendeTilfaelde(ind_, sd, dlg_);
+    TKurvetilfaelde t = FindKurvetilfaelde(ind_, dlg_);
+    tilfaelde_ = std::move(t.Alle);
+    if (!tilfaelde_.empty()) givende_ = std::move(t.Boejningsgivende);
   }
   const QString forrige = valg_->currentText();
   fylder_ = true;
@@ -127,9 +118,7 @@ void TKurveside::BeregnValgte() {
   kurver_.clear();
   const std::vector<TTilfaeldeId> valgte = ValgteTilfaelde();
   if (!valgte.empty()) {
-    TSupplData sd;
-    BestemTvaersnit(ind_, sd);
-    if (auto k = BeregnKraftkurver(ind_, sd, valgte, dlg_)) kurver_ = std::move(*k);
+    if (auto k = BeregnKraftkurver(ind_, valgte, dlg_)) kurver_ = std::move(*k);
   }
   besked_->setText(kurver_.empty()
                        ? QStringLiteral("Kurverne kan ikke beregnes for dette lasttilfælde.")

@@ -18,14 +18,6 @@ QString TilQt(const std::string& tekst) {
   return t;
 }
 
-QMessageBox::StandardButton VisBoks(QWidget* foraelder, QMessageBox::Icon ikon, const QString& titel,
-                                    const std::string& tekst, QMessageBox::StandardButtons knapper,
-                                    QMessageBox::StandardButton standard) {
-  QMessageBox boks(ikon, titel, TilQt(tekst), knapper, foraelder);
-  boks.setDefaultButton(standard);
-  return static_cast<QMessageBox::StandardButton>(boks.exec());
-}
-
 std::optional<std::string> FilDialog(QWidget* foraelder, const TFilDialog& d, bool gem) {
   QFileDialog fd(foraelder, QString::fromStdString(d.titel), QString::fromStdString(d.mappe),
                  QtFilter(d.filter));
@@ -33,6 +25,7 @@ std::optional<std::string> FilDialog(QWidget* foraelder, const TFilDialog& d, bo
   fd.setFileMode(gem ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!d.standardExt.empty()) fd.setDefaultSuffix(QString::fromStdString(d.standardExt));
   if (gem && !d.spoergOmOverskriv) fd.setOption(QFileDialog::DontConfirmOverwrite, true);
+  if (!d.forslag.empty()) fd.selectFile(QString::fromStdString(d.forslag));
   if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty()) return std::nullopt;
   return fd.selectedFiles().first().toStdString();
 }
@@ -46,48 +39,58 @@ QString QtFilter(const std::string& filter) {
   return ud.join(QStringLiteral(";;"));
 }
 
-void TQtDialog::Fejl(const std::string& t) {
-  VisBoks(foraelder_, QMessageBox::Critical, QStringLiteral("Fejl"), t, QMessageBox::Ok, QMessageBox::Ok);
+TSvar TQtDialog::Meddel(TBeskedArt art, const std::string& titel, const std::string& tekst,
+                       TKnapper knapper) {
+  if (art == TBeskedArt::Bip) {
+    QApplication::beep();
+    return TSvar::Ok;
+  }
+  QMessageBox::Icon ikon = QMessageBox::NoIcon;
+  QString standardTitel;
+  switch (art) {
+    case TBeskedArt::Fejl:
+    case TBeskedArt::FejlDialog: ikon = QMessageBox::Critical; standardTitel = QStringLiteral("Fejl"); break;
+    case TBeskedArt::Advarsel: ikon = QMessageBox::Warning; standardTitel = QStringLiteral("Advarsel"); break;
+    case TBeskedArt::Besked: standardTitel = QString::fromUtf8(ProgramTitel); break;
+    case TBeskedArt::Information:
+      ikon = QMessageBox::Information;
+      standardTitel = QStringLiteral("Information");
+      break;
+    case TBeskedArt::Spoergsmaal: ikon = QMessageBox::Question; standardTitel = QStringLiteral("Bekræft"); break;
+    case TBeskedArt::Bip: break;
+  }
+  QMessageBox::StandardButtons knapperQt = QMessageBox::Ok;
+  QMessageBox::StandardButton standard = QMessageBox::Ok, flugt = QMessageBox::Ok;
+  switch (knapper) {
+    case TKnapper::Ok: break;
+    case TKnapper::OkAnnuller:
+      knapperQt = QMessageBox::Ok | QMessageBox::Cancel;
+      flugt = QMessageBox::Cancel;
+      break;
+    case TKnapper::JaNej:
+      knapperQt = QMessageBox::Yes | QMessageBox::No;
+      standard = QMessageBox::Yes;
+      flugt = QMessageBox::No;
+      break;
+    case TKnapper::JaNejAnnuller:
+      knapperQt = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      standard = QMessageBox::Yes;
+      flugt = QMessageBox::Cancel;
+      break;
+  }
+  QMessageBox boks(ikon, titel.empty() ? standardTitel : QString::fromStdString(titel), TilQt(tekst),
+                   knapperQt, foraelder_);
+  boks.setDefaultButton(standard);
+  // Escape and the close box give the answer that keeps everything as it is.
+  boks.setEscapeButton(flugt);
+  switch (static_cast<QMessageBox::StandardButton>(boks.exec())) {
+    case QMessageBox::Cancel: return TSvar::Annuller;
+    case QMessageBox::Yes: return TSvar::Ja;
+    case QMessageBox::No: return TSvar::Nej;
+    case QMessageBox::Ok: return TSvar::Ok;
+    default: return SikkertSvar(knapper);
+  }
 }
-void TQtDialog::Advarsel(const std::string& t) {
-  VisBoks(foraelder_, QMessageBox::Warning, QStringLiteral("Advarsel"), t, QMessageBox::Ok, QMessageBox::Ok);
-}
-void TQtDialog::Besked(const std::string& t) {
-  VisBoks(foraelder_, QMessageBox::NoIcon, QString::fromUtf8(ProgramTitel), t, QMessageBox::Ok,
-          QMessageBox::Ok);
-}
-void TQtDialog::Information(const std::string& t) {
-  VisBoks(foraelder_, QMessageBox::Information, QStringLiteral("Information"), t, QMessageBox::Ok,
-          QMessageBox::Ok);
-}
-bool TQtDialog::InformationOkAnnuller(const std::string& t) {
-  return VisBoks(foraelder_, QMessageBox::Information, QStringLiteral("Information"), t,
-                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
-}
-void TQtDialog::FejlDialog(const std::string& t) {
-  VisBoks(foraelder_, QMessageBox::Critical, QStringLiteral("Fejl"), t, QMessageBox::Ok, QMessageBox::Ok);
-}
-bool TQtDialog::FejlDialogOkAnnuller(const std::string& t) {
-  return VisBoks(foraelder_, QMessageBox::Critical, QStringLiteral("Fejl"), t,
-                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
-}
-bool TQtDialog::AdvarselOkAnnuller(const std::string& t) {
-  return VisBoks(foraelder_, QMessageBox::Warning, QStringLiteral("Advarsel"), t,
-                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
-}
-bool TQtDialog::JaNej(const std::string& t) {
-  return VisBoks(foraelder_, QMessageBox::Question, QStringLiteral("Bekræft"), t,
-                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
-}
-void TQtDialog::FejlMedTitel(const std::string& titel, const std::string& t) {
-  VisBoks(foraelder_, QMessageBox::Critical, QString::fromStdString(titel), t, QMessageBox::Ok,
-          QMessageBox::Ok);
-}
-void TQtDialog::InformationMedTitel(const std::string& titel, const std::string& t) {
-  VisBoks(foraelder_, QMessageBox::Information, QString::fromStdString(titel), t, QMessageBox::Ok,
-          QMessageBox::Ok);
-}
-void TQtDialog::Bip() { QApplication::beep(); }
 
 std::optional<std::string> TQtDialog::AabnFilnavn(const TFilDialog& d) {
   return FilDialog(foraelder_, d, false);

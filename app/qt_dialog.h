@@ -1,6 +1,7 @@
 #pragma once
-// The user dialogs of the desktop program: message boxes with the captions
-// and icons of the message kinds, the common file dialogs and the beep. The
+// The user dialogs of the desktop program: message boxes with the captions,
+// icons and buttons of the message kinds, the common file dialogs and the
+// beep. The
 // texts come from the core with CR LF line breaks.
 #include <QWidget>
 
@@ -15,18 +16,8 @@ class TQtDialog : public TBrugerDialog {
   // Boxes are centred over `forælder` once it is set.
   void SaetForaelder(QWidget* foraelder) { foraelder_ = foraelder; }
 
-  void Fejl(const std::string& tekst) override;
-  void Advarsel(const std::string& tekst) override;
-  void Besked(const std::string& tekst) override;
-  void Information(const std::string& tekst) override;
-  bool InformationOkAnnuller(const std::string& tekst) override;
-  void FejlDialog(const std::string& tekst) override;
-  bool FejlDialogOkAnnuller(const std::string& tekst) override;
-  bool AdvarselOkAnnuller(const std::string& tekst) override;
-  bool JaNej(const std::string& tekst) override;
-  void FejlMedTitel(const std::string& titel, const std::string& tekst) override;
-  void InformationMedTitel(const std::string& titel, const std::string& tekst) override;
-  void Bip() override;
+  TSvar Meddel(TBeskedArt art, const std::string& titel, const std::string& tekst,
+               TKnapper knapper) override;
   std::optional<std::string> AabnFilnavn(const TFilDialog& d) override;
   std::optional<std::string> GemFilnavn(const TFilDialog& d) override;
 

@@ -13,7 +13,7 @@
 #include "app/hovedvindue.h"
 #include "app/omvindue.h"
 #include "app/qt_dialog.h"
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

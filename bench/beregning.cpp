@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "calculation/tvaersnit_byg.h"
 #include "bench/standardprojekt.h"
 #include "calculation/beregning.h"

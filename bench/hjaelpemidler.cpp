@@ -10,7 +10,7 @@
 #include "design/domstrimmel.h"
 #include "design/noegletal.h"
 #include "design/tvaersnitssoegning.h"
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "bench/standardprojekt.h"
 
 namespace {

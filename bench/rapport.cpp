@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "project/inddatafil.h"
 #include "project/inddataside.h"
 #include "report/visresultat.h"
@@ -18,7 +18,7 @@ void Rapport(benchmark::State& state) {
   TSkriptetDialog dlg;
   TInddataside side = NyInddataside();
   const auto fil = (std::filesystem::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
-  if (!LaesProjektfil(fil, side, dlg)) {
+  if (AabnProjekt(fil, side, dlg, {.KunFejl = true}) != TProjektLaesning::Laest) {
     state.SkipWithError("Standard.aid kan ikke læses");
     return;
   }
@@ -44,7 +44,7 @@ void RapportMedIndlaesning(benchmark::State& state) {
   for (auto _ : state) {
     TSkriptetDialog dlg;
     TInddataside side = NyInddataside();
-    if (!LaesProjektfil(fil, side, dlg)) {
+    if (AabnProjekt(fil, side, dlg, {.KunFejl = true}) != TProjektLaesning::Laest) {
       state.SkipWithError("Standard.aid kan ikke læses");
       return;
     }

@@ -3,15 +3,15 @@
 // benchmarks that compute whole projects.
 #include <string>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "project/inddatafil.h"
 
 namespace kvistor {
 
 inline Inddata StandardInddata() {
   TSkriptetDialog dlg;
-  TInddataside side;
-  LaesProjektfil(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg);
+  TInddataside side = NyInddataside();
+  AabnProjekt(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg, {.KunFejl = true});
   return side.Inddata;
 }
 

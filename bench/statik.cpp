@@ -3,7 +3,7 @@
 // about linearly with the number of bays.
 #include <benchmark/benchmark.h>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "project/inddata.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/statik.h"

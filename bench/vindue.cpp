@@ -14,7 +14,7 @@
 #include "app/tegneflade.h"
 #include "design/domstrimmel.h"
 #include "graphics/kontroltegning.h"
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 
 namespace kvistor {
 namespace {

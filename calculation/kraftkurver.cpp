@@ -1,10 +1,12 @@
 #include "calculation/kraftkurver.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "common/format.h"
 #include "loads/lastkombinationer.h"
 #include "calculation/beregning.h"
+#include "calculation/projektberegning.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/statik.h"
 
@@ -108,32 +110,41 @@ std::string TilfaeldeNavn(const TTilfaeldeId& t) {
   return Format("Ås %d, LK %d, LT %s", {t.Aas, t.LK, std::string(1, t.LT)});
 }
 
-std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, const TSupplData& sd,
-                                                     TBrugerDialog& dialog) {
-  std::vector<TTilfaeldeId> r;
-  TBeregning ber;
-  if (BeregnAlleTilfaelde(ber, Normalt(ind), sd, dialog) != TBeregningsUdfald::Gennemfoert)
-    return r;
+TKurvetilfaelde FindKurvetilfaelde(const Inddata& ind, TBrugerDialog& dialog) {
+  TKurvetilfaelde r;
+  TProjektberegning k;
+  if (BeregnProjekt(k, Normalt(ind), dialog) != TBeregningsUdfald::Gennemfoert) return r;
+  for (const TTilfaelde& c : k.Beregning.Tilfaelde) r.Alle.push_back({c.Aas, c.LK, c.LT});
+  std::sort(r.Alle.begin(), r.Alle.end(), [](const TTilfaeldeId& a, const TTilfaeldeId& b) {
+    return std::tie(a.Aas, a.LK, a.LT) < std::tie(b.Aas, b.LK, b.LT);
+  });
+  r.Alle.erase(std::unique(r.Alle.begin(), r.Alle.end()), r.Alle.end());
   for (int t = 1; t <= 3; ++t) {
-    const auto& liste = ber.Dimensionsgivende[RangUGBoej][t];
+    const auto& liste = k.Beregning.Dimensionsgivende[RangUGBoej][t];
     if (liste.empty() || !liste.front().Tilfaelde) continue;
     const TTilfaelde& c = *liste.front().Tilfaelde;
     const TTilfaeldeId id{c.Aas, c.LK, c.LT};
-    if (std::find(r.begin(), r.end(), id) == r.end()) r.push_back(id);
+    if (std::find(r.Boejningsgivende.begin(), r.Boejningsgivende.end(), id) ==
+        r.Boejningsgivende.end())
+      r.Boejningsgivende.push_back(id);
   }
   return r;
 }
 
+std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, TBrugerDialog& dialog) {
+  return FindKurvetilfaelde(ind, dialog).Boejningsgivende;
+}
+
 std::optional<std::vector<TKraftkurve>> BeregnKraftkurver(const Inddata& indtastet,
-                                                          const TSupplData& sd,
                                                           const std::vector<TTilfaeldeId>& tilfaelde,
                                                           TBrugerDialog& dialog) {
   const Inddata ind = Normalt(indtastet);
   // The whole run first: the point-load placements come from its results,
   // and a case is drawn only from a chain the report would compute.
-  TBeregning ber;
-  if (BeregnAlleTilfaelde(ber, ind, sd, dialog) != TBeregningsUdfald::Gennemfoert)
-    return std::nullopt;
+  TProjektberegning k;
+  if (BeregnProjekt(k, ind, dialog) != TBeregningsUdfald::Gennemfoert) return std::nullopt;
+  TBeregning& ber = k.Beregning;
+  const TSupplData& sd = k.Suppl;
   std::vector<TKraftkurve> kurver;
   for (const TTilfaeldeId& id : tilfaelde) {
     const bool regnet = std::any_of(ber.Tilfaelde.begin(), ber.Tilfaelde.end(),

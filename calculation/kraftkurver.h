@@ -40,16 +40,23 @@ struct TKraftkurve {
   double VzMax = 0, xVzMax = 0, VzMin = 0, xVzMin = 0;
 };
 
-// The cases that govern bending in the three bay types, in bay-type order
-// without repeats. Empty when the run does not complete.
-std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, const TSupplData& sd,
-                                                     TBrugerDialog& dialog);
+// Every case the run of the project computes, in the order of purlin, load
+// combination and letter, and the cases that govern bending in the three bay
+// types (in bay-type order, without repeats). Both empty when the run does
+// not complete (after its message; a broken field rule's too).
+struct TKurvetilfaelde {
+  std::vector<TTilfaeldeId> Alle;
+  std::vector<TTilfaeldeId> Boejningsgivende;
+};
+TKurvetilfaelde FindKurvetilfaelde(const Inddata& ind, TBrugerDialog& dialog);
+
+// The cases that govern bending, as above.
+std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, TBrugerDialog& dialog);
 
 // The curves of each case asked for (whatever the report extent of the
 // record). nullopt, after a message, when the run does not complete or a
 // case is not computed in this chain ("findes ikke").
 std::optional<std::vector<TKraftkurve>> BeregnKraftkurver(const Inddata& ind,
-                                                          const TSupplData& sd,
                                                           const std::vector<TTilfaeldeId>& tilfaelde,
                                                           TBrugerDialog& dialog);
 

@@ -19,7 +19,6 @@
 #include "common/tegnsaet.h"
 #include "graphics/kraftkurvetegning.h"
 #include "graphics/svg_laerred.h"
-#include "calculation/tvaersnit_byg.h"
 #include "project/inddatafil.h"
 #include "project/katalog.h"
 #include "report/resume.h"
@@ -361,14 +360,12 @@ int KurverKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
   if (noegletal.Udfald == TNoegletalUdfald::Afvist) return Afvist(noegletal, fejl);
 
   TKommandolinjeDialog dlg(fejl);
-  TSupplData sd;
-  BestemTvaersnit(*ind, sd);
   std::vector<TTilfaeldeId> tilfaelde;
   if (lk)
     tilfaelde.push_back({aas.value_or(2), *lk, *lt});
   else
-    tilfaelde = BoejningsgivendeTilfaelde(*ind, sd, dlg);
-  const auto kurver = tilfaelde.empty() ? std::nullopt : BeregnKraftkurver(*ind, sd, tilfaelde, dlg);
+    tilfaelde = BoejningsgivendeTilfaelde(*ind, dlg);
+  const auto kurver = tilfaelde.empty() ? std::nullopt : BeregnKraftkurver(*ind, tilfaelde, dlg);
   if (!kurver) {
     // A case that the chain does not compute is the user's choice.
     return noegletal.Beregnet() ? KodeBrug : KodeAfbrudt;

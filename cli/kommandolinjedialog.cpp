@@ -20,32 +20,23 @@ void TKommandolinjeDialog::Skriv(const std::string& art, const std::string& teks
   fejl_ << forstavelse_ << art << t << "\n";
 }
 
-void TKommandolinjeDialog::Fejl(const std::string& tekst) {
-  fejlVist_ = true;
-  Skriv("Fejl: ", tekst);
-}
-void TKommandolinjeDialog::Advarsel(const std::string& tekst) { Skriv("Advarsel: ", tekst); }
-void TKommandolinjeDialog::Besked(const std::string& tekst) { Skriv("", tekst); }
-void TKommandolinjeDialog::Information(const std::string& tekst) { Skriv("", tekst); }
-bool TKommandolinjeDialog::InformationOkAnnuller(const std::string& tekst) {
-  Skriv("", tekst);
-  fejl_ << forstavelse_ << "(svaret Annuller)\n";
-  return false;
-}
-void TKommandolinjeDialog::FejlDialog(const std::string& tekst) {
-  fejlVist_ = true;
-  Skriv("Fejl: ", tekst);
-}
-bool TKommandolinjeDialog::FejlDialogOkAnnuller(const std::string& tekst) {
-  fejlVist_ = true;
-  Skriv("Fejl: ", tekst);
-  fejl_ << forstavelse_ << "(svaret Annuller)\n";
-  return false;
-}
-bool TKommandolinjeDialog::JaNej(const std::string& tekst) {
-  Skriv("", tekst);
-  fejl_ << forstavelse_ << "(svaret Nej)\n";
-  return false;
+TSvar TKommandolinjeDialog::Meddel(TBeskedArt art, const std::string&, const std::string& tekst,
+                                   TKnapper knapper) {
+  // A warning that asks whether to go on stops the run here, so it is told
+  // as the error it then is.
+  const bool fejl = art == TBeskedArt::Fejl || art == TBeskedArt::FejlDialog ||
+                    (art == TBeskedArt::Advarsel && knapper != TKnapper::Ok);
+  if (art == TBeskedArt::Bip) return TSvar::Ok;
+  if (fejl) {
+    fejlVist_ = true;
+    Skriv("Fejl: ", tekst);
+  } else {
+    Skriv(art == TBeskedArt::Advarsel ? "Advarsel: " : "", tekst);
+  }
+  const TSvar svar = SikkertSvar(knapper);
+  if (svar == TSvar::Annuller) fejl_ << forstavelse_ << "(svaret Annuller)\n";
+  if (svar == TSvar::Nej) fejl_ << forstavelse_ << "(svaret Nej)\n";
+  return svar;
 }
 
 }  // namespace kvistor

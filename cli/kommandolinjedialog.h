@@ -1,10 +1,11 @@
 #pragma once
 // The user dialog of the command line: every message is printed on the
 // error stream, and questions get a fixed answer, since nobody is there to
-// click. OK/Cancel and Yes/No questions are answered "Annuller"/"Nej": the
-// only such questions a calculation asks follow an internal inconsistency,
-// and a batch run should stop there rather than print numbers nobody has
-// looked at. File dialogs are cancelled.
+// click. OK/Cancel and Yes/No questions are answered "Annuller"/"Nej", and
+// Yes/No/Cancel questions "Annuller": the only such questions a calculation
+// asks follow an internal inconsistency, and a batch run should stop there
+// rather than print numbers nobody has looked at. File dialogs are
+// cancelled.
 #include <iosfwd>
 #include <string>
 
@@ -17,15 +18,8 @@ class TKommandolinjeDialog : public TBrugerDialog {
   explicit TKommandolinjeDialog(std::ostream& fejl, std::string forstavelse = "")
       : fejl_(fejl), forstavelse_(std::move(forstavelse)) {}
 
-  void Fejl(const std::string& tekst) override;
-  void Advarsel(const std::string& tekst) override;
-  void Besked(const std::string& tekst) override;
-  void Information(const std::string& tekst) override;
-  bool InformationOkAnnuller(const std::string& tekst) override;
-  void FejlDialog(const std::string& tekst) override;
-  bool FejlDialogOkAnnuller(const std::string& tekst) override;
-  bool JaNej(const std::string& tekst) override;
-  void Bip() override {}
+  TSvar Meddel(TBeskedArt art, const std::string& titel, const std::string& tekst,
+               TKnapper knapper) override;
   std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
   std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }
 

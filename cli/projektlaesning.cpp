@@ -13,8 +13,10 @@ int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddatasi
                            TKommandolinjeDialog& dlg) {
   std::vector<TErstatning> erstatninger;
   const std::string navn = Projektnavn(projekt);
-  switch (LaesProjekt(navn, projekt == Standardstroem, side, dlg,
-                      tolerant ? nullptr : &erstatninger)) {
+  switch (AabnProjekt(navn, side, dlg,
+                      {.StandardInput = projekt == Standardstroem,
+                       .KunFejl = true,
+                       .Erstatninger = tolerant ? nullptr : &erstatninger})) {
     case TProjektLaesning::KanIkkeHente: return KodeBrug;
     case TProjektLaesning::Afvist: return KodeAfvist;
     case TProjektLaesning::Laest: break;

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calculation/tvaersnit_byg.h"
-#include "project/antalfag.h"
-#include "project/feltregler.h"
 #include "calculation/beregning.h"
+#include "calculation/projektberegning.h"
+#include "project/feltregler.h"
 #include "purlin/lastkombinationsarter.h"
 #include "report/resume.h"
 #include "report/visresultat.h"
@@ -21,81 +20,44 @@ namespace {
 class TTavsDialog : public TBrugerDialog {
  public:
   std::string Foerste;
-  void Fejl(const std::string& t) override { Gem(t); }
-  void Advarsel(const std::string& t) override { Gem(t); }
-  void Besked(const std::string& t) override { Gem(t); }
-  void Information(const std::string& t) override { Gem(t); }
-  bool InformationOkAnnuller(const std::string& t) override {
-    Gem(t);
-    return false;
+  TSvar Meddel(TBeskedArt art, const std::string&, const std::string& t,
+               TKnapper knapper) override {
+    if (art != TBeskedArt::Bip && Foerste.empty()) Foerste = t;
+    return SikkertSvar(knapper);
   }
-  void FejlDialog(const std::string& t) override { Gem(t); }
-  bool FejlDialogOkAnnuller(const std::string& t) override {
-    Gem(t);
-    return false;
-  }
-  bool JaNej(const std::string& t) override {
-    Gem(t);
-    return false;
-  }
-  void Bip() override {}
   std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
   std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }
-
- private:
-  void Gem(const std::string& t) {
-    if (Foerste.empty()) Foerste = t;
-  }
 };
-
-// The field a broken rule's message belongs to.
-std::optional<TKontrol> FeltForBesked(const std::string& besked) {
-  if (besked == BeskedGavlReduceret) return TKontrol::EditGavlRammeAfst;
-  if (besked == BeskedCharnForskRamme || besked == BeskedCharnForskGavl)
-    return TKontrol::EditCharnForsk;
-  for (const TTalFelt& f : TalFelter())
-    if (besked == f.besked) return f.kontrol;
-  return std::nullopt;
-}
 
 }  // namespace
 
 std::optional<TNoegletalResultat> AfvisInddata(const Inddata& ind) {
+  auto brud = FoersteBrudteRegel(ind);
+  if (!brud) return std::nullopt;
   TNoegletalResultat r;
   r.Udfald = TNoegletalUdfald::Afvist;
-  if (auto brud = FoersteBrudteRegel(ind)) {
-    r.Besked = std::move(*brud);
-    r.Felt = FeltForBesked(r.Besked);
-    return r;
-  }
-  if (ind.AntalFag > MaksFagIBeregning) {
-    r.Besked = TekstForMangeFag;
-    r.Felt = TKontrol::EditAntalFag;
-    return r;
-  }
-  return std::nullopt;
+  r.Besked = std::move(brud->Besked);
+  r.Felt = brud->Felt;
+  return r;
 }
 
 TNoegletalResultat BeregnNoegletal(const Inddata& indtastet) {
-  if (auto afvist = AfvisInddata(indtastet)) return std::move(*afvist);
-
   // The normal extent: the detailed one only adds text nobody reads here.
   Inddata ind = indtastet;
   ind.RappOmfang = 0;
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
   TTavsDialog dlg;
-  TBeregning ber;
-  const TBeregningsUdfald u =
-      BeregnAlleTilfaelde(ber, ind, sd, dlg, TKoerselsOmfang{false, false});
+  TProjektberegning k;
+  const TBeregningsUdfald u = BeregnProjekt(k, ind, dlg, {TKoerselsOmfang{false, false}});
 
   TNoegletalResultat r;
   if (u != TBeregningsUdfald::Gennemfoert) {
     r.Udfald = u == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist
                                                : TNoegletalUdfald::Afbrudt;
     r.Besked = dlg.Foerste;
+    if (k.Brud) r.Felt = k.Brud->Felt;
     return r;
   }
+  const TBeregning& ber = k.Beregning;
 
   // The heads of the rankings, without building them: the largest rounded
   // value of each quantity over the ultimate cases.

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "common/ur.h"
-#include "calculation/tvaersnit_byg.h"
+#include "calculation/projektberegning.h"
 #include "project/inddatafil.h"
 #include "report/visresultat.h"
 
@@ -28,16 +28,18 @@ std::unique_ptr<TVejledningsKilde> ByggKilde(const QString& projektfil, QString&
   k->Side = NyInddataside();
   const std::string fil = projektfil.toStdString();
   k->Side.Programmappe = std::filesystem::path(fil).parent_path().string();
-  if (!LaesProjektfil(fil, k->Side, dlg)) {
+  if (AabnProjekt(fil, k->Side, dlg, {.KunFejl = true}) != TProjektLaesning::Laest) {
     fejl = "Kan ikke læse " + projektfil + "\n" + Beskeder(dlg);
     return nullptr;
   }
   const Inddata& ind = k->Side.Inddata;
-  BestemTvaersnit(ind, k->Suppl);
-  if (BeregnAlleTilfaelde(k->Beregning, ind, k->Suppl, dlg) != TBeregningsUdfald::Gennemfoert) {
+  TProjektberegning koersel;
+  if (BeregnProjekt(koersel, ind, dlg) != TBeregningsUdfald::Gennemfoert) {
     fejl = "Beregningen af " + projektfil + " blev ikke gennemført\n" + Beskeder(dlg);
     return nullptr;
   }
+  k->Suppl = koersel.Suppl;
+  k->Beregning = std::move(koersel.Beregning);
   // The date in the report head is the day the guide is built.
   const TSystemUr ur;
   Inddata normal = ind;

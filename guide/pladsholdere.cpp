@@ -5,14 +5,14 @@
 #include <map>
 #include <set>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "common/format.h"
 #include "loads/hastighedstryk.h"
 #include "loads/lastkombinationer.h"
 #include "project/sneformfaktor.h"
 #include "loads/vindzoner.h"
 #include "project/antalfag.h"
-#include "project/feltregler.h"
+#include "project/felttabel.h"
 #include "project/katalog.h"
 #include "purlin/traemateriale.h"
 #include "report/visresultat.h"
@@ -56,89 +56,40 @@ QString Kodeblok(const TTekstlinjer& linjer, std::size_t fra, std::size_t til) {
 // ---------------------------------------------------------------------------
 // The input fields.
 
-struct TFeltBeskrivelse {
-  TKontrol kontrol;
-  const char* navn;
-  const char* enhed;
-  std::function<QString(const Inddata&)> vaerdi;
-};
-
 QString Valg(std::span<const std::string_view> tekster, int i) {
   if (i < 0 || i >= static_cast<int>(tekster.size())) return "-";
   return Q(tekster[static_cast<std::size_t>(i)]).trimmed();
 }
 
-QString Materiale(int lag, int mat, double last) {
-  const TELData& d = ELData(lag, mat);
-  const QString navn = d.Navn.empty() ? QString("(intet valgt)") : Q(d.Navn);
-  return navn + ": " + Tal(last, 2);
-}
+// A caption on one line.
+QString Ledetekst(const TFeltRaekke& r) { return Q(r.Ledetekst).replace('\n', ' '); }
 
-std::vector<TFeltBeskrivelse> Side1() {
-  using K = TKontrol;
-  return {
-      {K::EditHusBr, "Husbredde", "m", [](const Inddata& d) { return Tal(d.HusBr, 2); }},
-      {K::EditFacHjd, "Facadehøjde", "m", [](const Inddata& d) { return Tal(d.FacHjd, 2); }},
-      {K::EditTagVink, "Tagvinkel", "grader", [](const Inddata& d) { return Tal(d.TagVink, 0); }},
-      {K::EditFacUdh, "Facadeudhæng (vandret)", "m",
-       [](const Inddata& d) { return Tal(d.FacUdh, 2); }},
-      {K::EditAaseAfst, "Åseafstand (skrå, c/c)", "m",
-       [](const Inddata& d) { return Tal(d.AaseAfst, 2); }},
-      {K::RadioGroupTerrKat, "Terrænkategori", "",
-       [](const Inddata& d) { return Valg(TerrKatTekster, d.TerrKat); }},
-      {K::EditAfstVesterhav, "Afstand til Vesterhavet / Ringkøbing Fjord", "km",
-       [](const Inddata& d) { return Tal(d.AfstVesterhav, 0); }},
-      {K::RadioGroupNormSneFormFak, "Snelast, valg", "",
-       [](const Inddata& d) { return Valg(SneValgTekster, d.NormSneFormFak ? 0 : 1); }},
-      {K::EditKaraktSneLast, "Karakt. snelast", "kN/m²",
-       [](const Inddata& d) { return Tal(d.SneFormFak, 2); }},
-      {K::EditAntalFag, "Antal fag", "", [](const Inddata& d) { return QString::number(d.AntalFag); }},
-      {K::EditRammeafstand, "Normalrammeafstand", "m",
-       [](const Inddata& d) { return Tal(d.Rammeafstand, 2); }},
-      {K::EditGavlRammeAfst, "Gavlrammeafstand", "m",
-       [](const Inddata& d) { return Tal(d.GavlRammeAfst, 2); }},
-      {K::RadioGroupCharnForsk, "Charnierforskydning = 1/7 x Normalrammeafstand", "",
-       [](const Inddata& d) { return Valg(CharnForskTekster, d.CharnForskStd ? 0 : 1); }},
-      {K::EditCharnForsk, "Charnierforskydning", "m",
-       [](const Inddata& d) { return Tal(d.CharnForsk, 2); }},
-      {K::EditGavlUdh, "Gavludhæng", "m", [](const Inddata& d) { return Tal(d.GavlUdh, 2); }},
-      {K::EditEL1, "Tagdækning", "kN/m²",
-       [](const Inddata& d) { return Materiale(1, d.EL1Mat, d.EL1); }},
-      {K::EditEL2, "Undertag", "kN/m²", [](const Inddata& d) { return Materiale(2, d.EL2Mat, d.EL2); }},
-      {K::EditEL3, "Isolering", "kN/m²",
-       [](const Inddata& d) { return Materiale(3, d.EL3Mat, d.EL3); }},
-      {K::EditEL4, "Loftbeklædning", "kN/m²",
-       [](const Inddata& d) { return Materiale(4, d.EL4Mat, d.EL4); }},
-  };
-}
-
-std::vector<TFeltBeskrivelse> Side2() {
-  using K = TKontrol;
-  return {
-      {K::RadioGroupRappOmfang, "Resultatomfang", "",
-       [](const Inddata& d) { return Valg(RappOmfangTekster, d.RappOmfang); }},
-      {K::EditKipnMoment, "Regningsmæssigt kipningsmoment", "kNm",
-       [](const Inddata& d) { return Tal(d.KipnMoment, 2); }},
-      {K::EditAaseHojde, "Åsehøjde", "mm", [](const Inddata& d) { return Tal(d.AaseHojde, 0); }},
-      {K::EditAaseBredde, "Åsebredde", "mm", [](const Inddata& d) { return Tal(d.AaseBredde, 0); }},
-      {K::RadioGroupStyrkeKlasse, "Styrkeklasse", "",
-       [](const Inddata& d) { return Valg(StyrkeKlasseTekster, d.StyrkeKlasse); }},
-      {K::EditNormalKraftFaktor, "Normalkraftfaktor", "",
-       [](const Inddata& d) { return Tal(d.NormalKraftFaktor, 2); }},
-      {K::ComboBoxBeslag, "Gerberbeslag", "",
-       [](const Inddata& d) {
-         const TBData* b = BeslagData(d.Beslag);
-         return b ? Q(b->Navn) : QString("(intet valgt)");
-       }},
-      {K::RadioGroupAnvKlasse, "Anvendelsesklasse", "",
-       [](const Inddata& d) { return Valg(AnvKlasseTekster, d.AnvKlasse); }},
-      {K::RadioGroupSikkl, "Konsekvensklasse", "",
-       [](const Inddata& d) { return Valg(SikklTekster, d.Sikkl); }},
-  };
+// The value a row holds in the project, as the page shows it.
+QString Vaerdi(const TFeltRaekke& r, const Inddata& d) {
+  switch (r.Art) {
+    case TFeltArt::Tekst: return Q(d.*r.Tekst);
+    case TFeltArt::Tal:
+    case TFeltArt::Gemt: return Tal(FeltVaerdi(r, d), r.Decimaler);
+    case TFeltArt::Heltal: return QString::number(static_cast<int>(FeltVaerdi(r, d)));
+    case TFeltArt::Radio:
+    case TFeltArt::Afkrydsning:
+      return Valg(r.Punkter, ValgPunkt(r, static_cast<int>(FeltVaerdi(r, d))));
+    case TFeltArt::Liste:
+      if (r.Kontrol == TKontrol::ComboBoxBeslag) {
+        const TBData* b = BeslagData(d.Beslag);
+        return b ? Q(b->Navn) : QString("(intet valgt)");
+      } else {
+        const int lag = static_cast<int>(r.Kontrol) - static_cast<int>(TKontrol::ComboBoxEL1) + 1;
+        const TELData& m = ELData(lag, d.*r.Heltal);
+        return m.Navn.empty() ? QString("(intet valgt)") : Q(m.Navn);
+      }
+  }
+  return {};
 }
 
 QString RegelTekst(TRegelArt r) {
   switch (r) {
+    case TRegelArt::Ingen: return "";
     case TRegelArt::Positiv: return "> 0";
     case TRegelArt::IkkeNegativ: return "≥ 0";
     case TRegelArt::Tagvinkel: return "0 til 75";
@@ -147,13 +98,26 @@ QString RegelTekst(TRegelArt r) {
   return "";
 }
 
-QString FeltTabel(const std::vector<TFeltBeskrivelse>& felter, const Inddata& d) {
+QString Interval(const TFeltRaekke& r) {
+  if (!r.HarOmraade) return "";
+  const QString enhed = r.Enhed.empty() ? QString() : " " + Q(r.Enhed);
+  return Tal(r.Min, 0) + " – " + Tal(r.Max, 0) + enhed;
+}
+
+// The fields of one page as the field table gives them, with the values of
+// the guide's project; the choices show their items.
+QString FeltTabelForSide(TSide side, const Inddata& d) {
   QString s = Hoved({"Felt", "Enhed", "Standard.aid", "Regel", "Meddelelse når reglen brydes"},
                     "llrll");
-  for (const auto& f : felter) {
-    const TTalFelt* t = FindTalFelt(f.kontrol);
-    s += Raekke({f.navn, f.enhed, f.vaerdi(d), t ? RegelTekst(t->regel) : QString("valg"),
-                 t ? "\"" + Q(t->besked) + "\"" : QString("")});
+  for (const TFeltRaekke& r : FeltTabel()) {
+    // The standard-dimension lists only fill the depth and width fields.
+    if (r.Side != side || r.Fil == TFilForm::Ingen || r.Art == TFeltArt::Gemt) continue;
+    const bool valg = r.Art == TFeltArt::Radio || r.Art == TFeltArt::Afkrydsning ||
+                      r.Art == TFeltArt::Liste;
+    QString regel = valg ? QString("valg") : RegelTekst(r.Regel);
+    if (r.Art == TFeltArt::Tekst) regel = "tekst, højst " + QString::number(r.Kapacitet) + " tegn";
+    s += Raekke({Ledetekst(r), Q(r.Enhed), Vaerdi(r, d), regel,
+                 r.Besked.empty() ? QString() : "\"" + Q(r.Besked) + "\""});
   }
   return s;
 }
@@ -485,15 +449,11 @@ QString Kurvefil(const TVejledningsKilde& k) {
 }
 
 QString Graenser() {
-  // The table the pre-calculation check itself reads, so the guide cannot
-  // promise other bounds than the program keeps.
+  // The field table the pre-calculation check itself reads, so the guide
+  // cannot promise other bounds than the program keeps.
   QString t = "| Felt | Interval |\n|---|---|\n";
-  for (const TTalOmraade& o : TalOmraader) {
-    const QString enhed = o.enhed.empty() ? QString() : " " + Q(std::string(o.enhed));
-    t += "| " + Q(std::string(o.navn)) + " | " + Tal(o.min, 0) + " – " + Tal(o.max, 0) + enhed + " |\n";
-  }
-  t += "| Antal fag | " + QString::number(MindsteAntalFag) + " – " +
-       QString::number(MaksFagIBeregning) + " |\n";
+  for (const TFeltRaekke& r : FeltTabel())
+    if (r.HarOmraade) t += "| " + Ledetekst(r) + " | " + Interval(r) + " |\n";
   return t;
 }
 
@@ -529,8 +489,8 @@ QString UdfyldPladsholdere(const QString& md, const TVejledningsKilde& k, QStrin
     if (const auto m = linjeRe.match(linje); m.hasMatch()) {
       const QString navn = m.captured(1), arg = m.captured(2);
       QString blok;
-      if (navn == "felter_side1") blok = FeltTabel(Side1(), d);
-      else if (navn == "felter_side2") blok = FeltTabel(Side2(), d);
+      if (navn == "felter_side1") blok = FeltTabelForSide(TSide::Inddata1, d);
+      else if (navn == "felter_side2") blok = FeltTabelForSide(TSide::Inddata2, d);
       else if (navn == "tagmaterialer") blok = Tagmaterialer();
       else if (navn == "standardmaal") blok = Standardmaal();
       else if (navn == "beslag_kapaciteter") blok = BeslagKapaciteter();

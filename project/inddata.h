@@ -50,6 +50,11 @@ struct Inddata {
   std::int32_t Beslag = -1;  // hardware catalogue row, -1 none
   double KipnMoment = 0;     // kNm
   std::int32_t RappOmfang = 0;    // 0 "Normalt #", 1 "Detaljeret"
+  // The supplementary checks beside the report, kept in the project file's
+  // extension lines.
+  std::uint8_t SkaerpetKontrol = 1;  // 1: also check under the current rules
+  std::int32_t Brandmodstand = 0;    // required fire resistance, minutes: 0, 15, 30, 60
+  std::int32_t BrandSider = 3;       // sides exposed to fire: 3 (not the top) or 4
 };
 
 // The record at program start, before any project file is read: numbers

@@ -1,12 +1,15 @@
 #include "project/inddatafil.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "common/dialog.h"
+#include "common/filer.h"
 #include "common/format.h"
 #include "common/tegnsaet.h"
+#include "project/sneformfaktor.h"
 
 namespace kvistor {
 
@@ -23,27 +26,29 @@ std::string EnLinje(std::string s) {
 }
 
 std::string Heltal(int v) { return Format("%1d", {v}); }
+std::string Decimal(double v) { return Format("%10.2f", {v}); }
 
 // Lets through only what the user must know when a file is read without
-// the input pages in view: errors and the messages about numbers that could
-// not be read.
+// the input pages in view: errors and, unless the substitutions are
+// gathered, the messages about numbers that could not be read.
 class TKunFejlDialog : public TBrugerDialog {
  public:
-  explicit TKunFejlDialog(TBrugerDialog& ind) : ind_(ind) {}
-  void Fejl(const std::string& t) override { ind_.Fejl(t); }
-  void Advarsel(const std::string&) override {}
-  void Besked(const std::string& t) override { ind_.Besked(t); }
-  void Information(const std::string&) override {}
-  bool InformationOkAnnuller(const std::string&) override { return true; }
-  void FejlDialog(const std::string& t) override { ind_.FejlDialog(t); }
-  bool FejlDialogOkAnnuller(const std::string& t) override { return ind_.FejlDialogOkAnnuller(t); }
-  bool JaNej(const std::string&) override { return false; }
-  void Bip() override {}
+  TKunFejlDialog(TBrugerDialog& ind, bool udenBesked) : ind_(ind), udenBesked_(udenBesked) {}
+  TSvar Meddel(TBeskedArt art, const std::string& titel, const std::string& tekst,
+               TKnapper knapper) override {
+    const bool fejl = art == TBeskedArt::Fejl || art == TBeskedArt::FejlDialog ||
+                      (art == TBeskedArt::Advarsel && knapper != TKnapper::Ok);
+    if (fejl || (art == TBeskedArt::Besked && !udenBesked_))
+      return ind_.Meddel(art, titel, tekst, knapper);
+    // Nothing the reading asks stops it.
+    return knapper == TKnapper::OkAnnuller ? TSvar::Ok : SikkertSvar(knapper);
+  }
   std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
   std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }
 
  private:
   TBrugerDialog& ind_;
+  bool udenBesked_;
 };
 
 // The line as it may be quoted in a message: one line of fair length.
@@ -53,136 +58,262 @@ std::string Citat(const std::string& linje) {
   return t;
 }
 
-// Reads the (already checked) lines into the model, line by line in the
-// order of the file, so that the coupled updates happen as they always have.
-// A value that cannot be taken as it stands gets its substitute, as the
-// input pages have always done, and is noted in `erst` when given.
-void LaesLinier(TInddataside& s, const std::vector<std::string>& l, TBrugerDialog& dlg,
-                std::vector<TErstatning>* erst) {
-  Inddata& d = s.Inddata;
-  auto noter = [&](std::size_t linje, std::string brugt) {
-    if (erst) erst->push_back({static_cast<int>(linje) + 1, Citat(l[linje]), std::move(brugt)});
-  };
-  auto decimaltal = [&](std::size_t linje, double brugt) {
-    noter(linje, Format("%1.2f", {brugt}));
-  };
+std::string Trimmet(std::string_view s) {
+  const auto a = s.find_first_not_of(" \t");
+  if (a == std::string_view::npos) return {};
+  const auto b = s.find_last_not_of(" \t");
+  return std::string(s.substr(a, b - a + 1));
+}
 
-  auto tal = [&](K k, std::size_t linje) {
-    TEditFelt& e = *EditFelt(s, k);
-    e.Tekst = Afkort(l[linje], KapEditTekst);
-    const double v = LaesTal(e, dlg);
+// A number of the snow lines, which have always taken a decimal point too.
+std::optional<double> SnetalUdenBesked(std::string t) {
+  if (const auto p = t.find('.'); p != std::string::npos) t[p] = ',';
+  return TolkTal(t).vaerdi;
+}
+
+// The value a two-decimal field shows, read back.
+double ToDecimaler(double v) { return TolkTal(Decimal(v)).vaerdi.value_or(v); }
+
+class TLaeser {
+ public:
+  TLaeser(TInddataside& s, const std::vector<std::string>& l, TBrugerDialog& dlg,
+          std::vector<TErstatning>* erst)
+      : s_(s), d_(s.Inddata), l_(l), dlg_(dlg), erst_(erst) {}
+
+  // The 37 lines in the order of the field table, so that the coupled
+  // updates happen as they always have; then the extension lines.
+  void Laes() {
+    for (const TFeltRaekke& r : FilRaekker()) LaesLinje(r, static_cast<std::size_t>(r.Linje - 1));
+    s_.EditCharnForsk.Aktiv = d_.CharnForskStd == 0;
+    s_.EditKaraktSneLast.Aktiv = d_.NormSneFormFak == 0;
+    LaesUdvidelser();
+  }
+
+ private:
+  void Noter(std::size_t linje, std::string brugt) {
+    if (erst_) erst_->push_back({static_cast<int>(linje) + 1, Citat(l_[linje]), std::move(brugt)});
+  }
+  // A substitution the reader decides itself (not one that LaesTal has
+  // already told): noted, and told unless the caller gathers them.
+  void Fortael(std::size_t linje, const std::string& hvorfor, std::string brugt) {
+    dlg_.Besked(Format("Linie %d i projektfilen: %s\r\nProgrammet bruger %s.",
+                       {static_cast<int>(linje) + 1, hvorfor, brugt}));
+    Noter(linje, std::move(brugt));
+  }
+  void NoterHeltal(std::size_t linje, int brugt) {
+    const std::optional<int> v = TolkHeltalUdenBesked(l_[linje]);
+    if (!v || *v != brugt) Noter(linje, Heltal(brugt));
+  }
+
+  // A number field: the field keeps the line, the record what LaesTal makes
+  // of it (99 after its message for a line that is no number).
+  double Tal(K k, std::size_t linje) {
+    TEditFelt& e = *EditFelt(s_, k);
+    e.Tekst = Afkort(l_[linje], KapEditTekst);
+    const double v = LaesTal(e, dlg_);
     // A line cut to the field's capacity may read as another number.
-    const std::optional<double> helt = TolkTal(l[linje]).vaerdi;
-    if (!helt || *helt != v) decimaltal(linje, v);
+    const std::optional<double> helt = TolkTal(l_[linje]).vaerdi;
+    if (!helt || *helt != v) Noter(linje, Format("%1.2f", {v}));
     return v;
-  };
-  auto heltal = [&](std::size_t linje, int brugt) {
-    const std::optional<int> v = TolkHeltalUdenBesked(l[linje]);
-    if (!v || *v != brugt) noter(linje, Format("%1d", {brugt}));
-  };
+  }
+
   // A choice line: a whole number selects the item; a line that is not one,
   // or a negative one (which would leave the group without an item), takes
   // the default; an index beyond the last item selects the last item. A
   // change of the shown item runs the group's click handling.
-  auto radio = [&](K k, std::size_t linje, int standard) {
-    const std::optional<int> v = TolkHeltalUdenBesked(l[linje]);
-    int i = v && *v >= 0 ? *v : standard;
-    i = std::min(i, AntalRadioPunkter(k) - 1);
-    heltal(linje, i);
-    if (*RadioFelt(s, k) != i) KlikRadio(s, k, i, dlg);
+  int Radio(const TFeltRaekke& r, std::size_t linje) {
+    const std::optional<int> v = TolkHeltalUdenBesked(l_[linje]);
+    int i = v && *v >= 0 ? *v : r.Standard;
+    i = std::min(i, AntalRadioPunkter(r.Kontrol) - 1);
+    NoterHeltal(linje, i);
+    if (*RadioFelt(s_, r.Kontrol) != i) KlikRadio(s_, r.Kontrol, i, dlg_);
     return i;
-  };
+  }
+
+  void SaetValg(const TFeltRaekke& r, int punkt) {
+    const int v = ValgVaerdi(r, punkt);
+    if (r.Flag) d_.*r.Flag = static_cast<std::uint8_t>(v);
+    if (r.Heltal) d_.*r.Heltal = v;
+  }
+
+  void LaesLinje(const TFeltRaekke& r, std::size_t linje) {
+    const std::string& l = l_[linje];
+    switch (r.Art) {
+      case TFeltArt::Tekst: {
+        TEditFelt& e = *EditFelt(s_, r.Kontrol);
+        e.Tekst = Afkort(RensTekst(l), static_cast<std::size_t>(r.Kapacitet));
+        d_.*r.Tekst = e.Tekst;
+        break;
+      }
+      case TFeltArt::Tal:
+        // The snow value in use is read with the other snow lines.
+        if (r.Kontrol != K::EditKaraktSneLast) d_.*r.Tal = Tal(r.Kontrol, linje);
+        break;
+      case TFeltArt::Heltal: {
+        TEditFelt& e = *EditFelt(s_, r.Kontrol);
+        e.Tekst = Afkort(l, KapEditTekst);
+        d_.*r.Heltal = LaesHeltal(e, dlg_);
+        NoterHeltal(linje, d_.*r.Heltal);
+        break;
+      }
+      case TFeltArt::Radio:
+      case TFeltArt::Afkrydsning:
+        if (r.Kontrol == K::RadioGroupCharnForsk) {
+          // Checked to be a whole number: 0 is "Ja", anything else "Nej".
+          const int i = *TolkHeltalUdenBesked(l) == 0 ? 0 : 1;
+          NoterHeltal(linje, i);
+          if (*RadioFelt(s_, r.Kontrol) != i) KlikRadio(s_, r.Kontrol, i, dlg_);
+          SaetValg(r, i);
+        } else {
+          SaetValg(r, Radio(r, linje));
+        }
+        if (r.Kontrol == K::RadioGroupStyrkeKlasse) FixStyrkeKlasse(s_);
+        break;
+      case TFeltArt::Liste:
+        if (r.Kontrol == K::ComboBoxBeslag)
+          LaesBeslag(linje);
+        else
+          d_.*r.Heltal = LaesMateriale(r.Kontrol, linje);
+        break;
+      case TFeltArt::Gemt:
+        if (r.Tal == &Inddata::SneFormFakForhojet) LaesSne();
+        break;
+    }
+  }
+
   // A material line: an item of the list, or none (-1) for -1 and for any
   // index outside the list.
-  auto materiale = [&](K k, std::size_t linje) {
-    TListeFelt& liste = *ListeFelt(s, k);
-    int i = TolkHeltalUdenBesked(l[linje]).value_or(1);
+  int LaesMateriale(K k, std::size_t linje) {
+    TListeFelt& liste = *ListeFelt(s_, k);
+    int i = TolkHeltalUdenBesked(l_[linje]).value_or(FeltRaekke(k).Standard);
     if (i < 0 || static_cast<std::size_t>(i) >= liste.Elementer.size()) i = -1;
-    heltal(linje, i);
+    NoterHeltal(linje, i);
     liste.Valgt = i;
     liste.Tekst = i >= 0 ? liste.Elementer[static_cast<std::size_t>(i)] : "";
     return i;
-  };
-  auto tekst = [&](std::size_t linje, std::size_t kapacitet) {
-    return Afkort(RensTekst(l[linje]), kapacitet);
-  };
-
-  s.EditProjektnavn.Tekst = tekst(0, KapProjektnavn);
-  d.Projektnavn = s.EditProjektnavn.Tekst;
-  s.EditBygningsdel.Tekst = tekst(1, KapBygningsdel);
-  d.Bygningsdel = s.EditBygningsdel.Tekst;
-  d.Medarb = tekst(2, KapMedarb);
-  s.EditMedarb.Tekst = d.Medarb;
-  d.HusBr = tal(K::EditHusBr, 3);
-  d.FacHjd = tal(K::EditFacHjd, 4);
-  d.TagVink = tal(K::EditTagVink, 5);
-  d.AaseAfst = tal(K::EditAaseAfst, 6);
-  d.FacUdh = tal(K::EditFacUdh, 7);
-  s.EditAntalFag.Tekst = Afkort(l[8], KapEditTekst);
-  d.AntalFag = LaesHeltal(s.EditAntalFag, dlg);
-  heltal(8, d.AntalFag);
-  d.Rammeafstand = tal(K::EditRammeafstand, 9);
-  d.GavlRammeAfst = tal(K::EditGavlRammeAfst, 10);
-
-  // Line 11 was checked to be a whole number: 0 is "Ja", anything else "Nej".
-  const int charn = *TolkHeltalUdenBesked(l[11]) == 0 ? 0 : 1;
-  heltal(11, charn);
-  if (s.RadioGroupCharnForsk != charn) KlikRadio(s, K::RadioGroupCharnForsk, charn, dlg);
-  d.CharnForskStd = charn == 0 ? 1 : 0;
-  s.EditCharnForsk.Aktiv = charn != 0;
-  d.CharnForsk = tal(K::EditCharnForsk, 12);
-  d.GavlUdh = tal(K::EditGavlUdh, 13);
-
-  d.EL1Mat = materiale(K::ComboBoxEL1, 14);
-  d.EL1 = tal(K::EditEL1, 15);
-  d.EL2Mat = materiale(K::ComboBoxEL2, 16);
-  d.EL2 = tal(K::EditEL2, 17);
-  d.EL3Mat = materiale(K::ComboBoxEL3, 18);
-  d.EL3 = tal(K::EditEL3, 19);
-  d.EL4Mat = materiale(K::ComboBoxEL4, 20);
-  d.EL4 = tal(K::EditEL4, 21);
-
-  d.TerrKat = radio(K::RadioGroupTerrKat, 22, 1);
-  d.AfstVesterhav = tal(K::EditAfstVesterhav, 23);
-  const int sne = radio(K::RadioGroupNormSneFormFak, 24, 0);
-  d.NormSneFormFak = sne == 0 ? 1 : 0;
-  d.SneFormFak = tal(K::EditKaraktSneLast, 25);
-  s.EditKaraktSneLast.Aktiv = sne == 1;
-  for (std::size_t linje : {26u, 27u}) {
-    const double v = TekstTilTal(l[linje], dlg);
-    std::string t = l[linje];
-    if (const auto p = t.find('.'); p != std::string::npos) t[p] = ',';
-    if (!TolkTal(t).vaerdi) decimaltal(linje, v);
-    (linje == 26 ? d.SneFormFakNormal : d.SneFormFakForhojet) = v;
   }
-
-  d.StyrkeKlasse = radio(K::RadioGroupStyrkeKlasse, 28, 1);
-  FixStyrkeKlasse(s);
-  d.AaseHojde = tal(K::EditAaseHojde, 29);
-  d.AaseBredde = tal(K::EditAaseBredde, 30);
-  d.AnvKlasse = radio(K::RadioGroupAnvKlasse, 31, 1);
-  d.Sikkl = radio(K::RadioGroupSikkl, 32, 1);
-  d.NormalKraftFaktor = tal(K::EditNormalKraftFaktor, 33);
 
   // A row number outside the catalogue means no hardware; the list then
   // picks the first that fits, as it does for a row that no longer fits the
   // purlin.
-  int beslag = TolkHeltalUdenBesked(l[34]).value_or(5);
-  if (beslag < 0 || beslag >= AntalBeslag) beslag = -1;
-  d.Beslag = beslag;
-  BygComboBoxBeslag(s, dlg);
-  heltal(34, d.Beslag);
+  void LaesBeslag(std::size_t linje) {
+    int beslag = TolkHeltalUdenBesked(l_[linje]).value_or(FeltRaekke(K::ComboBoxBeslag).Standard);
+    if (beslag < 0 || beslag >= AntalBeslag) beslag = -1;
+    d_.Beslag = beslag;
+    BygComboBoxBeslag(s_, dlg_);
+    NoterHeltal(linje, d_.Beslag);
+  }
 
-  d.KipnMoment = tal(K::EditKipnMoment, 35);
-  d.RappOmfang = radio(K::RadioGroupRappOmfang, 36, 0);
-}
+  // Lines 26 to 28: the snow value in use, the normal value and the
+  // elevated one. The normal value belongs to the roof angle and the value
+  // in use to the choice, so a file whose lines disagree with them (edited
+  // by hand) would have the calculation use one value while the report
+  // prints another; the reader takes the value the program derives, and
+  // says so. Stored and derived values are compared as the file shows them,
+  // with two decimals.
+  void LaesSne() {
+    constexpr std::size_t iBrug = 25, normal = 26, forhojet = 27;
+    // What is to be said about each of the three lines, said in their order.
+    std::optional<std::string> brugt[3];
+    std::string hvorfor[3];
 
-// Passes nothing but errors: the substituted values are gathered instead
-// of told one by one.
-class TUdenBeskedDialog : public TKunFejlDialog {
- public:
-  using TKunFejlDialog::TKunFejlDialog;
-  void Besked(const std::string&) override {}
+    const std::optional<double> f = SnetalUdenBesked(l_[forhojet]);
+    d_.SneFormFakForhojet = f ? *f : TekstTilTal(l_[forhojet], dlg_);
+    if (!f) brugt[2] = Format("%1.2f", {d_.SneFormFakForhojet});
+
+    const std::optional<double> n = SnetalUdenBesked(l_[normal]);
+    const std::optional<double> vinkel = TolkTal(l_[5]).vaerdi;
+    if (vinkel && *vinkel >= 0 && *vinkel <= 75) {
+      const double afledt = NormalSneFormfaktor(*vinkel);
+      d_.SneFormFakNormal = n ? *n : afledt;
+      if (!n || Decimal(*n) != Decimal(afledt)) {
+        d_.SneFormFakNormal = afledt;
+        brugt[1] = Format("%1.2f", {afledt});
+        hvorfor[1] =
+            Format("den normale formfaktor for snelast \"%s\" passer ikke til tagvinklen %1.0f°.",
+                   {Trimmet(Citat(l_[normal])), *vinkel});
+      }
+    } else {
+      // Without a usable roof angle there is nothing to derive it from.
+      d_.SneFormFakNormal = n ? *n : TekstTilTal(l_[normal], dlg_);
+      if (!n) brugt[1] = Format("%1.2f", {d_.SneFormFakNormal});
+    }
+
+    const double valgt = ToDecimaler(d_.NormSneFormFak == 1 ? d_.SneFormFakNormal
+                                                            : d_.SneFormFakForhojet);
+    const std::optional<double> i = TolkTal(l_[iBrug]).vaerdi;
+    TEditFelt& e = s_.EditKaraktSneLast;
+    if (i && Decimal(*i) == Decimal(valgt)) {
+      e.Tekst = Afkort(l_[iBrug], KapEditTekst);
+      d_.SneFormFak = *i;
+    } else {
+      e.Tekst = Decimal(valgt);
+      d_.SneFormFak = valgt;
+      brugt[0] = Format("%1.2f", {valgt});
+      hvorfor[0] = Format("snelasten \"%s\" passer ikke til valget \"%s\".",
+                          {Trimmet(Citat(l_[iBrug])),
+                           std::string(SneValgTekster[d_.NormSneFormFak == 1 ? 0 : 1])});
+    }
+    for (std::size_t j = 0; j < 3; ++j) {
+      if (!brugt[j]) continue;
+      // A line LaesTal has already told about is only noted.
+      if (hvorfor[j].empty())
+        Noter(iBrug + j, *brugt[j]);
+      else
+        Fortael(iBrug + j, hvorfor[j], *brugt[j]);
+    }
+  }
+
+  // The lines after the 37: "Nøgle=værdi". Keys this version knows set
+  // their fields (those not in the file take their defaults); others are
+  // kept as they stand. A line that is no such line, or whose value is not
+  // one of its key's, is told and passed over.
+  void LaesUdvidelser() {
+    s_.UkendteUdvidelser.clear();
+    for (const TFeltRaekke& r : UdvidelsesRaekker()) SaetUdvidelse(r, r.Standard);
+    for (std::size_t linje = AntalInddatalinier; linje < l_.size(); ++linje) {
+      const std::string& l = l_[linje];
+      if (Trimmet(l).empty()) continue;
+      const auto lig = l.find('=');
+      if (lig == std::string::npos) {
+        Forbigaa(linje, "er ingen linie af formen Nøgle=værdi.");
+        continue;
+      }
+      const std::string noegle = Trimmet(std::string_view(l).substr(0, lig));
+      const auto r = std::find_if(UdvidelsesRaekker().begin(), UdvidelsesRaekker().end(),
+                                  [&](const TFeltRaekke& x) { return x.Noegle == noegle; });
+      if (r == UdvidelsesRaekker().end()) {
+        s_.UkendteUdvidelser.push_back(l);
+        continue;
+      }
+      const std::optional<int> v = TolkHeltalUdenBesked(std::string_view(l).substr(lig + 1));
+      const int punkt = v ? ValgPunkt(*r, *v) : -1;
+      if (punkt < 0) {
+        std::string tilladt;
+        for (std::size_t p = 0; p < r->Punkter.size(); ++p)
+          tilladt += (p == 0 ? "" : p + 1 == r->Punkter.size() ? " eller " : ", ") +
+                     Heltal(ValgVaerdi(*r, static_cast<int>(p)));
+        Forbigaa(linje, std::string(r->Noegle) + " kan kun være " + tilladt + ".");
+        continue;
+      }
+      SaetUdvidelse(*r, punkt);
+    }
+  }
+  void SaetUdvidelse(const TFeltRaekke& r, int punkt) {
+    if (*RadioFelt(s_, r.Kontrol) != punkt) KlikRadio(s_, r.Kontrol, punkt, dlg_);
+    SaetValg(r, punkt);
+  }
+  void Forbigaa(std::size_t linje, const std::string& hvorfor) {
+    dlg_.Besked(Format("Linie %d i projektfilen, \"%s\", %s\r\nLinien springes over.",
+                       {static_cast<int>(linje) + 1, Citat(l_[linje]), hvorfor}));
+    Noter(linje, "");
+  }
+
+  TInddataside& s_;
+  Inddata& d_;
+  const std::vector<std::string>& l_;
+  TBrugerDialog& dlg_;
+  std::vector<TErstatning>* erst_;
 };
 
 std::string SmaaBogstaver(std::string s) {
@@ -196,65 +327,60 @@ bool FilFindes(const std::string& navn) {
   return std::filesystem::exists(std::filesystem::path(navn), fejl);
 }
 
+// Whether bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool ErUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    int n = 0;
+    unsigned min = 0;
+    if (c < 0x80) n = 0;
+    else if ((c & 0xE0) == 0xC0) n = 1, min = 0x80;
+    else if ((c & 0xF0) == 0xE0) n = 2, min = 0x800;
+    else if ((c & 0xF8) == 0xF0) n = 3, min = 0x10000;
+    else return false;
+    if (static_cast<std::size_t>(n) > s.size() - i - 1) return false;  // cut off at the end
+    unsigned v = n == 0 ? c : c & (0x3F >> n);
+    for (int k = 1; k <= n; ++k) {
+      const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+      if ((b & 0xC0) != 0x80) return false;
+      v = (v << 6) | (b & 0x3F);
+    }
+    if (n > 0 && (v < min || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF))) return false;
+    i += static_cast<std::size_t>(n) + 1;
+  }
+  return true;
+}
 
-// The lines of a project file for the window, read once and bounded, with
-// the messages of an unreadable file or one that is no project file.
-std::optional<std::vector<std::string>> HentLinier(const std::string& navn, TBrugerDialog& dlg) {
-  std::string bytes;
-  const TFilUdfald u = LaesFil(navn, bytes, MaksProjektfilBytes);
-  if (u.forStor) {
-    dlg.Fejl(BeskedIkkeProjektfil(navn, "den er større end 64 KiB"));
-    return std::nullopt;
-  }
-  if (!u) {
-    dlg.Fejl(BeskedKanIkkeHente(navn, u.aarsag));
-    return std::nullopt;
-  }
-  return ProjektfilLinier(bytes, navn, dlg);
+std::string MedSkilletegn(std::string mappe) {
+  if (!mappe.empty() && mappe.back() != '/' && mappe.back() != '\\') mappe += '/';
+  return mappe;
 }
 
 }  // namespace
 
 void SkrivInddatafil(const TInddataside& s, std::vector<std::string>& l) {
   const Inddata& d = s.Inddata;
-  auto tekst = [&](const TEditFelt& e) { l.push_back(EnLinje(e.Tekst)); };
-  tekst(s.EditProjektnavn);
-  tekst(s.EditBygningsdel);
-  tekst(s.EditMedarb);
-  tekst(s.EditHusBr);
-  tekst(s.EditFacHjd);
-  tekst(s.EditTagVink);
-  tekst(s.EditAaseAfst);
-  tekst(s.EditFacUdh);
-  tekst(s.EditAntalFag);
-  tekst(s.EditRammeafstand);
-  tekst(s.EditGavlRammeAfst);
-  l.push_back(Heltal(s.RadioGroupCharnForsk));
-  tekst(s.EditCharnForsk);
-  tekst(s.EditGavlUdh);
-  l.push_back(Heltal(s.ComboBoxEL1.Valgt));
-  tekst(s.EditEL1);
-  l.push_back(Heltal(s.ComboBoxEL2.Valgt));
-  tekst(s.EditEL2);
-  l.push_back(Heltal(s.ComboBoxEL3.Valgt));
-  tekst(s.EditEL3);
-  l.push_back(Heltal(s.ComboBoxEL4.Valgt));
-  tekst(s.EditEL4);
-  l.push_back(Heltal(s.RadioGroupTerrKat));
-  tekst(s.EditAfstVesterhav);
-  l.push_back(Heltal(s.RadioGroupNormSneFormFak));
-  l.push_back(Format("%10.2f", {d.SneFormFak}));
-  l.push_back(Format("%10.2f", {d.SneFormFakNormal}));
-  l.push_back(Format("%10.2f", {d.SneFormFakForhojet}));
-  l.push_back(Heltal(s.RadioGroupStyrkeKlasse));
-  tekst(s.EditAaseHojde);
-  tekst(s.EditAaseBredde);
-  l.push_back(Heltal(s.RadioGroupAnvKlasse));
-  l.push_back(Heltal(s.RadioGroupSikkl));
-  tekst(s.EditNormalKraftFaktor);
-  l.push_back(Heltal(d.Beslag));
-  tekst(s.EditKipnMoment);
-  l.push_back(Heltal(s.RadioGroupRappOmfang));
+  for (const TFeltRaekke& r : FilRaekker()) {
+    switch (r.Fil) {
+      case TFilForm::Tekst: l.push_back(EnLinje(EditFelt(s, r.Kontrol)->Tekst)); break;
+      case TFilForm::Indeks:
+        l.push_back(Heltal(r.Art == TFeltArt::Liste ? ListeFelt(s, r.Kontrol)->Valgt
+                                                    : *RadioFelt(s, r.Kontrol)));
+        break;
+      case TFilForm::Heltal: l.push_back(Heltal(d.*r.Heltal)); break;
+      case TFilForm::Decimal: l.push_back(Decimal(d.*r.Tal)); break;
+      case TFilForm::Ingen:
+      case TFilForm::Udvidelse: break;
+    }
+  }
+  // Only what differs from the defaults, so that a project using none of
+  // the extensions is the file it has always been.
+  for (const TFeltRaekke& r : UdvidelsesRaekker()) {
+    const int v = static_cast<int>(FeltVaerdi(r, d));
+    if (v != ValgVaerdi(r, r.Standard)) l.push_back(std::string(r.Noegle) + "=" + Heltal(v));
+  }
+  for (const std::string& u : s.UkendteUdvidelser) l.push_back(EnLinje(u));
 }
 
 std::string BeskedDefektInddatafil(const std::string& filnavn) {
@@ -276,6 +402,9 @@ std::string BeskedKanIkkeHente(const std::string& filnavn, const std::string& aa
 }
 
 std::string BeskedErstatning(const TErstatning& e) {
+  if (e.brugt.empty())
+    return Format("Linie %d: \"%s\" er ingen gyldig udvidelseslinie og ville blive sprunget over.",
+                  {e.linje, e.laest});
   return Format("Linie %d: \"%s\" kan ikke bruges som det står; i stedet ville %s blive brugt.",
                 {e.linje, e.laest, e.brugt});
 }
@@ -293,9 +422,13 @@ std::optional<std::vector<std::string>> ProjektfilLinier(std::string_view bytes,
     dlg.Fejl(BeskedIkkeProjektfil(filnavn, "den indeholder binære data eller UTF-16-tekst"));
     return std::nullopt;
   }
-  // A file saved as UTF-8 by an editor may begin with a byte-order mark,
-  // which is no part of the project name.
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  // An editor that saves UTF-8 may mark it with a byte-order mark; such a
+  // file is UTF-8. Without the mark, or behind a mark that the bytes then
+  // belie, the file is the program's own Windows-1252.
+  if (bytes.starts_with("\xEF\xBB\xBF")) {
+    bytes.remove_prefix(3);
+    if (ErUtf8(bytes)) return DelLinjer(bytes);
+  }
   return DelLinjer(Cp1252TilUtf8(bytes));
 }
 
@@ -311,8 +444,11 @@ bool LaesInddatafil(TInddataside& side, const std::vector<std::string>& linier,
   }
   // Enough lines, but the first choice line is no whole number: a report,
   // or some other text, given as a project.
-  if (!TolkHeltalUdenBesked(linier[11])) {
-    dlg.Fejl(BeskedIkkeProjektfil(filnavn, "linie 12 er ikke et helt tal"));
+  const std::size_t charnLinje =
+      static_cast<std::size_t>(FeltRaekke(K::RadioGroupCharnForsk).Linje - 1);
+  if (!TolkHeltalUdenBesked(linier[charnLinje])) {
+    dlg.Fejl(BeskedIkkeProjektfil(filnavn, Format("linie %d er ikke et helt tal",
+                                                  {static_cast<int>(charnLinje) + 1})));
     return false;
   }
   TInddataside ny = side;
@@ -323,7 +459,9 @@ bool LaesInddatafil(TInddataside& side, const std::vector<std::string>& linier,
   if (ny.ComboBoxEL2.Elementer.empty()) FixEL2Data(ny);
   if (ny.ComboBoxEL3.Elementer.empty()) FixEL3Data(ny);
   if (ny.ComboBoxEL4.Elementer.empty()) FixEL4Data(ny);
-  LaesLinier(ny, linier, dlg, erstatninger);
+  TLaeser(ny, linier, dlg, erstatninger).Laes();
+  ny.Fokus.reset();
+  ny.MarkerFokustekst = false;
   ny.InddataAendret = side.InddataAendret;
   ny.VedNulstilResultat = std::move(side.VedNulstilResultat);
   side = std::move(ny);
@@ -332,9 +470,71 @@ bool LaesInddatafil(TInddataside& side, const std::vector<std::string>& linier,
   return true;
 }
 
-bool GemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
+TProjektLaesning AabnProjekt(const std::string& filnavn, TInddataside& side, TBrugerDialog& dlg,
+                             const TAabning& a) {
+  TKunFejlDialog kunFejl(dlg, a.Erstatninger != nullptr);
+  TBrugerDialog& d = a.KunFejl ? static_cast<TBrugerDialog&>(kunFejl) : dlg;
+  std::string bytes;
+  const TFilUdfald u = a.StandardInput ? LaesStandardInput(bytes, MaksProjektfilBytes)
+                                       : LaesFil(filnavn, bytes, MaksProjektfilBytes);
+  if (u.forStor) {
+    d.Fejl(BeskedIkkeProjektfil(filnavn, "den er større end 64 KiB"));
+    return TProjektLaesning::Afvist;
+  }
+  if (!u) {
+    d.Fejl(BeskedKanIkkeHente(filnavn, u.aarsag));
+    return TProjektLaesning::KanIkkeHente;
+  }
+  const std::optional<std::vector<std::string>> linier = ProjektfilLinier(bytes, filnavn, d);
+  if (!linier || !LaesInddatafil(side, *linier, filnavn, d, a.Erstatninger))
+    return TProjektLaesning::Afvist;
+  side.InddataAendret = 0;
+  return TProjektLaesning::Laest;
+}
+
+std::string BrugerStandardfil() {
+  std::string mappe;
+  // An XDG folder that is not absolute is to be ignored.
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/')
+    mappe = xdg;
+  else if (const char* hjem = std::getenv("HOME"); hjem && *hjem)
+    mappe = std::string(hjem) + "/.config";
+  else
+    return {};
+  return MedSkilletegn(mappe) + "Kvistor/" + std::string(StandardInddatafil);
+}
+
+std::string StandardProjektfil(const std::string& programmappe) {
+  const std::string egen = BrugerStandardfil();
+  if (!egen.empty() && FilFindes(egen)) return egen;
+  return MedSkilletegn(programmappe) + std::string(StandardInddatafil);
+}
+
+TInddataside StartInddataside(const std::string& programmappe, TBrugerDialog& dlg,
+                              const std::string& projekt) {
+  TInddataside side = NyInddataside();
+  side.Programmappe = MedSkilletegn(programmappe);
+  // A file that cannot be opened keeps what was there before it.
+  AabnProjekt(StandardProjektfil(side.Programmappe), side, dlg);
+  if (!projekt.empty()) AabnProjekt(projekt, side, dlg);
+  side.InddataAendret = 0;
+  return side;
+}
+
+bool SkrivProjektfil(TInddataside& side, const std::string& navn, TBrugerDialog& dlg) {
+  std::vector<std::string> linier;
+  SkrivInddatafil(side, linier);
+  if (const TFilUdfald u = SkrivTekstfil(navn, linier); !u) {
+    dlg.Fejl("Kan ikke skrive filen " + navn + ".\r\n" + u.aarsag + "\r\nInddata er ikke gemt.");
+    return false;
+  }
+  side.InddataAendret = 0;
+  return true;
+}
+
+bool GemProjektdata(TInddataside& side, TBrugerDialog& dlg, std::string* filnavn) {
   const TFilDialog fd{"Gem projektdata", "DeduDovIvir (*.aid)|*.aid", "åpd", side.Programmappe,
-                      false};
+                      false, {}};
   const std::optional<std::string> valgt = dlg.GemFilnavn(fd);
   if (!valgt) return false;
   std::string navn = *valgt;
@@ -358,79 +558,50 @@ bool GemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
       return false;
     }
   }
-
-  std::vector<std::string> linier;
-  SkrivInddatafil(side, linier);
-  if (const TFilUdfald u = SkrivTekstfil(navn, linier); !u) {
-    dlg.Fejl("Kan ikke skrive filen " + navn + ".\r\n" + u.aarsag + "\r\nInddata er ikke gemt.");
-    return false;
-  }
-  side.InddataAendret = 0;
+  if (!SkrivProjektfil(side, navn, dlg)) return false;
+  if (filnavn) *filnavn = navn;
   return true;
 }
 
-void CheckGemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
-  if (dlg.JaNej("Skal nuværende inddata først gemmes?")) GemProjektdata(side, dlg);
+bool GemBrugerStandard(const TInddataside& side, TBrugerDialog& dlg) {
+  const std::string navn = BrugerStandardfil();
+  if (navn.empty()) {
+    dlg.Fejl("Der er ingen hjemmemappe at gemme standardprojektet i.");
+    return false;
+  }
+  std::error_code fejl;
+  std::filesystem::create_directories(std::filesystem::path(navn).parent_path(), fejl);
+  TInddataside kopi = side;
+  kopi.VedNulstilResultat = nullptr;
+  return SkrivProjektfil(kopi, navn, dlg);
 }
 
-bool HentProjektdata(TInddataside& side, TBrugerDialog& dlg) {
-  const TFilDialog fd{"Hent projektdata", "ZuvEreVizu (*.aid)|*.aid", "", side.Programmappe,
-                      false};
-  const std::optional<std::string> navn = dlg.AabnFilnavn(fd);
-  if (!navn) return false;
-  if (side.InddataAendret == 1) CheckGemProjektdata(side, dlg);
-  const std::optional<std::vector<std::string>> linier = HentLinier(*navn, dlg);
-  if (!linier || !LaesInddatafil(side, *linier, *navn, dlg)) return false;
-  side.InddataAendret = 0;
-  NulstilResultat(side);
+bool CheckGemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
+  switch (dlg.JaNejAnnuller("Skal nuværende inddata først gemmes?")) {
+    case TSvar::Ja: return GemProjektdata(side, dlg);
+    case TSvar::Nej: return true;
+    default: return false;
+  }
+}
+
+bool MaaLukke(TInddataside& side, TBrugerDialog& dlg) {
+  return side.InddataAendret == 0 || CheckGemProjektdata(side, dlg);
+}
+
+bool HentProjektfil(TInddataside& side, const std::string& filnavn, TBrugerDialog& dlg) {
+  if (side.InddataAendret == 1 && !CheckGemProjektdata(side, dlg)) return false;
+  if (AabnProjekt(filnavn, side, dlg) != TProjektLaesning::Laest) return false;
   side.AktivSide = TSide::Inddata1;
   return true;
 }
 
-TInddataside StartInddataside(const std::string& programmappe, TBrugerDialog& dlg) {
-  TInddataside side = NyInddataside();
-  side.Programmappe = programmappe;
-  if (!side.Programmappe.empty() && side.Programmappe.back() != '/' &&
-      side.Programmappe.back() != '\\')
-    side.Programmappe += '/';
-  const std::string navn = side.Programmappe + std::string(StandardInddatafil);
-  if (const auto linier = HentLinier(navn, dlg))
-    LaesInddatafil(side, *linier, navn, dlg);  // a damaged file keeps the start values
-  side.InddataAendret = 0;
-  return side;
-}
-
-TProjektLaesning LaesProjekt(const std::string& filnavn, bool standardInput, TInddataside& side,
-                             TBrugerDialog& dlg, std::vector<TErstatning>* erstatninger) {
-  TKunFejlDialog kunFejl(dlg);
-  TUdenBeskedDialog udenBesked(dlg);
-  TBrugerDialog& fejl = erstatninger ? static_cast<TBrugerDialog&>(udenBesked) : kunFejl;
-  std::string bytes;
-  const TFilUdfald u = standardInput ? LaesStandardInput(bytes, MaksProjektfilBytes)
-                                     : LaesFil(filnavn, bytes, MaksProjektfilBytes);
-  if (u.forStor) {
-    fejl.Fejl(BeskedIkkeProjektfil(filnavn, "den er større end 64 KiB"));
-    return TProjektLaesning::Afvist;
-  }
-  if (!u) {
-    fejl.Fejl(BeskedKanIkkeHente(filnavn, u.aarsag));
-    return TProjektLaesning::KanIkkeHente;
-  }
-  const std::optional<std::vector<std::string>> linier = ProjektfilLinier(bytes, filnavn, fejl);
-  if (!linier) return TProjektLaesning::Afvist;
-  TInddataside ny = NyInddataside();
-  ny.Firmanavn = side.Firmanavn;
-  ny.Programmappe = side.Programmappe;
-  if (!LaesInddatafil(ny, *linier, filnavn, fejl, erstatninger)) return TProjektLaesning::Afvist;
-  ny.VedNulstilResultat = std::move(side.VedNulstilResultat);
-  side = std::move(ny);
-  side.InddataAendret = 0;
-  NulstilResultat(side);
-  return TProjektLaesning::Laest;
-}
-
-bool LaesProjektfil(const std::string& filnavn, TInddataside& side, TBrugerDialog& dlg) {
-  return LaesProjekt(filnavn, false, side, dlg) == TProjektLaesning::Laest;
+bool HentProjektdata(TInddataside& side, TBrugerDialog& dlg, std::string* filnavn) {
+  const TFilDialog fd{"Hent projektdata", "ZuvEreVizu (*.aid)|*.aid", "", side.Programmappe,
+                      false, {}};
+  const std::optional<std::string> navn = dlg.AabnFilnavn(fd);
+  if (!navn || !HentProjektfil(side, *navn, dlg)) return false;
+  if (filnavn) *filnavn = *navn;
+  return true;
 }
 
 }  // namespace kvistor

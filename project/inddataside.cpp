@@ -1,9 +1,11 @@
 #include "project/inddataside.h"
 
+#include <algorithm>
+
 #include "common/dialog.h"
 #include "common/format.h"
-#include "project/sneformfaktor.h"
 #include "project/feltregler.h"
+#include "project/sneformfaktor.h"
 
 namespace kvistor {
 
@@ -27,6 +29,7 @@ void VisFejl(TInddataside& side, TBrugerDialog& dlg, std::string_view besked, TK
   dlg.Fejl(std::string(besked));
   side.AktivSide = SideFor(fokus);
   side.Fokus = fokus;
+  side.MarkerFokustekst = false;
 }
 
 void SkrivTekstfelt(TInddataside& side, TEditFelt& e, std::string& felt, std::size_t kapacitet) {
@@ -35,32 +38,84 @@ void SkrivTekstfelt(TInddataside& side, TEditFelt& e, std::string& felt, std::si
   MarkerInddataAendret(side);
 }
 
+// The value a field shows in the standard layout, read back (the record
+// then holds exactly what the user sees).
+double TilbageLaest(const TEditFelt& e) { return TolkTal(e.Tekst).vaerdi.value_or(0.0); }
+
 // Hinge offset from the normal frame spacing as the field shows it, read
 // back from the rounded text.
-void StandardCharnForsk(TInddataside& side, TBrugerDialog& dlg) {
-  SkrivTal(Feltbredde, 2, side.EditCharnForsk, LaesTal(side.EditRammeafstand, dlg) / 7.0);
-  side.Inddata.CharnForsk = LaesTal(side.EditCharnForsk, dlg);
+void StandardCharnForsk(TInddataside& side) {
+  SkrivTal(Feltbredde, 2, side.EditCharnForsk, side.Inddata.Rammeafstand / 7.0);
+  side.Inddata.CharnForsk = TilbageLaest(side.EditCharnForsk);
 }
 
-void ForladTalfelt(TInddataside& side, const TTalFelt& f, TEditFelt& e, TBrugerDialog& dlg) {
-  Inddata& d = side.Inddata;
-  const K k = f.kontrol;
+// The caption as a message names the field: on one line.
+std::string Feltnavn(const TFeltRaekke& r) {
+  std::string t(r.Ledetekst);
+  std::replace(t.begin(), t.end(), '\n', ' ');
+  return t;
+}
 
-  if (f.decimaler < 0) {
-    FormaterHeltal(e, Feltbredde, dlg);
-    d.AntalFag = LaesHeltal(e, dlg);
+// What is said about a text that is no number of the field. A full stop is
+// the usual slip (the decimal point of other settings), so it is named.
+std::string BeskedUlaeseligt(const TFeltRaekke& r, std::string_view tekst) {
+  const std::string_view slags = r.Art == TFeltArt::Heltal ? "et helt tal" : "et tal";
+  std::string t;
+  if (tekst.find_first_not_of(" \t") == std::string_view::npos)
+    t = "Feltet " + Feltnavn(r) + " er tomt; skriv " + std::string(slags) + ".";
+  else
+    t = "\"" + std::string(tekst) + "\" i feltet " + Feltnavn(r) + " er ikke " +
+        std::string(slags) + ".";
+  if (r.Art == TFeltArt::Tal && tekst.find('.') != std::string_view::npos)
+    t += "\r\nBrug komma som decimaltegn.";
+  return t + "\r\nDen hidtidige værdi er sat tilbage.";
+}
+
+// The value is refused: the field's old text comes back (the record was not
+// touched) and the field gets the focus with its text selected.
+void Afvis(TInddataside& side, TEditFelt& e, std::string forrige, const TFeltRaekke& r,
+           TBrugerDialog& dlg, const std::string& besked) {
+  e.Tekst = std::move(forrige);
+  VisFejl(side, dlg, besked, r.Kontrol);
+  side.MarkerFokustekst = true;
+}
+
+void ForladTalfelt(TInddataside& side, const TFeltRaekke& f, TEditFelt& e, std::string forrige,
+                   TBrugerDialog& dlg) {
+  Inddata& d = side.Inddata;
+  const K k = f.Kontrol;
+
+  // Read and check the range before anything is stored: a value that
+  // cannot be used never replaces the one the field had.
+  double v = 0;
+  if (f.Art == TFeltArt::Heltal) {
+    const std::optional<int> heltal = TolkHeltal(e.Tekst).vaerdi;
+    if (!heltal) return Afvis(side, e, std::move(forrige), f, dlg, BeskedUlaeseligt(f, e.Tekst));
+    v = *heltal;
+  } else {
+    const std::optional<double> tal = TolkTal(e.Tekst).vaerdi;
+    if (!tal) return Afvis(side, e, std::move(forrige), f, dlg, BeskedUlaeseligt(f, e.Tekst));
+    // The value as the field shows it: 75,4 degrees is 75.
+    v = *TolkTal(Format("%*.*f", {Feltbredde, f.Decimaler, *tal})).vaerdi;
+  }
+  // Below the rule's bound the rule speaks; the range guards the other end.
+  if (RegelHolder(f.Regel, v) && !IOmraade(f, v))
+    return Afvis(side, e, std::move(forrige), f, dlg, BeskedUdenforOmraade(f));
+
+  if (f.Art == TFeltArt::Heltal) {
+    e.Tekst = Format("%*d", {Feltbredde, static_cast<int>(v)});
+    d.AntalFag = static_cast<int>(v);
     MarkerInddataAendret(side);
-    if (!RegelHolder(f.regel, d.AntalFag)) VisFejl(side, dlg, f.besked, k);
+    if (!RegelHolder(f.Regel, v)) VisFejl(side, dlg, f.Besked, k);
     return;
   }
 
-  FormaterTal(e, Feltbredde, f.decimaler, dlg);
-  const double v = LaesTal(e, dlg);
+  SkrivTal(Feltbredde, f.Decimaler, e, v);
   if (k == K::EditKaraktSneLast) {
     d.SneFormFakForhojet = v;
     d.SneFormFak = v;
   } else {
-    d.*f.felt = v;
+    d.*f.Tal = v;
   }
   // The purlin's dimensions mark the change only after the lists are
   // rebuilt.
@@ -70,14 +125,14 @@ void ForladTalfelt(TInddataside& side, const TTalFelt& f, TEditFelt& e, TBrugerD
   if (k == K::EditCharnForsk) {
     // The warning comes before the rules, so a negative offset gives both.
     if (v < LilleCharnForsk) dlg.Advarsel(AdvarselCharnForskFelt);
-    if (!RegelHolder(f.regel, v))
-      VisFejl(side, dlg, f.besked, k);
+    if (!RegelHolder(f.Regel, v))
+      VisFejl(side, dlg, f.Besked, k);
     else if (!(v < d.Rammeafstand))
       VisFejl(side, dlg, BeskedCharnForskRamme, k);
     return;
   }
 
-  if (!RegelHolder(f.regel, v)) VisFejl(side, dlg, f.besked, k);
+  if (!RegelHolder(f.Regel, v)) VisFejl(side, dlg, f.Besked, k);
 
   switch (k) {
     case K::EditTagVink:
@@ -85,7 +140,7 @@ void ForladTalfelt(TInddataside& side, const TTalFelt& f, TEditFelt& e, TBrugerD
         d.SneFormFakNormal = NormalSneFormfaktor(v);
         if (d.NormSneFormFak == 1) {
           SkrivTal(Feltbredde, 2, side.EditKaraktSneLast, d.SneFormFakNormal);
-          d.SneFormFak = LaesTal(side.EditKaraktSneLast, dlg);
+          d.SneFormFak = TilbageLaest(side.EditKaraktSneLast);
           side.EditKaraktSneLast.Aktiv = false;
         }
       }
@@ -99,7 +154,7 @@ void ForladTalfelt(TInddataside& side, const TTalFelt& f, TEditFelt& e, TBrugerD
         SkrivTal(Feltbredde, 2, side.EditGavlRammeAfst, d.GavlRammeAfst);
         VisFejl(side, dlg, BeskedRammeReduceret, K::EditRammeafstand);
       }
-      if (d.CharnForskStd == 1) StandardCharnForsk(side, dlg);
+      if (d.CharnForskStd == 1) StandardCharnForsk(side);
       break;
     case K::EditGavlRammeAfst:
       if (d.GavlRammeAfst > d.Rammeafstand) {
@@ -123,6 +178,27 @@ void ForladTalfelt(TInddataside& side, const TTalFelt& f, TEditFelt& e, TBrugerD
     default:
       break;
   }
+}
+
+void ForladMedForrige(TInddataside& side, TKontrol k, std::string forrige, TBrugerDialog& dlg) {
+  TEditFelt* e = EditFelt(side, k);
+  if (e == nullptr || !e->Aktiv) return;
+  Inddata& d = side.Inddata;
+  const TFeltRaekke& r = FeltRaekke(k);
+  switch (r.Art) {
+    case TFeltArt::Tekst:
+      SkrivTekstfelt(side, *e, d.*r.Tekst, static_cast<std::size_t>(r.Kapacitet));
+      return;
+    case TFeltArt::Tal:
+    case TFeltArt::Heltal: ForladTalfelt(side, r, *e, std::move(forrige), dlg); return;
+    default: return;
+  }
+}
+
+// The text a number field shows for the record's value.
+std::string Standardtekst(const TFeltRaekke& r, const Inddata& d) {
+  if (r.Art == TFeltArt::Heltal) return Format("%*d", {Feltbredde, static_cast<int>(FeltVaerdi(r, d))});
+  return Format("%*.*f", {Feltbredde, r.Decimaler, FeltVaerdi(r, d)});
 }
 
 // A material picked (or none, -1) in the list of layer 1..4.
@@ -185,11 +261,6 @@ void MarkerInddataAendret(TInddataside& side) {
   NulstilResultat(side);
 }
 
-TSide SideFor(TKontrol k) {
-  return static_cast<int>(k) >= static_cast<int>(K::RadioGroupStyrkeKlasse) ? TSide::Inddata2
-                                                                            : TSide::Inddata1;
-}
-
 TEditFelt* EditFelt(TInddataside& s, TKontrol k) {
   switch (k) {
     case K::EditProjektnavn: return &s.EditProjektnavn;
@@ -241,41 +312,41 @@ int* RadioFelt(TInddataside& s, TKontrol k) {
     case K::RadioGroupAnvKlasse: return &s.RadioGroupAnvKlasse;
     case K::RadioGroupSikkl: return &s.RadioGroupSikkl;
     case K::RadioGroupRappOmfang: return &s.RadioGroupRappOmfang;
+    case K::CheckBoxSkaerpetKontrol: return &s.CheckBoxSkaerpetKontrol;
+    case K::RadioGroupBrandmodstand: return &s.RadioGroupBrandmodstand;
+    case K::RadioGroupBrandSider: return &s.RadioGroupBrandSider;
     default: return nullptr;
   }
 }
 
+const TEditFelt* EditFelt(const TInddataside& s, TKontrol k) {
+  return EditFelt(const_cast<TInddataside&>(s), k);
+}
+const TListeFelt* ListeFelt(const TInddataside& s, TKontrol k) {
+  return ListeFelt(const_cast<TInddataside&>(s), k);
+}
+const int* RadioFelt(const TInddataside& s, TKontrol k) {
+  return RadioFelt(const_cast<TInddataside&>(s), k);
+}
+
 int AntalRadioPunkter(TKontrol k) {
-  switch (k) {
-    case K::RadioGroupCharnForsk: return static_cast<int>(CharnForskTekster.size());
-    case K::RadioGroupTerrKat: return static_cast<int>(TerrKatTekster.size());
-    case K::RadioGroupNormSneFormFak: return static_cast<int>(SneValgTekster.size());
-    case K::RadioGroupStyrkeKlasse: return static_cast<int>(StyrkeKlasseTekster.size());
-    case K::RadioGroupAnvKlasse: return static_cast<int>(AnvKlasseTekster.size());
-    case K::RadioGroupSikkl: return static_cast<int>(SikklTekster.size());
-    case K::RadioGroupRappOmfang: return static_cast<int>(RappOmfangTekster.size());
-    default: return 0;
-  }
+  const TFeltRaekke& r = FeltRaekke(k);
+  const bool valg = r.Art == TFeltArt::Radio || r.Art == TFeltArt::Afkrydsning;
+  return valg ? static_cast<int>(r.Punkter.size()) : 0;
 }
 
 void ForladFelt(TInddataside& side, TKontrol k, TBrugerDialog& dlg) {
-  TEditFelt* e = EditFelt(side, k);
-  if (e == nullptr || !e->Aktiv) return;
-  Inddata& d = side.Inddata;
-  switch (k) {
-    case K::EditProjektnavn: SkrivTekstfelt(side, *e, d.Projektnavn, KapProjektnavn); return;
-    case K::EditBygningsdel: SkrivTekstfelt(side, *e, d.Bygningsdel, KapBygningsdel); return;
-    case K::EditMedarb: SkrivTekstfelt(side, *e, d.Medarb, KapMedarb); return;
-    default: break;
-  }
-  if (const TTalFelt* f = FindTalFelt(k)) ForladTalfelt(side, *f, *e, dlg);
+  const TFeltRaekke& r = FeltRaekke(k);
+  const bool tal = r.Art == TFeltArt::Tal || r.Art == TFeltArt::Heltal;
+  ForladMedForrige(side, k, tal ? Standardtekst(r, side.Inddata) : std::string(), dlg);
 }
 
 void Indtast(TInddataside& side, TKontrol k, std::string_view tekst, TBrugerDialog& dlg) {
   TEditFelt* e = EditFelt(side, k);
   if (e == nullptr || !e->Aktiv) return;
+  std::string forrige = std::move(e->Tekst);
   e->Tekst = Afkort(tekst, KapEditTekst);
-  ForladFelt(side, k, dlg);
+  ForladMedForrige(side, k, std::move(forrige), dlg);
 }
 
 void KlikRadio(TInddataside& side, TKontrol k, int indeks, TBrugerDialog& dlg) {
@@ -291,7 +362,7 @@ void KlikRadio(TInddataside& side, TKontrol k, int indeks, TBrugerDialog& dlg) {
         SkrivTal(Feltbredde, 2, side.EditCharnForsk, d.CharnForsk);
       } else {  // "Ja": 1/7 of the normal frame spacing
         d.CharnForskStd = 1;
-        StandardCharnForsk(side, dlg);
+        StandardCharnForsk(side);
         side.EditCharnForsk.Aktiv = false;
       }
       if (d.CharnForsk < LilleCharnForsk) dlg.Advarsel(AdvarselCharnForskRadio);
@@ -316,6 +387,14 @@ void KlikRadio(TInddataside& side, TKontrol k, int indeks, TBrugerDialog& dlg) {
     case K::RadioGroupAnvKlasse: d.AnvKlasse = indeks; break;
     case K::RadioGroupSikkl: d.Sikkl = indeks; break;
     case K::RadioGroupRappOmfang: d.RappOmfang = indeks; break;
+    case K::CheckBoxSkaerpetKontrol:
+    case K::RadioGroupBrandmodstand:
+    case K::RadioGroupBrandSider: {
+      const TFeltRaekke& r = FeltRaekke(k);
+      if (r.Flag) d.*r.Flag = static_cast<std::uint8_t>(ValgVaerdi(r, indeks));
+      else d.*r.Heltal = ValgVaerdi(r, indeks);
+      break;
+    }
     default: break;
   }
   MarkerInddataAendret(side);
@@ -377,6 +456,41 @@ void SkrivIListe(TInddataside& side, TKontrol k, std::string_view tekst, TBruger
 
 void GaaIndIListe(TInddataside& side, TKontrol k, TBrugerDialog& dlg) {
   if (k == K::ComboBoxBeslag) BygComboBoxBeslag(side, dlg);
+}
+
+void SaetInddata(TInddataside& side, const Inddata& inddata) {
+  Inddata& d = side.Inddata;
+  d = inddata;
+  for (const TFeltRaekke& r : FeltTabel()) {
+    const K k = r.Kontrol;
+    switch (r.Art) {
+      case TFeltArt::Tekst: EditFelt(side, k)->Tekst = d.*r.Tekst; break;
+      case TFeltArt::Tal:
+      case TFeltArt::Heltal: EditFelt(side, k)->Tekst = Standardtekst(r, d); break;
+      case TFeltArt::Radio:
+      case TFeltArt::Afkrydsning: {
+        // A value no item stands for shows the nearest end of the group.
+        const int punkt = ValgPunkt(r, static_cast<int>(FeltVaerdi(r, d)));
+        *RadioFelt(side, k) = std::clamp(punkt, 0, AntalRadioPunkter(k) - 1);
+        break;
+      }
+      case TFeltArt::Liste:
+        if (const int lag = MaterialeLag(k); lag > 0) {
+          TListeFelt& l = *ListeFelt(side, k);
+          l.Valgt = GyldigPosition(l, d.*r.Heltal) ? d.*r.Heltal : -1;
+          l.Tekst = l.Valgt >= 0 ? l.Elementer[static_cast<std::size_t>(l.Valgt)] : "";
+        }
+        break;
+      case TFeltArt::Gemt: break;
+    }
+  }
+  side.EditCharnForsk.Aktiv = d.CharnForskStd == 0;
+  side.EditKaraktSneLast.Aktiv = d.NormSneFormFak == 0;
+  FixStyrkeKlasse(side);
+  FyldBeslagListe(side);
+  side.Fokus.reset();
+  side.MarkerFokustekst = false;
+  MarkerInddataAendret(side);
 }
 
 }  // namespace kvistor

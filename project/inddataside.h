@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "project/felttabel.h"
 #include "project/inddata.h"
 #include "project/katalog.h"
 #include "project/talrutiner.h"
@@ -20,49 +21,6 @@
 namespace kvistor {
 
 class TBrugerDialog;
-
-enum class TSide { Inddata1 = 0, Inddata2 = 1 };
-
-// Every control of the two input pages, in the order of the field table.
-enum class TKontrol {
-  EditProjektnavn,
-  EditBygningsdel,
-  EditMedarb,
-  EditHusBr,
-  EditFacHjd,
-  EditTagVink,
-  EditAaseAfst,
-  EditFacUdh,
-  EditAntalFag,
-  EditRammeafstand,
-  EditGavlRammeAfst,
-  RadioGroupCharnForsk,
-  EditCharnForsk,
-  EditGavlUdh,
-  ComboBoxEL1,
-  ComboBoxEL2,
-  ComboBoxEL3,
-  ComboBoxEL4,
-  EditEL1,
-  EditEL2,
-  EditEL3,
-  EditEL4,
-  RadioGroupTerrKat,
-  EditAfstVesterhav,
-  RadioGroupNormSneFormFak,
-  EditKaraktSneLast,
-  RadioGroupStyrkeKlasse,
-  ComboBoxHojde,
-  EditAaseHojde,
-  ComboBoxBredde,
-  EditAaseBredde,
-  RadioGroupAnvKlasse,
-  RadioGroupSikkl,
-  EditNormalKraftFaktor,
-  ComboBoxBeslag,
-  EditKipnMoment,
-  RadioGroupRappOmfang,
-};
 
 // A drop-down list: its items, the selected position (-1 none) and the text
 // in its box.
@@ -116,6 +74,14 @@ struct TInddataside {
   TListeFelt ComboBoxBeslag;
   TEditFelt EditKipnMoment;
   int RadioGroupRappOmfang = 0;  // "Normalt #"
+  // Group "Supplerende kontrol".
+  int CheckBoxSkaerpetKontrol = 1;  // 1: ticked
+  int RadioGroupBrandmodstand = 0;  // "Ingen"
+  int RadioGroupBrandSider = 0;     // "3"
+
+  // Extension lines of the project file whose keys this version does not
+  // know: kept as they stand and written back in their order.
+  std::vector<std::string> UkendteUdvidelser;
 
   // Position maps: the catalogue row each list position shows.
   std::array<int, AntalDimIndeks> HojdeIndeks{};
@@ -129,6 +95,10 @@ struct TInddataside {
   // The active page and the control that has the focus after a message.
   TSide AktivSide = TSide::Inddata1;
   std::optional<TKontrol> Fokus;
+  // The text of the field that gets the focus is to be selected: a value
+  // that could not be used was refused and the old one put back, so the
+  // user types the new one over it.
+  bool MarkerFokustekst = false;
 
   // The current result: the report exists only after a calculation and is
   // discarded by every accepted input change, together with the curve data
@@ -154,28 +124,36 @@ void NulstilResultat(TInddataside& side);
 // The input has changed: InddataAendret = 1 and the result is discarded.
 void MarkerInddataAendret(TInddataside& side);
 
-// Which page a control sits on.
-TSide SideFor(TKontrol k);
-
 // The control's state in the model; nullptr when the control is of another
-// kind.
+// kind. RadioFelt also gives a tick box's state (0 or 1).
 TEditFelt* EditFelt(TInddataside& side, TKontrol k);
 TListeFelt* ListeFelt(TInddataside& side, TKontrol k);
 int* RadioFelt(TInddataside& side, TKontrol k);
-// Number of items of a radio group (0 for other controls).
+const TEditFelt* EditFelt(const TInddataside& side, TKontrol k);
+const TListeFelt* ListeFelt(const TInddataside& side, TKontrol k);
+const int* RadioFelt(const TInddataside& side, TKontrol k);
+// Number of items of a radio group (2 for a tick box, 0 for other controls).
 int AntalRadioPunkter(TKontrol k);
 
-// The user leaves an edit field whose text is already in the model: the
-// text is read, shown again in the standard layout, stored, checked and the
-// coupled fields updated. Nothing happens for a disabled edit or a control
-// that is not an edit.
-void ForladFelt(TInddataside& side, TKontrol k, TBrugerDialog& dlg);
-
-// Types a text into an edit field and leaves it.
+// Types a text into an edit field and leaves it: the text is read, shown
+// again in the standard layout, stored, checked and the coupled fields
+// updated. Nothing happens for a disabled edit or a control that is not an
+// edit.
+//
+// A number that cannot be read ("5.5", "12,5x", nothing) is refused with a
+// message naming the field and the text, and so is a number outside the
+// field's range (the message names the range): the field's old text and
+// value come back, and the field gets the focus with its text selected. A
+// number that breaks the field's rule ("must be positive") is reported and
+// stays, as the input pages have always done.
 void Indtast(TInddataside& side, TKontrol k, std::string_view tekst, TBrugerDialog& dlg);
 
-// The user clicks item `indeks` of a radio group (ignored when it is not an
-// item of the group).
+// The same for a text the model already holds (its old text is taken to be
+// the record's value in the standard layout).
+void ForladFelt(TInddataside& side, TKontrol k, TBrugerDialog& dlg);
+
+// The user clicks item `indeks` of a radio group, or sets a tick box (1
+// ticked, 0 not). Ignored when it is not an item of the control.
 void KlikRadio(TInddataside& side, TKontrol k, int indeks, TBrugerDialog& dlg);
 
 // The user picks item `position` of a drop-down list (material lists,
@@ -191,5 +169,12 @@ void SkrivIListe(TInddataside& side, TKontrol k, std::string_view tekst, TBruger
 
 // The focus enters a list; for the hardware list this rebuilds it first.
 void GaaIndIListe(TInddataside& side, TKontrol k, TBrugerDialog& dlg);
+
+// Replaces the whole project record through the model (undo and redo of the
+// window): every control, list and position map then shows the record as
+// if it had been entered, the result is discarded and the input marked as
+// changed. Nothing is asked or said, and the record is taken as it stands
+// (a hardware row that no longer fits stays, with no item selected).
+void SaetInddata(TInddataside& side, const Inddata& inddata);
 
 }  // namespace kvistor

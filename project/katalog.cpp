@@ -83,44 +83,42 @@ void FixStyrkeKlasse(TInddataside& side) {
   BygComboBoxeDim(side, DimensionsArt(side.RadioGroupStyrkeKlasse));
 }
 
-void BygComboBoxBeslag(TInddataside& side, TBrugerDialog& dlg) {
+void FyldBeslagListe(TInddataside& side) {
   TListeFelt& liste = side.ComboBoxBeslag;
   liste = TListeFelt{};
   side.BeslagIndeks.fill(-1);
-  int sidstePos = -1;
-  int fundetRaekke = -1;
-  int fundetPos = -1;
   for (int r = 0; r < AntalBeslag; ++r) {
     const TBData& b = BeslagTabel[static_cast<std::size_t>(r)];
     if (!BeslagPasser(b, side.Inddata)) continue;
+    const int p = static_cast<int>(liste.Elementer.size());
     liste.Elementer.emplace_back(b.Navn);
-    ++sidstePos;
-    side.BeslagIndeks[static_cast<std::size_t>(sidstePos)] = r;
+    side.BeslagIndeks[static_cast<std::size_t>(p)] = r;
     if (r == side.Inddata.Beslag) {
-      fundetRaekke = r;
-      fundetPos = sidstePos;
+      liste.Valgt = p;
+      liste.Tekst = liste.Elementer.back();
     }
   }
-  if (fundetRaekke < 0) {
-    if (sidstePos < 0) {
-      dlg.Information(
-          "Ingen beslag matcher forudsætningerne.\r\nÅsedimensionen må formentlig forøges.");
-      // Beslag keeps its value; nothing is selected.
-      fundetRaekke = side.Inddata.Beslag;
-    } else {
-      fundetRaekke = side.BeslagIndeks[0];
-      fundetPos = 0;
-      dlg.Bip();
-      dlg.Information(
-          "Programmet har valgt det \"mindste\" gerberbeslag der matcher forudsætningerne\r\n"
-          "(åsens tværsnitsmål og snitkraftretninger).\r\n"
-          "Der skal muligvis vælges et \"større\" beslag i \"rullegardinmenuen\".\r\n"
-          "Bæreevnen kontrolleres dog først når der trykkes på \"Beregningsresultat\".");
-    }
+}
+
+void BygComboBoxBeslag(TInddataside& side, TBrugerDialog& dlg) {
+  FyldBeslagListe(side);
+  TListeFelt& liste = side.ComboBoxBeslag;
+  if (liste.Valgt >= 0) return;  // the current hardware still fits
+  if (liste.Elementer.empty()) {
+    // Beslag keeps its value; nothing is selected.
+    dlg.Information(
+        "Ingen beslag matcher forudsætningerne.\r\nÅsedimensionen må formentlig forøges.");
+    return;
   }
-  side.Inddata.Beslag = fundetRaekke;
-  liste.Valgt = fundetPos;
-  liste.Tekst = fundetPos >= 0 ? liste.Elementer[static_cast<std::size_t>(fundetPos)] : "";
+  side.Inddata.Beslag = side.BeslagIndeks[0];
+  liste.Valgt = 0;
+  liste.Tekst = liste.Elementer.front();
+  dlg.Bip();
+  dlg.Information(
+      "Programmet har valgt det \"mindste\" gerberbeslag der matcher forudsætningerne\r\n"
+      "(åsens tværsnitsmål og snitkraftretninger).\r\n"
+      "Der skal muligvis vælges et \"større\" beslag i \"rullegardinmenuen\".\r\n"
+      "Bæreevnen kontrolleres dog først når der trykkes på \"Beregningsresultat\".");
 }
 
 }  // namespace kvistor

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "project/felttabel.h"
 #include "project/inddata.h"
 
 namespace kvistor {
@@ -180,21 +181,6 @@ bool BeslagPasser(const TBData& b, const Inddata& d);
 std::vector<int> PassendeBeslag(const Inddata& d);
 
 // ---------------------------------------------------------------------------
-// Item captions of the radio groups; the index is the record's value.
-
-inline constexpr std::array<std::string_view, 4> TerrKatTekster{
-    "I   Hede", "II  Land", "III Forstad", "IV City"};
-inline constexpr std::array<std::string_view, 7> StyrkeKlasseTekster{
-    "Konstruktionstræ C14", "Konstruktionstræ C18  #", "Konstruktionstræ C24",
-    "Konstruktionstræ C30", "Limtræ GL24c", "Limtræ GL28c", "Limtræ GL32c"};
-inline constexpr std::array<std::string_view, 3> AnvKlasseTekster{
-    "1 (Indendørs)", "2 (Inde/Ude)#", "3 (Udendørs)"};
-inline constexpr std::array<std::string_view, 3> SikklTekster{"Lav", "Normal #", "Høj"};
-inline constexpr std::array<std::string_view, 2> RappOmfangTekster{"Normalt #", "Detaljeret"};
-inline constexpr std::array<std::string_view, 2> SneValgTekster{"Normal", "Forhøjet"};
-inline constexpr std::array<std::string_view, 2> CharnForskTekster{"Ja", "Nej"};
-
-// ---------------------------------------------------------------------------
 // The routines that fill the lists of the input-page model.
 
 // Fill a material list with the names of rows 1 onward of its layer.
@@ -214,5 +200,9 @@ void FixStyrkeKlasse(TInddataside& side);
 // normal-force factor; keeps Beslag when it still fits, otherwise picks the
 // first fitting row (with a beep and a message) or reports that none fits.
 void BygComboBoxBeslag(TInddataside& side, TBrugerDialog& dlg);
+
+// Only the list and its position map, with Beslag selected where it fits;
+// Beslag itself is never changed and nothing is said.
+void FyldBeslagListe(TInddataside& side);
 
 }  // namespace kvistor

@@ -135,14 +135,6 @@ void SkrivTal(int bredde, int decimaler, TEditFelt& edit, double vaerdi) {
   edit.Tekst = Format("%*.*f", {bredde, decimaler, vaerdi});
 }
 
-void FormaterTal(TEditFelt& edit, int bredde, int decimaler, TBrugerDialog& dlg) {
-  SkrivTal(bredde, decimaler, edit, LaesTal(edit, dlg));
-}
-
-void FormaterHeltal(TEditFelt& edit, int bredde, TBrugerDialog& dlg) {
-  edit.Tekst = Format("%*d", {bredde, LaesHeltal(edit, dlg)});
-}
-
 std::string Afkort(std::string_view utf8, std::size_t kapacitet) {
   std::size_t tegn = 0;
   for (std::size_t i = 0; i < utf8.size(); ++i) {

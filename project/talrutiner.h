@@ -1,9 +1,11 @@
 #pragma once
 // Reading and showing the numbers of the input fields. Numbers are read in
 // the Danish way (decimal comma, blanks before and after allowed) and shown
-// right-aligned with a fixed number of decimals. Text that is not a number
-// never stops the program: the user is told, and the value becomes 99 (or 4
-// for a whole number), after which the field's own rule applies.
+// right-aligned with a fixed number of decimals. A line of a project file
+// that is not a number never stops the reading: the user is told, and the
+// value becomes 99 (or 4 for a whole number), after which the field's own
+// rule applies. (A field the user types in refuses such text instead; see
+// Indtast in project/inddataside.h.)
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,13 +62,6 @@ int LaesHeltal(const TEditFelt& edit, TBrugerDialog& dlg);
 
 // "%*.*f" of the value into the edit.
 void SkrivTal(int bredde, int decimaler, TEditFelt& edit, double vaerdi);
-
-// LaesTal, then SkrivTal with the result: the edit shows the number in the
-// standard layout (or 99 after the message).
-void FormaterTal(TEditFelt& edit, int bredde, int decimaler, TBrugerDialog& dlg);
-
-// LaesHeltal, then "%*d" back into the edit.
-void FormaterHeltal(TEditFelt& edit, int bredde, TBrugerDialog& dlg);
 
 // The first `kapacitet` characters (not bytes) of a UTF-8 text.
 std::string Afkort(std::string_view utf8, std::size_t kapacitet);

@@ -80,11 +80,9 @@ TTekstlinjer KurveHoved(char kurve, const TTidspunkt& nu);
 // rankings are released at the end.
 void SkrivRapport(TRapportByg& b);
 
-// The whole rebuild: runs the calculation on the working record (already
-// built by BestemTvaersnit) and, when it completes, writes the report into
-// `ud` (emptied first in any case). Messages of the calculation go through
-// `dialog`.
-TRapportUdfald BygRapport(TRapportResultat& ud, const Inddata& ind, const TSupplData& sd,
-                          TBrugerDialog& dialog, const TUr& ur, const std::string& firmanavn);
+// The report of a completed run (BeregnProjekt) into `ud`: all sections in
+// their order. The run's cases and rankings are released at the end.
+void BygRapport(TRapportResultat& ud, const Inddata& ind, const TSupplData& sd, TBeregning& ber,
+                const TUr& ur, const std::string& firmanavn);
 
 }  // namespace kvistor

@@ -83,17 +83,11 @@ void SkrivRapport(TRapportByg& b) {
   FrigivTilfaelde(b.ber);
 }
 
-TRapportUdfald BygRapport(TRapportResultat& ud, const Inddata& ind, const TSupplData& sd,
-                          TBrugerDialog& dialog, const TUr& ur, const std::string& firmanavn) {
-  ud = TRapportResultat{};
-  TBeregning ber;
-  const TBeregningsUdfald udfald = BeregnAlleTilfaelde(ber, ind, sd, dialog);
-  if (udfald == TBeregningsUdfald::Afvist) return TRapportUdfald::Afvist;
-  if (udfald != TBeregningsUdfald::Gennemfoert) return TRapportUdfald::Afbrudt;
+void BygRapport(TRapportResultat& ud, const Inddata& ind, const TSupplData& sd, TBeregning& ber,
+                const TUr& ur, const std::string& firmanavn) {
   TRapportByg b{ind, sd, ber, ur, firmanavn, {}, {}, {}, {}, {}, {}, {}};
   SkrivRapport(b);
   ud = std::move(b.ud);
-  return TRapportUdfald::Bygget;
 }
 
 }  // namespace kvistor

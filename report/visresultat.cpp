@@ -1,24 +1,18 @@
 #include "report/visresultat.h"
 
-#include "calculation/tvaersnit_byg.h"
-#include "project/feltregler.h"
+#include "calculation/projektberegning.h"
 
 namespace kvistor {
 
 TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
                              const TUr& ur, const std::string& firmanavn) {
   ud = TRapportResultat{};
-  if (const auto brud = FoersteBrudteRegel(ind)) {
-    dialog.Fejl(*brud);
-    return TRapportUdfald::Afvist;
-  }
-  if (ind.AntalFag > MaksFagIBeregning) {
-    dialog.Fejl(TekstForMangeFag);
-    return TRapportUdfald::Afvist;
-  }
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
-  return BygRapport(ud, ind, sd, dialog, ur, firmanavn);
+  TProjektberegning k;
+  const TBeregningsUdfald u = BeregnProjekt(k, ind, dialog);
+  if (u == TBeregningsUdfald::Afvist) return TRapportUdfald::Afvist;
+  if (u != TBeregningsUdfald::Gennemfoert) return TRapportUdfald::Afbrudt;
+  BygRapport(ud, ind, k.Suppl, k.Beregning, ur, firmanavn);
+  return TRapportUdfald::Bygget;
 }
 
 bool BeregnOgVisResultat(TInddataside& side, TBrugerDialog& dialog, const TUr& ur,

@@ -5,19 +5,15 @@
 
 #include "common/dialog.h"
 #include "common/ur.h"
-#include "project/antalfag.h"
 #include "project/inddata.h"
 #include "project/inddataside.h"
 #include "report/rapport.h"
-#include "calculation/tvaersnit_byg.h"
 
 namespace kvistor {
 
-// A calculation is never started on a record that breaks a field rule: the
-// first broken rule's own message is shown ("Fejl") and the outcome is
-// Afvist; neither on more than MaksFagIBeregning bays (TekstForMangeFag).
-// Otherwise the working record is built (BestemTvaersnit) and BygRapport
-// runs. `ud` is emptied first in any case.
+// The calculation (BeregnProjekt, which refuses a record that breaks a
+// field rule with the rule's own message: outcome Afvist), then the report
+// of a completed run. `ud` is emptied first in any case.
 TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
                              const TUr& ur, const std::string& firmanavn);
 

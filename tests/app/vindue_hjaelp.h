@@ -14,7 +14,7 @@
 
 #include "app/hovedvindue.h"
 #include "app/omvindue.h"
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 
 namespace kvistor {
 

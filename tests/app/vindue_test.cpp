@@ -117,10 +117,14 @@ class TFokusflyttendeDialog : public TSkriptetDialog {
  public:
   QLineEdit* gennem = nullptr;
   QLineEdit* tilbage = nullptr;
-  void Fejl(const std::string& t) override {
-    TSkriptetDialog::Fejl(t);
-    gennem->setFocus(Qt::MouseFocusReason);
-    tilbage->setFocus(Qt::ActiveWindowFocusReason);
+  TSvar Meddel(TBeskedArt art, const std::string& titel, const std::string& t,
+               TKnapper knapper) override {
+    const TSvar svar = TSkriptetDialog::Meddel(art, titel, t, knapper);
+    if (art == TBeskedArt::Fejl) {
+      gennem->setFocus(Qt::MouseFocusReason);
+      tilbage->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return svar;
   }
 };
 
@@ -275,7 +279,7 @@ TEST(Vindue, HentOgGemGennemDialogerne) {
   v.dlg.filnavne.push_back(m / "hal3.aid");
   v.dlg.svar.push_back(false);  // do not save the changes first
   v.w->KommandoHent();
-  EXPECT_TRUE(Indeholder(v.dlg.Tekster("JaNej"), "Skal nuværende inddata først gemmes?"));
+  EXPECT_TRUE(Indeholder(v.dlg.Tekster("JaNejAnnuller"), "Skal nuværende inddata først gemmes?"));
   EXPECT_EQ(v.Felt(K::EditProjektnavn)->text(), QStringLiteral("Hal 3"));
   EXPECT_EQ(v.w->AktivFane(), TFane::Inddata1);
   EXPECT_EQ(v.w->Side().InddataAendret, 0);
@@ -293,14 +297,14 @@ TEST(Vindue, LukMedOgUdenAendringer) {
   {
     TVindue v(m);
     EXPECT_TRUE(v.w->close());
-    EXPECT_TRUE(v.dlg.Tekster("JaNej").empty());
+    EXPECT_TRUE(v.dlg.Tekster("JaNejAnnuller").empty());
   }
   {
     TVindue v(m);
     v.Skriv(K::EditMedarb, QStringLiteral("KL"));  // committed by closing
     v.dlg.svar.push_back(false);
     EXPECT_TRUE(v.w->close());
-    EXPECT_EQ(v.dlg.Tekster("JaNej"), std::vector<std::string>{"Skal nuværende inddata først gemmes?"});
+    EXPECT_EQ(v.dlg.Tekster("JaNejAnnuller"), std::vector<std::string>{"Skal nuværende inddata først gemmes?"});
     EXPECT_EQ(v.w->Side().Inddata.Medarb, "KL");
   }
 }

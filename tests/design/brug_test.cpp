@@ -4,7 +4,7 @@
 
 #include "design/brug.h"
 #include "design/charnieroptimering.h"
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "common/format.h"
 #include "project/inddatafil.h"
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "design/domstrimmel.h"
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "project/inddatafil.h"
 #include "report/visresultat.h"
 

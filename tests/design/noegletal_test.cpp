@@ -5,7 +5,7 @@
 
 #include "design/noegletal.h"
 #include "design/projekter.h"
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "calculation/tvaersnit_byg.h"
 #include "report/rapport.h"
 #include "report/visresultat.h"

@@ -3,15 +3,15 @@
 // the test projects beside the golden reports.
 #include <string>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "project/inddatafil.h"
 
 namespace kvistor::test {
 
 inline Inddata LaesProjekt(const std::string& sti) {
   TSkriptetDialog dlg;
-  TInddataside side;
-  EXPECT_TRUE(LaesProjektfil(sti, side, dlg)) << sti;
+  TInddataside side = NyInddataside();
+  EXPECT_EQ(AabnProjekt(sti, side, dlg, {.KunFejl = true}), TProjektLaesning::Laest) << sti;
   return side.Inddata;
 }
 

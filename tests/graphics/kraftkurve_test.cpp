@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "graphics/kraftkurvetegning.h"
-#include "calculation/tvaersnit_byg.h"
+#include "calculation/projektberegning.h"
 #include "project/inddatafil.h"
 #include "calculation/beregning.h"
 
@@ -16,30 +16,30 @@ namespace {
 
 Inddata Standard() {
   TSkriptetDialog dlg;
-  TInddataside side;
-  EXPECT_TRUE(LaesProjektfil(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg));
+  TInddataside side = NyInddataside();
+  EXPECT_EQ(AabnProjekt(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg),
+            TProjektLaesning::Laest);
   return side.Inddata;
 }
 
 TEST(Kraftkurver, EkstremerneErRapportensMyMaxOgMyMin) {
   Inddata ind = Standard();
   ind.RappOmfang = 1;  // the curves come whatever the extent
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
   TSkriptetDialog dlg;
-  std::vector<TTilfaeldeId> valgt = BoejningsgivendeTilfaelde(ind, sd, dlg);
+  std::vector<TTilfaeldeId> valgt = BoejningsgivendeTilfaelde(ind, dlg);
   ASSERT_FALSE(valgt.empty());
   // A point load, tilting moments, a deflection case and purlin 1 beside them.
   for (TTilfaeldeId t : {TTilfaeldeId{2, 8, 'f'}, TTilfaeldeId{2, 3, 'c'},
                          TTilfaeldeId{2, 12, 'b'}, TTilfaeldeId{1, 9, 'x'}})
     valgt.push_back(t);
-  const auto kurver = BeregnKraftkurver(ind, sd, valgt, dlg);
+  const auto kurver = BeregnKraftkurver(ind, valgt, dlg);
   ASSERT_TRUE(kurver);
   ASSERT_EQ(kurver->size(), valgt.size());
   EXPECT_TRUE(dlg.kald.empty());
 
-  TBeregning ber;
-  ASSERT_EQ(BeregnAlleTilfaelde(ber, ind, sd, dlg), TBeregningsUdfald::Gennemfoert);
+  TProjektberegning koersel;
+  ASSERT_EQ(BeregnProjekt(koersel, ind, dlg), TBeregningsUdfald::Gennemfoert);
+  const TBeregning& ber = koersel.Beregning;
   for (const TKraftkurve& k : *kurver) {
     SCOPED_TRACE(TilfaeldeNavn(k.Tilfaelde));
     const auto c = std::find_if(ber.Tilfaelde.begin(), ber.Tilfaelde.end(), [&](const TTilfaelde& c) {
@@ -85,10 +85,8 @@ TEST(Kraftkurver, EkstremerneErRapportensMyMaxOgMyMin) {
 
 TEST(Kraftkurver, TilfaeldeDerIkkeRegnesAfvisesMedBesked) {
   const Inddata ind = Standard();
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
   TSkriptetDialog dlg;
-  EXPECT_FALSE(BeregnKraftkurver(ind, sd, {TTilfaeldeId{1, 8, 'a'}}, dlg));
+  EXPECT_FALSE(BeregnKraftkurver(ind, {TTilfaeldeId{1, 8, 'a'}}, dlg));
   ASSERT_EQ(dlg.kald.size(), 1u);
   EXPECT_EQ(dlg.kald[0].tekst, "Lasttilfældet Ås 1, LK 8, LT a findes ikke i denne beregning.");
 }

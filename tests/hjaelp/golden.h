@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "common/format.h"
 #include "common/tegnsaet.h"
 

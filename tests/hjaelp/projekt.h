@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "project/inddatafil.h"
 
 namespace kvistor::test {
@@ -14,7 +14,7 @@ namespace kvistor::test {
 inline TInddataside LaesSide(const std::filesystem::path& fil) {
   TSkriptetDialog dlg;
   TInddataside side = NyInddataside();
-  EXPECT_TRUE(LaesProjektfil(fil.string(), side, dlg)) << fil;
+  EXPECT_EQ(AabnProjekt(fil.string(), side, dlg, {.KunFejl = true}), TProjektLaesning::Laest) << fil;
   return side;
 }
 inline Inddata LaesProjekt(const std::filesystem::path& fil) { return LaesSide(fil).Inddata; }

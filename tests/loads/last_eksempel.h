@@ -5,7 +5,7 @@
 // and 0,3 m gable overhang.
 #include <gtest/gtest.h>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "loads/lastkombinationer.h"
 #include "calculation/tvaersnit_byg.h"
 #include "project/inddata.h"

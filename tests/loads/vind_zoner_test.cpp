@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "common/format.h"
 #include "hjaelp/golden.h"
 #include "loads/formfaktor.h"

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "hjaelp/golden.h"
 #include "project/feltregler.h"
 #include "project/inddatafil.h"
@@ -35,18 +35,22 @@ struct TForloeb {
     dlg.kald.clear();
     s.AktivSide = SideFor(k) == TSide::Inddata1 ? TSide::Inddata2 : TSide::Inddata1;
     s.Fokus.reset();
+    s.MarkerFokustekst = false;
     handling();
     ud.push_back("> " + hvad);
     for (const auto& kald : dlg.kald) ud.push_back("  " + kald.art + ": " + kald.tekst);
     ud.push_back("  side " + std::to_string(static_cast<int>(s.AktivSide)) + ", fokus " +
-                 (s.Fokus ? std::to_string(static_cast<int>(*s.Fokus)) : "-") + ", ændret " +
+                 (s.Fokus ? std::to_string(static_cast<int>(*s.Fokus)) : "-") +
+                 (s.MarkerFokustekst ? " markeret" : "") + ", ændret " +
                  std::to_string(s.InddataAendret) + ", nulstillet " + std::to_string(nulstillet) +
                  (s.Rapport ? ", rapport" : ""));
     std::string felter = " ", record = " ";
-    for (const TTalFelt& f : TalFelter()) {
-      const TEditFelt* e = EditFelt(s, f.kontrol);
+    for (int i = 0; i < AntalKontroller; ++i) {
+      const TFeltRaekke& f = FeltRaekke(static_cast<K>(i));
+      if (f.Art != TFeltArt::Tal && f.Art != TFeltArt::Heltal) continue;
+      const TEditFelt* e = EditFelt(s, f.Kontrol);
       felter += " " + e->Tekst + (e->Aktiv ? "|" : "(inaktiv)|");
-      record += f.felt ? test::Tal(s.Inddata.*f.felt, 4) : " " + std::to_string(s.Inddata.AntalFag);
+      record += f.Tal ? test::Tal(s.Inddata.*f.Tal, 4) : " " + std::to_string(s.Inddata.AntalFag);
     }
     const Inddata& d = s.Inddata;
     ud.push_back(felter);
@@ -70,10 +74,12 @@ struct TForloeb {
 
 TEST(Golden, InddatasideForloeb) {
   TForloeb f;
-  f.Ny("talfelter: ugyldigt tal, afrunding, regler");
-  for (const char* t : {"6.5", "  14,255 "}) f.Tast(K::EditHusBr, t);  // a point is no Danish decimal
+  f.Ny("talfelter: ugyldigt tal, afrunding, regler, intervaller");
+  // Text that is no number, and a number beyond the range, never replace
+  // the old value; a broken rule is told and the value stays.
+  for (const char* t : {"6.5", "  14,255 ", "12,5x", "", "1e9"}) f.Tast(K::EditHusBr, t);
   f.Tast(K::EditFacHjd, "-1");
-  for (const char* t : {"fire", "3"}) f.Tast(K::EditAntalFag, t);
+  for (const char* t : {"fire", "3", "2000"}) f.Tast(K::EditAntalFag, t);
 
   f.Ny("tagvinkel, sneformfaktor og beslagliste");
   for (const char* t : {"75", "75,4", "76", "40"}) f.Tast(K::EditTagVink, t);  // 40°: 0,8·20/30

@@ -1,7 +1,7 @@
 // The catalogues and the routines that fill the lists from them.
 #include <gtest/gtest.h>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "hjaelp/golden.h"
 #include "hjaelp/naer.h"
 #include "project/inddataside.h"

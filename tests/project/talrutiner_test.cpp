@@ -2,7 +2,7 @@
 // normal snow shape factor.
 #include <gtest/gtest.h>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "hjaelp/naer.h"
 #include "project/sneformfaktor.h"
 #include "project/feltregler.h"
@@ -30,23 +30,18 @@ TEST(TolkTal, DanskLayout) {
     EXPECT_FALSE(TolkHeltal(t).vaerdi.has_value()) << t;
 }
 
-// The messages of LaesTal and LaesHeltal and the cutting of text fields
-// reach the golden session of the input pages.
-TEST(LaesTal, ErstatningsvaerdierOgFormatering) {
+// The file reader's numbers: a line that is no number is told and becomes
+// 99 (or 4).
+TEST(LaesTal, ErstatningsvaerdierOgPunktum) {
   TSkriptetDialog dlg;
   EXPECT_NAER(LaesTal("12,5", dlg), 12.5);
-  EXPECT_NAER(TekstTilTal("6.5", dlg), 6.5);  // the file reader's lines 26 and 27
+  EXPECT_NAER(TekstTilTal("6.5", dlg), 6.5);  // the file reader's snow lines
   EXPECT_NAER(TekstTilTal("  0,80", dlg), 0.8);
   EXPECT_TRUE(dlg.kald.empty());
-  TEditFelt e{"abc", true};
-  FormaterTal(e, 10, 0, dlg);
-  EXPECT_EQ(e.Tekst, "        99");
-  e.Tekst = "-0,001";
-  FormaterTal(e, 10, 2, dlg);
-  EXPECT_EQ(e.Tekst, "      0,00");  // no minus sign on shown zeros
-  e.Tekst = " 12 ";
-  FormaterHeltal(e, 10, dlg);
-  EXPECT_EQ(e.Tekst, "        12");
+  EXPECT_NAER(LaesTal("abc", dlg), 99.0);
+  EXPECT_EQ(LaesHeltal("fire", dlg), 4);
+  ASSERT_EQ(dlg.Tekster("Besked").size(), 2u);
+  EXPECT_TRUE(dlg.Tekster("Besked")[0].ends_with("Værdien er sat til 99,00."));
 }
 
 TEST(NormalSneFormfaktor, Vinkler) {
@@ -61,30 +56,47 @@ TEST(FoersteBrudteRegel, RaekkefoelgeOgBeskeder) {
   TSkriptetDialog dlg;
   const Inddata standard = StartInddataside(KVISTOR_KILDEMAPPE, dlg).Inddata;
   EXPECT_FALSE(FoersteBrudteRegel(standard).has_value());
+  using K = TKontrol;
   const struct {
     void (*aendr)(Inddata&);
+    K felt;
     std::string besked;
   } fald[] = {
       // Two broken rules: the one earlier on the pages is reported.
-      {[](Inddata& d) { d.KipnMoment = d.FacUdh = -1; }, "Facadeudhænget må ikke være negativt"},
-      {[](Inddata& d) { d.KipnMoment = -1, d.FacUdh = 0; },
+      {[](Inddata& d) { d.KipnMoment = d.FacUdh = -1; }, K::EditFacUdh,
+       "Facadeudhænget må ikke være negativt"},
+      {[](Inddata& d) { d.KipnMoment = -1, d.FacUdh = 0; }, K::EditKipnMoment,
        "Kipningsmomentet må ikke være negativt"},
-      {[](Inddata& d) { d.TagVink = 75.5; }, "Tagvinklen skal være mellem 0 og 75 grader"},
-      {[](Inddata& d) { d.AntalFag = 3; }, "Der skal mindst være 4 fag"},
-      {[](Inddata& d) { d.GavlRammeAfst = 6.01; }, std::string(BeskedGavlReduceret)},
-      {[](Inddata& d) { d.CharnForsk = 6.0; },
+      {[](Inddata& d) { d.TagVink = 75.5; }, K::EditTagVink,
+       "Tagvinklen skal være mellem 0 og 75 grader"},
+      {[](Inddata& d) { d.AntalFag = 3; }, K::EditAntalFag, "Der skal mindst være 4 fag"},
+      {[](Inddata& d) { d.AntalFag = 1001; }, K::EditAntalFag,
+       "Der kan højst regnes med 1000 fag.\r\nReducér antal fag."},
+      {[](Inddata& d) { d.GavlRammeAfst = 6.01; }, K::EditGavlRammeAfst,
+       std::string(BeskedGavlReduceret)},
+      {[](Inddata& d) { d.CharnForsk = 6.0; }, K::EditCharnForsk,
        "Charnierforskydningen skal være mindre end Rammeafstanden"},
-      {[](Inddata& d) { d.GavlRammeAfst = 0.8; },
+      {[](Inddata& d) { d.GavlRammeAfst = 0.8; }, K::EditCharnForsk,
        "Charnierforskydningen skal være mindre end gavlrammeafstanden"},
-      {[](Inddata& d) { d.SneFormFak = -0.1; }, "Formfaktoren for snelast må ikke være negativ"},
-      {[](Inddata& d) { d.AaseHojde = std::nan(""); }, "Åsehøjden skal være positiv"},
+      {[](Inddata& d) { d.SneFormFak = -0.1; }, K::EditKaraktSneLast,
+       "Formfaktoren for snelast må ikke være negativ"},
+      // The snow values the report prints; the elevated one only when chosen.
+      {[](Inddata& d) { d.SneFormFakNormal = 1e308; }, K::EditKaraktSneLast,
+       "Den normale formfaktor for snelast skal ligge mellem 0 og 10 kN/m²."},
+      {[](Inddata& d) { d.NormSneFormFak = 0, d.SneFormFakForhojet = -1; }, K::EditKaraktSneLast,
+       "Den forhøjede formfaktor for snelast skal ligge mellem 0 og 10 kN/m²."},
+      {[](Inddata& d) { d.AaseHojde = std::nan(""); }, K::EditAaseHojde,
+       "Åsehøjden skal være positiv"},
       // A fresh record breaks the first rule.
-      {[](Inddata& d) { d = StartInddata(); }, "Huskropbredden skal være positiv"}};
+      {[](Inddata& d) { d = StartInddata(); }, K::EditHusBr, "Huskropbredden skal være positiv"}};
   for (const auto& f : fald) {
     Inddata d = standard;
     f.aendr(d);
-    EXPECT_EQ(FoersteBrudteRegel(d), f.besked);
+    EXPECT_EQ(FoersteBrudteRegel(d), (TBrudtRegel{f.felt, f.besked})) << f.besked;
   }
+  Inddata d = standard;
+  d.SneFormFakForhojet = -1;  // "Normal" is chosen: the elevated value is not used
+  EXPECT_FALSE(FoersteBrudteRegel(d).has_value());
 }
 
 }  // namespace

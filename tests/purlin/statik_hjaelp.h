@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "hjaelp/projekt.h"
 #include "project/inddata.h"
 #include "purlin/gerbermodel.h"

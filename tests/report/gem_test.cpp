@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "report/gem.h"
 #include "report/test_mappe.h"
 #include "report/udskrift.h"

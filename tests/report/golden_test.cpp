@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "hjaelp/golden.h"
 #include "hjaelp/projekt.h"
 #include "loads/last_eksempel.h"

@@ -11,7 +11,7 @@
 #include <regex>
 #include <string>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "common/tegnsaet.h"
 #include "graphics/kontroltegning.h"
 #include "hjaelp/optagende_laerred.h"
@@ -107,15 +107,20 @@ Inddata YderligtProjekt(TTilfaeldig& t, const Inddata& standard) {
   Inddata d = GyldigtProjekt(t, standard);
   const double max = std::numeric_limits<double>::max(), inf = std::numeric_limits<double>::infinity();
   const double vaerdier[] = {0, -0.0, -1, -1e9, 1e-300, 1e-9, 1e6, 1e9, 1e300, max, std::nan(""), inf, -inf};
-  const auto felter = TalFelter();  // the number fields; AntalFag has no double
+  // The number fields in the order of the pages; AntalFag has no double.
+  std::vector<double Inddata::*> felter;
+  for (int k = 0; k < AntalKontroller; ++k) {
+    const TFeltRaekke& r = FeltRaekke(static_cast<TKontrol>(k));
+    if (r.Art == TFeltArt::Tal || r.Art == TFeltArt::Heltal) felter.push_back(r.Tal);
+  }
   for (int n = t.Heltal(1, 3); n > 0; --n) {
     if (t.Chance(0.15)) {
       static const std::int32_t fag[] = {std::numeric_limits<std::int32_t>::min(), -4, 0, 3,
                                          100000, 1000000, std::numeric_limits<std::int32_t>::max()};
       d.AntalFag = fag[t.Heltal(0, static_cast<int>(std::size(fag)) - 1)];
     } else {
-      const TTalFelt& f = felter[static_cast<std::size_t>(t.Heltal(0, static_cast<int>(felter.size()) - 1))];
-      if (f.felt) d.*f.felt = vaerdier[t.Heltal(0, static_cast<int>(std::size(vaerdier)) - 1)];
+      const auto f = felter[static_cast<std::size_t>(t.Heltal(0, static_cast<int>(felter.size()) - 1))];
+      if (f) d.*f = vaerdier[t.Heltal(0, static_cast<int>(std::size(vaerdier)) - 1)];
     }
   }
   if (t.Chance(0.1)) d.Beslag = -1;
@@ -167,7 +172,7 @@ void KoerOgKontroller(Inddata d, bool svar, TOptaelling& optaelling, const std::
       for (const TDialogKald& k : dlg.kald) sagt = sagt || (k.art != "Bip" && !k.tekst.empty());
       EXPECT_TRUE(sagt) << "stopped without a message";
       if (u == TRapportUdfald::Afvist && !gyldig) {
-        EXPECT_EQ(dlg.Tekster("Fejl").front(), *FoersteBrudteRegel(d));
+        EXPECT_EQ(dlg.Tekster("Fejl").front(), FoersteBrudteRegel(d)->Besked);
       }
     }
   }
@@ -190,7 +195,7 @@ TEST(Robusthed, TilfaeldigeGyldigeProjekterGiverRapportUdenNanOgInf) {
   TOptaelling o;
   for (int i = 0; i < 40; ++i) {
     const Inddata d = GyldigtProjekt(t, standard);
-    ASSERT_FALSE(FoersteBrudteRegel(d).has_value()) << *FoersteBrudteRegel(d);
+    ASSERT_FALSE(FoersteBrudteRegel(d).has_value()) << FoersteBrudteRegel(d)->Besked;
     KoerOgKontroller(d, i % 2 == 0, o, "gyldigt projekt " + std::to_string(i));
   }
   EXPECT_EQ(o.afvist + o.afbrudt, 0);

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "hjaelp/projekt.h"
 #include "calculation/beregning.h"
 #include "report/visresultat.h"
