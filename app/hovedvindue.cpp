@@ -26,6 +26,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -924,8 +925,12 @@ void THovedvindue::Opdater() {
     VisStak(static_cast<int>(side_.AktivSide));
     QWidget* felt = kontroller_.at(*side_.Fokus);
     felt->setFocus(Qt::OtherFocusReason);
-    // A refused value was put back: selected, to be typed over.
-    if (auto* e = qobject_cast<QLineEdit*>(felt); e && side_.MarkerFokustekst) e->selectAll();
+    // A refused value was put back: selected, to be typed over. After the
+    // event that left the field, which would clear the selection again.
+    if (auto* e = qobject_cast<QLineEdit*>(felt); e && side_.MarkerFokustekst)
+      QTimer::singleShot(0, e, [e] {
+        if (e->hasFocus()) e->selectAll();
+      });
     side_.MarkerFokustekst = false;
     // At a small window size the field may sit outside the visible part.
     if (auto* rulle = qobject_cast<QScrollArea*>(stak_->currentWidget())) rulle->ensureWidgetVisible(felt);

@@ -206,6 +206,127 @@ TEST(Inddatafil, ErstatningerNoteresMedLinieLaestOgBrugt) {
   EXPECT_TRUE(erst.empty());
 }
 
+// The supplementary checks' settings after the 37 lines: written only when
+// they differ from their defaults, read back, and lines of keys this version
+// does not know kept in their order.
+TEST(Udvidelser, RundturUkendteNoeglerOgStandardvaerdier) {
+  auto l = StandardLinier();
+  l.insert(l.end(), {"Fremtid=7", "BrandSider=4", "x = y z"});
+  TSkriptetDialog dlg;
+  TInddataside s = Laes(l, dlg);
+  EXPECT_TRUE(dlg.kald.empty());
+  EXPECT_EQ(s.Inddata.BrandSider, 4);
+  EXPECT_EQ(s.RadioGroupBrandSider, 1);
+  EXPECT_EQ(s.Inddata.SkaerpetKontrol, 1);  // not in the file: its default
+  KlikRadio(s, K::CheckBoxSkaerpetKontrol, 0, dlg);
+  KlikRadio(s, K::RadioGroupBrandmodstand, 2, dlg);
+  EXPECT_EQ(s.InddataAendret, 1);  // bound like every field
+  EXPECT_EQ((std::tuple{int{s.Inddata.SkaerpetKontrol}, s.Inddata.Brandmodstand}),
+            (std::tuple{0, 30}));
+  Linier ud;
+  SkrivInddatafil(s, ud);
+  Linier ventet = StandardLinier();
+  ventet.insert(ventet.end(),
+                {"SkaerpetKontrol=0", "Brandmodstand=30", "BrandSider=4", "Fremtid=7", "x = y z"});
+  EXPECT_EQ(ud, ventet);
+  // Read over a model that holds other values, the file's come back; a
+  // file without the lines gives the defaults and is written as it was.
+  Linier igen;
+  SkrivInddatafil(Laes(ud), igen);
+  EXPECT_EQ(igen, ventet);
+  const TInddataside uden = Laes(StandardLinier());
+  EXPECT_EQ((std::tuple{int{uden.Inddata.SkaerpetKontrol}, uden.Inddata.Brandmodstand,
+                        uden.Inddata.BrandSider, uden.UkendteUdvidelser.size()}),
+            (std::tuple{1, 0, 3, std::size_t{0}}));
+  TInddataside over = Laes(ud);
+  ASSERT_TRUE(LaesInddatafil(over, StandardLinier(), "x.aid", dlg));
+  EXPECT_EQ((std::tuple{int{over.Inddata.SkaerpetKontrol}, over.Inddata.Brandmodstand,
+                        over.RadioGroupBrandSider, over.UkendteUdvidelser.size()}),
+            (std::tuple{1, 0, 0, std::size_t{0}}));
+}
+
+TEST(Udvidelser, DefektLinieFaarSinMeddelelseOgIntetAndetTabes) {
+  auto l = StandardLinier();
+  l.insert(l.end(), {"Brandmodstand=45", "BrandSider=4", "uden lighedstegn", "SkaerpetKontrol=ja"});
+  TSkriptetDialog dlg;
+  std::vector<TErstatning> erst;
+  TInddataside s = Standard();
+  ASSERT_TRUE(LaesInddatafil(s, l, "x.aid", dlg, &erst));
+  EXPECT_EQ(dlg.Tekster("Besked"),
+            (Linier{"Linie 38 i projektfilen, \"Brandmodstand=45\", Brandmodstand kan kun være 0, "
+                    "15, 30 eller 60.\r\nLinien springes over.",
+                    "Linie 40 i projektfilen, \"uden lighedstegn\", er ingen linie af formen "
+                    "Nøgle=værdi.\r\nLinien springes over.",
+                    "Linie 41 i projektfilen, \"SkaerpetKontrol=ja\", SkaerpetKontrol kan kun være "
+                    "0 eller 1.\r\nLinien springes over."}));
+  EXPECT_EQ(s.Inddata.Brandmodstand, 0);
+  EXPECT_EQ(s.Inddata.BrandSider, 4);
+  EXPECT_EQ(s.Inddata.SkaerpetKontrol, 1);
+  EXPECT_NAER(s.Inddata.HusBr, 12.0);
+  // The command line refuses such a file unless told to be tolerant.
+  ASSERT_EQ(erst.size(), 3u);
+  EXPECT_EQ(BeskedErstatning(erst[1]),
+            "Linie 40: \"uden lighedstegn\" er ingen gyldig udvidelseslinie og ville blive "
+            "sprunget over.");
+  // What was damaged is not written back.
+  Linier ud;
+  SkrivInddatafil(s, ud);
+  EXPECT_EQ(Linier(ud.begin() + 37, ud.end()), Linier{"BrandSider=4"});
+}
+
+// The snow lines 26 to 28: the normal value belongs to the roof angle and
+// the value in use to the choice. Values that agree as the file shows them
+// (two decimals) are taken as they stand; others are replaced and told.
+TEST(Inddatafil, SnelinierneFoelgerTagvinklenOgValget) {
+  const auto std = StandardLinier();
+  const auto laes = [](const Linier& l, std::vector<TErstatning>& erst, TSkriptetDialog& dlg) {
+    TInddataside s = Standard();
+    EXPECT_TRUE(LaesInddatafil(s, l, "x.aid", dlg, &erst));
+    return s;
+  };
+  std::vector<TErstatning> erst;
+  TSkriptetDialog dlg;
+  // 40°: 0,8·20/30 = 0,5333 is stored as 0,53.
+  auto l = std;
+  l[5] = "        40";
+  l[25] = l[26] = "      0,53";
+  TInddataside s = laes(l, erst, dlg);
+  EXPECT_TRUE(erst.empty() && dlg.kald.empty());
+  EXPECT_NAER(s.Inddata.SneFormFakNormal, 0.53);
+  // A normal value edited by hand, and a value in use that is not the
+  // normal one while "Normal" is chosen.
+  l = std;
+  l[26] = "      0,50";
+  l[25] = "      1,00";
+  s = laes(l, erst, dlg);
+  EXPECT_NAER(s.Inddata.SneFormFakNormal, 0.8);
+  EXPECT_NAER(s.Inddata.SneFormFak, 0.8);
+  EXPECT_EQ(s.EditKaraktSneLast.Tekst, "      0,80");
+  EXPECT_EQ(dlg.Tekster("Besked"),
+            (Linier{"Linie 26 i projektfilen: snelasten \"1,00\" passer ikke til valget "
+                    "\"Normal\".\r\nProgrammet bruger 0,80.",
+                    "Linie 27 i projektfilen: den normale formfaktor for snelast \"0,50\" passer "
+                    "ikke til tagvinklen 20°.\r\nProgrammet bruger 0,80."}));
+  ASSERT_EQ(erst.size(), 2u);
+  EXPECT_EQ(erst[0].linje, 26);
+  // "Forhøjet": the value in use is the elevated one.
+  erst.clear();
+  l = std;
+  l[24] = "1";
+  l[27] = "      1,50";
+  s = laes(l, erst, dlg);
+  EXPECT_NAER(s.Inddata.SneFormFak, 1.5);
+  EXPECT_EQ(erst.size(), 1u);
+  // The test projects read as they stand.
+  for (const char* p : {"flad_uden_gavludhaeng.aid", "forhojet_sne_limtrae.aid"}) {
+    Linier t;
+    ASSERT_TRUE(LaesTekstfil(std::string(KVISTOR_TESTDATA) + "/" + p, t));
+    erst.clear();
+    laes(t, erst, dlg);
+    EXPECT_TRUE(erst.empty()) << p;
+  }
+}
+
 TEST(Inddatafil, BytesDerIkkeErEnProjektfilAfvisesOgByteordensmaerketFjernes) {
   std::string standard;
   ASSERT_TRUE(LaesFil(Kilde + "/Standard.aid", standard));
@@ -213,6 +334,13 @@ TEST(Inddatafil, BytesDerIkkeErEnProjektfilAfvisesOgByteordensmaerketFjernes) {
   const auto l = ProjektfilLinier("\xEF\xBB\xBF" + standard, "p.aid", dlg);
   ASSERT_TRUE(l.has_value());
   EXPECT_EQ(*l, StandardLinier());
+  // A mark means UTF-8; the same name without it is Windows-1252. Behind a
+  // mark that the bytes belie (the standard file above) the file is read as
+  // Windows-1252 too.
+  auto ae = Cp1252TilUtf8(standard);
+  ae.replace(0, std::string_view("Standardprojekt").size(), "Ærø");
+  EXPECT_EQ(ProjektfilLinier("\xEF\xBB\xBF" + ae, "p.aid", dlg)->at(0), "Ærø");
+  EXPECT_EQ(ProjektfilLinier("\xC6r\xF8\r\n", "p.aid", dlg)->at(0), "Ærø");
   std::string utf16 = "\xFF\xFE";
   for (char c : standard) utf16 += std::string{c, '\0'};
   const std::string grund = "Uventet fejl i inddatafilen p.aid\r\nDen er ikke en Kvistor-projektfil: ";
@@ -389,6 +517,73 @@ TEST(HentProjektdata, HenterOgNulstillerMenIkkeVedFejl) {
   EXPECT_EQ(s.InddataAendret, 1);
   EXPECT_TRUE(s.Rapport.has_value());
   EXPECT_EQ(s.AktivSide, TSide::Inddata2);
+}
+
+// Before another project replaces changed input (and before the window
+// closes): Ja saves first, Nej goes on, and Annuller (Escape), a save that
+// is cancelled or one that fails keep the input as it is.
+TEST(HentProjektdata, SpoergsmaaletJaNejAnnuller) {
+  test::TTestMappe m;
+  const std::string andet = m / "andet.aid";
+  auto l = StandardLinier();
+  l[0] = "Andet";
+  ASSERT_TRUE(SkrivTekstfil(andet, l));
+  const auto aendret = [] {
+    TInddataside s = Standard();
+    TSkriptetDialog d;
+    Indtast(s, K::EditHusBr, "20", d);
+    return s;
+  };
+  const struct {
+    std::deque<TSvar> svar;
+    std::optional<std::string> gemSom;  // the save dialog's answer after "Ja"
+    bool hentet, gemt;
+  } fald[] = {{{TSvar::Annuller}, {}, false, false},
+              {{TSvar::Ja}, std::nullopt, false, false},       // the save dialog cancelled
+              {{TSvar::Ja}, m / "findes/ikke/p.aid", false, false},  // the save fails
+              {{TSvar::Ja}, m / "gemt.aid", true, true},
+              {{TSvar::Nej}, {}, true, false}};
+  for (const auto& f : fald) {
+    TInddataside s = aendret();
+    TSkriptetDialog dlg;
+    dlg.svarTre = f.svar;
+    if (f.svar.front() == TSvar::Ja) dlg.filnavne.push_back(f.gemSom);
+    EXPECT_EQ(HentProjektfil(s, andet, dlg), f.hentet);
+    EXPECT_EQ(s.Inddata.Projektnavn, f.hentet ? "Andet" : "Standardprojekt");
+    EXPECT_EQ(s.InddataAendret, f.hentet ? 0 : 1);
+    EXPECT_EQ(fs::exists(m / "gemt.aid"), f.gemt);
+    fs::remove(m / "gemt.aid");
+    // Closing asks the same question.
+    s = aendret();
+    dlg.svarTre = f.svar;
+    if (f.svar.front() == TSvar::Ja) dlg.filnavne.push_back(f.gemSom);
+    EXPECT_EQ(MaaLukke(s, dlg), f.hentet);
+    fs::remove(m / "gemt.aid");
+  }
+  TInddataside uaendret = Standard();
+  TSkriptetDialog dlg;
+  EXPECT_TRUE(MaaLukke(uaendret, dlg));
+  EXPECT_TRUE(dlg.kald.empty());
+}
+
+// Start-up prefers the user's own default project to the one in the
+// program folder, which an installation cannot change.
+TEST(Opstart, BrugerensEgetStandardprojekt) {
+  test::TTestMappe m;
+  const char* foer = std::getenv("XDG_CONFIG_HOME");
+  const std::string gammel = foer ? foer : "";
+  ASSERT_EQ(setenv("XDG_CONFIG_HOME", (m / "konfig").c_str(), 1), 0);
+  EXPECT_EQ(BrugerStandardfil(), m / "konfig/Kvistor/Standard.aid");
+  EXPECT_EQ(StandardProjektfil(Kilde), Kilde + "/Standard.aid");
+  TInddataside s = Standard();
+  TSkriptetDialog dlg;
+  Indtast(s, K::EditProjektnavn, "Mit standardprojekt", dlg);
+  ASSERT_TRUE(GemBrugerStandard(s, dlg));
+  EXPECT_EQ(s.InddataAendret, 1);  // the project itself is not saved
+  EXPECT_EQ(StandardProjektfil(Kilde), BrugerStandardfil());
+  EXPECT_EQ(StartInddataside(Kilde, dlg).Inddata.Projektnavn, "Mit standardprojekt");
+  EXPECT_TRUE(dlg.kald.empty());
+  ASSERT_EQ(setenv("XDG_CONFIG_HOME", gammel.c_str(), 1), 0);
 }
 
 TEST(Opstart, UdenEllerMedDefektStandardfil) {

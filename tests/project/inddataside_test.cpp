@@ -128,5 +128,56 @@ TEST(Golden, InddatasideForloeb) {
   test::SammenlignMedGolden("inddataside forloeb.txt", f.ud);
 }
 
+// The first control, position map or record value in which two models
+// differ; empty when they show the same.
+std::string Forskel(const TInddataside& a, const TInddataside& b) {
+  for (const TFeltRaekke& r : FeltTabel()) {
+    const K k = r.Kontrol;
+    const std::string navn(r.Navn);
+    if (FeltVaerdi(r, a.Inddata) != FeltVaerdi(r, b.Inddata)) return "post " + navn;
+    if (r.Tekst && a.Inddata.*r.Tekst != b.Inddata.*r.Tekst) return "post " + navn;
+    if (const TEditFelt* e = EditFelt(a, k))
+      if (e->Tekst != EditFelt(b, k)->Tekst || e->Aktiv != EditFelt(b, k)->Aktiv) return navn;
+    if (const TListeFelt* l = ListeFelt(a, k)) {
+      const TListeFelt* m = ListeFelt(b, k);
+      if (l->Elementer != m->Elementer || l->Valgt != m->Valgt || l->Tekst != m->Tekst) return navn;
+    }
+    if (const int* v = RadioFelt(a, k))
+      if (*v != *RadioFelt(b, k)) return navn;
+  }
+  if (a.HojdeIndeks != b.HojdeIndeks || a.BreddeIndeks != b.BreddeIndeks ||
+      a.BeslagIndeks != b.BeslagIndeks)
+    return "positionskort";
+  return "";
+}
+
+// Undo and redo of the window: the whole record is put back through the
+// model, and every control, list and coupled field follows, silently.
+TEST(SaetInddata, TilbageOgFremGiverSammeKontroller) {
+  TSkriptetDialog dlg;
+  const TInddataside start = StartInddataside(KVISTOR_KILDEMAPPE, dlg);
+  TInddataside s = start;
+  Indtast(s, K::EditTagVink, "40", dlg);      // the snow value follows
+  Indtast(s, K::EditRammeafstand, "5", dlg);  // gable span and hinge offset follow
+  KlikRadio(s, K::RadioGroupStyrkeKlasse, 5, dlg);  // glulam dimensions
+  VaelgListepunkt(s, K::ComboBoxHojde, 2, dlg);     // another hardware list
+  VaelgListepunkt(s, K::ComboBoxEL2, 3, dlg);
+  KlikRadio(s, K::RadioGroupNormSneFormFak, 1, dlg);
+  KlikRadio(s, K::RadioGroupBrandmodstand, 3, dlg);
+  KlikRadio(s, K::CheckBoxSkaerpetKontrol, 0, dlg);
+  Indtast(s, K::EditProjektnavn, "Andet", dlg);
+  ASSERT_NE(Forskel(s, start), "");
+  const TInddataside efter = s;
+  s.Rapport = std::vector<std::string>{"r"};
+  dlg.kald.clear();
+  SaetInddata(s, start.Inddata);
+  EXPECT_EQ(Forskel(s, start), "");
+  EXPECT_FALSE(s.Rapport.has_value());
+  EXPECT_EQ(s.InddataAendret, 1);
+  SaetInddata(s, efter.Inddata);
+  EXPECT_EQ(Forskel(s, efter), "");
+  EXPECT_TRUE(dlg.kald.empty());
+}
+
 }  // namespace
 }  // namespace kvistor
