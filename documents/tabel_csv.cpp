@@ -1,4 +1,7 @@
 // The result tables as CSV for Danish spreadsheet programs.
+#include <algorithm>
+#include <cctype>
+
 #include "common/format.h"
 #include "documents/tabelskrivning.h"
 
@@ -33,6 +36,28 @@ std::string CelleTekst(const TKolonne& k, const TCelle& c) {
     }
   }
   return "";
+}
+
+std::optional<TTabelFormat> TabelFormatAfFilnavn(const std::string& filnavn) {
+  const std::size_t punktum = filnavn.find_last_of("./");
+  if (punktum == std::string::npos || filnavn[punktum] != '.') return std::nullopt;
+  std::string ext = filnavn.substr(punktum + 1);
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (ext == "xlsx") return TTabelFormat::Xlsx;
+  if (ext == "csv") return TTabelFormat::Csv;
+  if (ext == "json") return TTabelFormat::Json;
+  return std::nullopt;
+}
+
+std::optional<std::string> TabellerSomFil(const TResultattabeller& t, TTabelFormat format,
+                                          std::string& aarsag) {
+  switch (format) {
+    case TTabelFormat::Xlsx: return TabellerSomXlsx(t, aarsag);
+    case TTabelFormat::Csv: return TabelSomCsv(t.Oversigt);
+    case TTabelFormat::Json: return TabellerSomJson(t);
+  }
+  return std::nullopt;
 }
 
 std::string TabelSomCsv(const TTabel& t) {

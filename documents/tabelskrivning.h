@@ -29,6 +29,16 @@ std::string TabelSomCsv(const TTabel& t);
 // verdicts, null where a figure does not exist.
 std::string TabellerSomJson(const TResultattabeller& t);
 
+// The file formats, chosen by the name's extension as the command line and
+// the window do (".xlsx", ".csv", ".json", in any case).
+enum class TTabelFormat { Xlsx, Csv, Json };
+std::optional<TTabelFormat> TabelFormatAfFilnavn(const std::string& filnavn);
+
+// The tables in the format: the file's bytes, or nullopt and the reason.
+// CSV holds "Oversigt"; JSON and XLSX hold everything.
+std::optional<std::string> TabellerSomFil(const TResultattabeller& t, TTabelFormat format,
+                                          std::string& aarsag);
+
 // The text a cell shows in CSV (Danish decimals, "OK"/"Ikke OK", ratios as
 // percentages).
 std::string CelleTekst(const TKolonne& k, const TCelle& c);
