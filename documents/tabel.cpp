@@ -78,68 +78,63 @@ std::vector<TKolonne> Kolonner(const std::vector<TFelt>& felter) {
   return k;
 }
 
-// The detailed table's rows of one bay type.
-const std::vector<std::function<TCelle(const TFagtypeTal&)>>& FagtypeVaerdier(
-    std::vector<TKolonne>& kolonner) {
+struct TFagFelt {
+  TKolonne Kolonne;
+  std::function<TCelle(const TFagtypeTal&)> Vaerdi;
+};
+
+// The detailed table's column of one bay type, row by row.
+const std::vector<TFagFelt>& FagtypeFelter() {
   using A = TKolonneArt;
   using F = std::function<TCelle(const TFagtypeTal&)>;
-  static std::vector<TKolonne> k;
-  static std::vector<F> v;
-  if (v.empty()) {
-    auto Med = [](std::vector<TKolonne>& kk, std::vector<F>& vv, TKolonne kol, F f) {
-      kk.push_back(std::move(kol));
-      vv.push_back(std::move(f));
-    };
-    auto Giv = [](TDimGivende TFagtypeTal::*m) {
-      return F([m](const TFagtypeTal& f) -> TCelle { return (f.*m).Tekst(); });
-    };
-    Med(k, v, {"Udnyttelse bøjning", "%", "UdnyttelseBoejning_pct", A::Andel, 0},
-        [](auto& f) { return f.UGBoej; });
-    Med(k, v, {"Dim.giv. bøjning", "LK/LT/ås", "BoejningDimGiv", A::Tekst}, Giv(&TFagtypeTal::BoejGiv));
-    Med(k, v, {"Udnyttelse forskydning", "%", "UdnyttelseForskydning_pct", A::Andel, 0},
-        [](auto& f) { return f.UGForsk; });
-    Med(k, v, {"Dim.giv. forskydning", "LK/LT/ås", "ForskydningDimGiv", A::Tekst},
-        Giv(&TFagtypeTal::ForskGiv));
-    Med(k, v, {"Udnyttelse gerbersamling", "%", "UdnyttelseSamling_pct", A::Andel, 0},
-        [](auto& f) -> TCelle {
-          if (f.BeslagUdenBaereevne) return {};
-          return f.UGBeslag;
-        });
-    Med(k, v, {"Dim.giv. gerbersamling", "LK/LT/ås", "SamlingDimGiv", A::Tekst},
-        Giv(&TFagtypeTal::BeslagGiv));
-    Med(k, v, {"Negativ reaktion (træk) z", "kN", "ReaktionTraekZ_kN", A::Tal},
-        [](auto& f) { return f.RzTraek; });
-    Med(k, v, {"Dim.giv. træk z", "LK/LT/ås", "ReaktionTraekZDimGiv", A::Tekst},
-        Giv(&TFagtypeTal::TraekGiv));
-    Med(k, v, {"Positiv reaktion (tryk) z", "kN", "ReaktionTrykZ_kN", A::Tal},
-        [](auto& f) { return f.RzTryk; });
-    Med(k, v, {"Dim.giv. tryk z", "LK/LT/ås", "ReaktionTrykZDimGiv", A::Tekst},
-        Giv(&TFagtypeTal::TrykGiv));
-    Med(k, v, {"Reaktion y (på tværs)", "kN", "ReaktionY_kN", A::Tal}, [](auto& f) { return f.Ry; });
-    Med(k, v, {"Dim.giv. reaktion y", "LK/LT/ås", "ReaktionYDimGiv", A::Tekst},
-        Giv(&TFagtypeTal::RyGiv));
-    Med(k, v, {"Referencelængde L", "m", "Referencelaengde_m", A::Tal}, [](auto& f) { return f.L; });
-    Med(k, v, {"Nedbøjning u egenlast", "mm", "NedbojningEgenlast_mm", A::Tal, 1},
-        [](auto& f) { return f.uEgen; });
-    Med(k, v, {"L/u egenlast", "", "LuEgenlast", A::Heltal},
-        [](auto& f) { return static_cast<double>(f.LuEgen); });
-    Med(k, v, {"Nedbøjning u sne", "mm", "NedbojningSne_mm", A::Tal, 1},
-        [](auto& f) { return f.uSne; });
-    Med(k, v, {"L/u sne", "", "LuSne", A::Heltal}, [](auto& f) { return static_cast<double>(f.LuSne); });
-    Med(k, v, {"Nedbøjning u punktlast", "mm", "NedbojningPunktlast_mm", A::Tal, 1},
-        [](auto& f) { return f.uPunkt; });
-    Med(k, v, {"L/u punktlast", "", "LuPunktlast", A::Heltal},
-        [](auto& f) { return static_cast<double>(f.LuPunkt); });
-    Med(k, v, {"Tværudbøjning w egenlast", "mm", "TvaerudbojningEgenlast_mm", A::Tal, 1},
-        [](auto& f) { return f.wEgen; });
-    Med(k, v, {"L/w egenlast", "", "LwEgenlast", A::Heltal},
-        [](auto& f) { return static_cast<double>(f.LwEgen); });
-    Med(k, v, {"Tværudbøjning w sne", "mm", "TvaerudbojningSne_mm", A::Tal, 1},
-        [](auto& f) { return f.wSne; });
-    Med(k, v, {"L/w sne", "", "LwSne", A::Heltal}, [](auto& f) { return static_cast<double>(f.LwSne); });
-  }
-  kolonner = k;
-  return v;
+  auto Giv = [](TDimGivende TFagtypeTal::*m) {
+    return F([m](const TFagtypeTal& f) -> TCelle { return (f.*m).Tekst(); });
+  };
+  auto Hel = [](int TFagtypeTal::*m) {
+    return F([m](const TFagtypeTal& f) -> TCelle { return static_cast<double>(f.*m); });
+  };
+  auto Tal = [](double TFagtypeTal::*m) {
+    return F([m](const TFagtypeTal& f) -> TCelle { return f.*m; });
+  };
+  static const std::vector<TFagFelt> felter{
+      {{"Udnyttelse bøjning", "%", "UdnyttelseBoejning_pct", A::Andel, 0}, Tal(&TFagtypeTal::UGBoej)},
+      {{"Dim.giv. bøjning", "LK/LT/ås", "BoejningDimGiv", A::Tekst}, Giv(&TFagtypeTal::BoejGiv)},
+      {{"Udnyttelse forskydning", "%", "UdnyttelseForskydning_pct", A::Andel, 0},
+       Tal(&TFagtypeTal::UGForsk)},
+      {{"Dim.giv. forskydning", "LK/LT/ås", "ForskydningDimGiv", A::Tekst},
+       Giv(&TFagtypeTal::ForskGiv)},
+      // A hanger that takes nothing of a force has no percentage worth showing.
+      {{"Udnyttelse gerbersamling", "%", "UdnyttelseSamling_pct", A::Andel, 0},
+       [](const TFagtypeTal& f) -> TCelle {
+         if (f.BeslagUdenBaereevne) return {};
+         return f.UGBeslag;
+       }},
+      {{"Dim.giv. gerbersamling", "LK/LT/ås", "SamlingDimGiv", A::Tekst},
+       Giv(&TFagtypeTal::BeslagGiv)},
+      {{"Negativ reaktion (træk) z", "kN", "ReaktionTraekZ_kN", A::Tal}, Tal(&TFagtypeTal::RzTraek)},
+      {{"Dim.giv. træk z", "LK/LT/ås", "ReaktionTraekZDimGiv", A::Tekst},
+       Giv(&TFagtypeTal::TraekGiv)},
+      {{"Positiv reaktion (tryk) z", "kN", "ReaktionTrykZ_kN", A::Tal}, Tal(&TFagtypeTal::RzTryk)},
+      {{"Dim.giv. tryk z", "LK/LT/ås", "ReaktionTrykZDimGiv", A::Tekst},
+       Giv(&TFagtypeTal::TrykGiv)},
+      {{"Reaktion y (på tværs)", "kN", "ReaktionY_kN", A::Tal}, Tal(&TFagtypeTal::Ry)},
+      {{"Dim.giv. reaktion y", "LK/LT/ås", "ReaktionYDimGiv", A::Tekst}, Giv(&TFagtypeTal::RyGiv)},
+      {{"Referencelængde L", "m", "Referencelaengde_m", A::Tal}, Tal(&TFagtypeTal::L)},
+      {{"Nedbøjning u egenlast", "mm", "NedbojningEgenlast_mm", A::Tal, 1},
+       Tal(&TFagtypeTal::uEgen)},
+      {{"L/u egenlast", "", "LuEgenlast", A::Heltal}, Hel(&TFagtypeTal::LuEgen)},
+      {{"Nedbøjning u sne", "mm", "NedbojningSne_mm", A::Tal, 1}, Tal(&TFagtypeTal::uSne)},
+      {{"L/u sne", "", "LuSne", A::Heltal}, Hel(&TFagtypeTal::LuSne)},
+      {{"Nedbøjning u punktlast", "mm", "NedbojningPunktlast_mm", A::Tal, 1},
+       Tal(&TFagtypeTal::uPunkt)},
+      {{"L/u punktlast", "", "LuPunktlast", A::Heltal}, Hel(&TFagtypeTal::LuPunkt)},
+      {{"Tværudbøjning w egenlast", "mm", "TvaerudbojningEgenlast_mm", A::Tal, 1},
+       Tal(&TFagtypeTal::wEgen)},
+      {{"L/w egenlast", "", "LwEgenlast", A::Heltal}, Hel(&TFagtypeTal::LwEgen)},
+      {{"Tværudbøjning w sne", "mm", "TvaerudbojningSne_mm", A::Tal, 1}, Tal(&TFagtypeTal::wSne)},
+      {{"L/w sne", "", "LwSne", A::Heltal}, Hel(&TFagtypeTal::LwSne)},
+  };
+  return felter;
 }
 
 }  // namespace
@@ -162,10 +157,8 @@ TResultattabeller BygResultattabeller(const std::vector<TTabelProjekt>& projekte
   }
 
   r.Fagtyper.Navn = "Fagtyper";
-  std::vector<TKolonne> fagKolonner;
-  const auto& fagVaerdier = FagtypeVaerdier(fagKolonner);
   r.Fagtyper.Kolonner = {{"Fil", "", "Fil", A::Tekst}, {"Fagtype", "", "Fagtype", A::Tekst}};
-  r.Fagtyper.Kolonner.insert(r.Fagtyper.Kolonner.end(), fagKolonner.begin(), fagKolonner.end());
+  for (const TFagFelt& f : FagtypeFelter()) r.Fagtyper.Kolonner.push_back(f.Kolonne);
 
   r.Tilfaelde.Navn = "Tilfælde";
   r.Tilfaelde.Kolonner = {
@@ -202,7 +195,7 @@ TResultattabeller BygResultattabeller(const std::vector<TTabelProjekt>& projekte
     if (p.Udfald != TTabelUdfald::Beregnet) continue;
     for (int t = 1; t <= 3; ++t) {
       std::vector<TCelle> raekke{p.Fil, FagtypeNavn(t)};
-      for (const auto& v : fagVaerdier) raekke.push_back(v(p.Fag[t]));
+      for (const TFagFelt& f : FagtypeFelter()) raekke.push_back(f.Vaerdi(p.Fag[t]));
       r.Fagtyper.Raekker.push_back(std::move(raekke));
       r.Fagtyper.Projekt.push_back(i);
     }
