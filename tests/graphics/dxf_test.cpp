@@ -141,6 +141,26 @@ TEST(Dxf, KraftkurverIFastMaalestok) {
           {TilfaeldeNavn(kurver->front().Tilfaelde) + ": forskydningskraft Vz (kN)"});
 }
 
+// Texts go out in code page 1252 as CAD programs read R2000 files; what the
+// code page lacks is written as AutoCAD writes it, \U+XXXX.
+TEST(Dxf, TeksterITegnsaet1252) {
+  TDxfLaerred dxf(10, 2.5, StandardLagplan());
+  dxf.TekstUd(0, 0, "Hældning ≤ 5° ^a");
+  EXPECT_NE(dxf.Dxf().find("H\xE6ldning \\U+2264 5\xB0 ^ a\r\n"), std::string::npos);
+}
+
+// A purlin of 50 km still lies at true size: the grid coarsens so that the
+// renderer keeps every point.
+TEST(Dxf, AbsurdLangBygningTegnesHel) {
+  Inddata ind = test::StandardProjekt();
+  ind.AntalFag = 1000;
+  ind.Rammeafstand = 50;
+  const TDxfTegning t = DxfKontroltegning(TKontroltegning::Laengde, ind);
+  EXPECT_LT(t.PixelPrMm, 1);
+  EXPECT_NE(t.Dxf.find("\r\nTotal l\xE6ngde\r\n"), std::string::npos);
+  EXPECT_EQ(t.Optaelling.Skraveringer, 1000 + 2);  // the pieces and the detail's timber and hanger
+}
+
 TEST(Dxf, MaalestokFraSerienSaaTegningenFylderA3) {
   EXPECT_EQ(VaelgMaalestok(390, 267), 1);
   EXPECT_EQ(VaelgMaalestok(391, 10), 2);
