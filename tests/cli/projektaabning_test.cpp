@@ -42,7 +42,9 @@ TEST(Projektaabning, VinduetOgKommandolinjenGiverSammeProjektOgAfvisning) {
                {"/dev/zero", "", KodeAfvist}};
   for (const auto& f : filer) {
     SCOPED_TRACE(f.navn);
-    if (!f.bytes.empty()) ASSERT_TRUE(SkrivFil(f.navn, f.bytes));
+    if (!f.bytes.empty()) {
+      ASSERT_TRUE(SkrivFil(f.navn, f.bytes));
+    }
     TSkriptetDialog vdlg;
     const TInddataside vindue = StartInddataside(Kilde, vdlg, f.navn);
     std::ostringstream fejl;
@@ -68,7 +70,8 @@ TEST(Projektaabning, SnevaerdiOgDefektUdvidelseAfvisesUdenTolerant) {
   l.push_back("Brandmodstand=45");
   ASSERT_TRUE(SkrivTekstfil(m / "p.aid", l));
   std::ostringstream ud, fejl;
-  EXPECT_EQ(RapportKommando({m / "p.aid", "--dato", "2026-03-01,14:05:00"}, ud, fejl), KodeAfvist);
+  EXPECT_EQ(KoerKvistorCli({"rapport", m / "p.aid", "--dato", "2026-03-01,14:05:00"}, ud, fejl),
+            KodeAfvist);
   EXPECT_EQ(fejl.str(),
             "Fejl: Linie 27: \"      0,50\" kan ikke bruges som det står; i stedet ville 0,80 blive "
             "brugt.\n"
@@ -78,8 +81,8 @@ TEST(Projektaabning, SnevaerdiOgDefektUdvidelseAfvisesUdenTolerant) {
             "Med --tolerant regnes der med de erstattede værdier.\n");
   // Tolerant: told, and the report computed with the value it prints.
   std::ostringstream ud2, fejl2;
-  EXPECT_EQ(RapportKommando({m / "p.aid", "--dato", "2026-03-01,14:05:00", "--tolerant"}, ud2,
-                            fejl2),
+  EXPECT_EQ(KoerKvistorCli({"rapport", m / "p.aid", "--dato", "2026-03-01,14:05:00", "--tolerant"},
+                           ud2, fejl2),
             KodeOk)
       << fejl2.str();
   EXPECT_NE(fejl2.str().find("Programmet bruger 0,80."), std::string::npos) << fejl2.str();
