@@ -16,8 +16,6 @@ using F = TFilForm;
 constexpr TSide S1 = TSide::Inddata1;
 constexpr TSide S2 = TSide::Inddata2;
 
-constexpr std::string_view HintTvaer = " Se evt. fanebladet \"Hjælp, Tvær\"";
-
 // The rows of the 37 file lines first, in the file's order, then the
 // extension lines, then the controls the file does not hold.
 constexpr std::array<TFeltRaekke, 42> Tabel{{
