@@ -64,6 +64,30 @@ TVandret PlacerVandret(int px, int bredde, int flade) {
   return p;
 }
 
+// The diagram's polylines but its extremes: the curve as a filled area
+// against the axis and its outline, the axis, the supports below it and the
+// hinges on it. A value v stands at y = akse + v·yPrVaerdi.
+void TegnKurve(TLinjeListe& linjer, const TKraftkurve& k, const TDiagram& d, double akse,
+               double yPrVaerdi) {
+  auto Y = [&](const TKurvePunkt& p) { return akse + d.vaerdi(p) * yPrVaerdi; };
+  LinjeType& flade = NyLinje(linjer, TPenStil::Fuld, 1, Lyseblaa, TPenselStil::Fuld, Lyseblaa, 10);
+  TilfoejPunkt(flade, 0, akse);
+  for (const TKurvePunkt& p : k.Punkter) TilfoejPunkt(flade, p.x, Y(p));
+  TilfoejPunkt(flade, k.LAas, akse);
+  LinjeType& kurve = NyLinje(linjer, TPenStil::Fuld, 3, Blaa, TPenselStil::Ingen, 0, 0);
+  for (const TKurvePunkt& p : k.Punkter) TilfoejPunkt(kurve, p.x, Y(p));
+
+  LinjeType& akselinje = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 0);
+  TilfoejPunkt(akselinje, 0, akse);
+  TilfoejPunkt(akselinje, k.LAas, akse);
+  LinjeType& stoetter = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, PilOp);
+  for (double x : k.Understoetninger) TilfoejPunkt(stoetter, x, akse);
+  LinjeType& charn = NyLinje(linjer, TPenStil::Fuld, 1, Graa, TPenselStil::Ingen, 0, Kryds);
+  for (double x : k.Charnierer) TilfoejPunkt(charn, x, akse);
+}
+
+double Stoerst(const TDiagram& d) { return std::max({std::fabs(d.maks), std::fabs(d.min), 1e-9}); }
+
 std::vector<TBaand> Baand(const std::vector<TKraftkurve>& kurver) {
   std::vector<TBaand> ud;
   for (const TKraftkurve& k : kurver) {
@@ -143,26 +167,10 @@ Visning TegnKraftkurver(TLinjeListe& linjer, TTekstGruppeListe& tekster,
     const int titelTop = y;
     const int kurveTop = y + (b.faellesRaekke ? th : 2 * th + TitelLuft) + MarkoerLuft;
     const int akse = kurveTop + udslag;
-    const double stoerst = std::max({std::fabs(d.maks), std::fabs(d.min), 1e-9});
     // World y of a value: pixels from the top, negated.
-    auto Y = [&](double vaerdi) { return -(akse - vaerdi * d.fortegn * udslag / stoerst); };
-
-    // The curve as a filled area against the axis, then its outline.
-    LinjeType& flade = NyLinje(linjer, TPenStil::Fuld, 1, Lyseblaa, TPenselStil::Fuld, Lyseblaa, 10);
-    TilfoejPunkt(flade, 0, -akse);
-    for (const TKurvePunkt& p : k.Punkter) TilfoejPunkt(flade, p.x, Y(d.vaerdi(p)));
-    TilfoejPunkt(flade, k.LAas, -akse);
-    LinjeType& kurve = NyLinje(linjer, TPenStil::Fuld, 3, Blaa, TPenselStil::Ingen, 0, 0);
-    for (const TKurvePunkt& p : k.Punkter) TilfoejPunkt(kurve, p.x, Y(d.vaerdi(p)));
-
-    // Axis, supports below it, hinges on it.
-    LinjeType& akselinje = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 0);
-    TilfoejPunkt(akselinje, 0, -akse);
-    TilfoejPunkt(akselinje, k.LAas, -akse);
-    LinjeType& stoetter = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, PilOp);
-    for (double x : k.Understoetninger) TilfoejPunkt(stoetter, x, -akse);
-    LinjeType& charn = NyLinje(linjer, TPenStil::Fuld, 1, Graa, TPenselStil::Ingen, 0, Kryds);
-    for (double x : k.Charnierer) TilfoejPunkt(charn, x, -akse);
+    const double yPrVaerdi = d.fortegn * udslag / Stoerst(d);
+    auto Y = [&](double vaerdi) { return -akse + vaerdi * yPrVaerdi; };
+    TegnKurve(linjer, k, d, -akse, yPrVaerdi);
 
     TekstGruppeType& titel = NyTekstGruppe(tekster, Sort, 0, 0);
     TilfoejTekst(titel, b.titel, 0, -(titelTop + th)).Skala = skala;
@@ -190,6 +198,28 @@ Visning TegnKraftkurver(TLinjeListe& linjer, TTekstGruppeListe& tekster,
   }
   laerred.SaetTekstSkala(1);
   return v;
+}
+
+void TegnKraftkurver(TLinjeListe& linjer, TTekstGruppeListe& tekster,
+                     const std::vector<TKraftkurve>& kurver) {
+  int nr = 0;
+  for (const TBaand& b : Baand(kurver)) {
+    const double y0 = KurveAkse(nr++);
+    const double yPrVaerdi = KurveAmplitude / Stoerst(b.d) * b.d.fortegn;
+    TegnKurve(linjer, *b.kurve, b.d, y0, yPrVaerdi);
+    LinjeType& ekstremer = NyLinje(linjer, TPenStil::Fuld, 1, Roed, TPenselStil::Ingen, 0, Plus);
+    TekstGruppeType& over = NyTekstGruppe(tekster, Roed, 1, 0);
+    TekstGruppeType& under = NyTekstGruppe(tekster, Roed, 1, 2);
+    for (const TEtiket& e : b.etiketter) {
+      TilfoejPunkt(ekstremer, e.x, y0 + e.v * yPrVaerdi);
+      TilfoejTekst(e.over ? over : under, e.tekst, e.x, y0 + e.v * yPrVaerdi);
+    }
+    // An outline nobody sees keeps the title and the labels inside the extent.
+    LinjeType& ramme = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 255);
+    TilfoejPunkt(ramme, 0, y0 + 0.68 * KurveBaand);
+    TilfoejPunkt(ramme, b.kurve->LAas, y0 - 0.55 * KurveBaand);
+    TilfoejTekst(NyTekstGruppe(tekster, Sort, 0, 0), b.titel, 0, y0 + 0.54 * KurveBaand);
+  }
 }
 
 Visning TegnKraftkurveDiagram(const std::vector<TKraftkurve>& kurver, TLaerred& laerred,

@@ -25,6 +25,16 @@
 
 namespace kvistor {
 
+// The diagrams for a device that draws at a fixed scale (DXF) and has no
+// surface to fit: each diagram a band one unit high, its axis at the band's
+// middle and its largest value 0.4 from the axis, band b's axis at
+// -1.35·b; the title above the band, each extreme's text on its point.
+inline constexpr double KurveBaand = 1.0;
+inline constexpr double KurveAmplitude = 0.4;
+inline double KurveAkse(int baand) { return -KurveBaand * 1.35 * baand; }
+void TegnKraftkurver(TLinjeListe& linjer, TTekstGruppeListe& tekster,
+                     const std::vector<TKraftkurve>& kurver);
+
 // Builds the diagrams for a surface of the given size, measuring the texts
 // with `laerred`, and returns the view that draws them (TegnListe).
 Visning TegnKraftkurver(TLinjeListe& linjer, TTekstGruppeListe& tekster,

@@ -70,11 +70,18 @@ bool TilPixel(const Visning& v, double x, double y, TPixelPunkt& p) {
   return true;
 }
 
-// The strokes of marker symbol `art` at pixel p (y down); marker 1, a single
-// pixel, is a stroke of no length.
-std::vector<std::pair<TPixelPunkt, TPixelPunkt>> MarkoerStreger(int art, TPixelPunkt p) {
+// The symbols' sizes in screen pixels, scaled for a true-size device.
+double MarkoerStoerrelse(const Visning& v) {
+  return v.MarkoerSkala > 0 && std::isfinite(v.MarkoerSkala) ? v.MarkoerSkala : 1.0;
+}
+
+// The strokes of marker symbol `art` at pixel p (y down), its sizes in
+// pixels times k; marker 1, a single pixel, is a stroke of no length.
+std::vector<std::pair<TPixelPunkt, TPixelPunkt>> MarkoerStreger(int art, TPixelPunkt p, double k) {
   const int sx = p.X;
   const int sy = p.Y;
+  auto m = [k](int px) { return static_cast<int>(Round(px * k)); };
+  const int m3 = m(3), m4 = m(4), m5 = m(5), m6 = m(6);
   auto kaede = [](std::initializer_list<TPixelPunkt> punkter) {
     std::vector<std::pair<TPixelPunkt, TPixelPunkt>> s;
     for (auto i = punkter.begin(); i + 1 != punkter.end(); ++i) s.push_back({*i, *(i + 1)});
@@ -82,18 +89,18 @@ std::vector<std::pair<TPixelPunkt, TPixelPunkt>> MarkoerStreger(int art, TPixelP
   };
   switch (art) {
     case 1: return {{p, p}};
-    case 2: return {{{sx, sy - 5}, {sx, sy + 5}}, {{sx - 5, sy}, {sx + 5, sy}}};
+    case 2: return {{{sx, sy - m5}, {sx, sy + m5}}, {{sx - m5, sy}, {sx + m5, sy}}};
     case 3:  // a small square (no drawing uses it)
-      return kaede({{sx - 3, sy - 3}, {sx + 3, sy - 3}, {sx + 3, sy + 3}, {sx - 3, sy + 3},
-                    {sx - 3, sy - 3}});
+      return kaede({{sx - m3, sy - m3}, {sx + m3, sy - m3}, {sx + m3, sy + m3}, {sx - m3, sy + m3},
+                    {sx - m3, sy - m3}});
     case 4:  // a small diamond (no drawing uses it)
-      return kaede({{sx, sy - 4}, {sx + 4, sy}, {sx, sy + 4}, {sx - 4, sy}, {sx, sy - 4}});
+      return kaede({{sx, sy - m4}, {sx + m4, sy}, {sx, sy + m4}, {sx - m4, sy}, {sx, sy - m4}});
     case 5:  // a diagonal cross
-      return {{{sx - 4, sy - 4}, {sx + 4, sy + 4}}, {{sx - 4, sy + 4}, {sx + 4, sy - 4}}};
-    case 6: return {{{sx - 3, sy + 6}, p}, {{sx + 3, sy + 6}, p}};  // arrowhead pointing up
-    case 7: return {{{sx - 3, sy - 6}, p}, {{sx + 3, sy - 6}, p}};  // pointing down
-    case 8: return {{{sx + 6, sy + 3}, p}, {{sx + 6, sy - 3}, p}};  // pointing left
-    case 9: return {{{sx - 6, sy + 3}, p}, {{sx - 6, sy - 3}, p}};  // pointing right
+      return {{{sx - m4, sy - m4}, {sx + m4, sy + m4}}, {{sx - m4, sy + m4}, {sx + m4, sy - m4}}};
+    case 6: return {{{sx - m3, sy + m6}, p}, {{sx + m3, sy + m6}, p}};  // arrowhead pointing up
+    case 7: return {{{sx - m3, sy - m6}, p}, {{sx + m3, sy - m6}, p}};  // pointing down
+    case 8: return {{{sx + m6, sy + m3}, p}, {{sx + m6, sy - m3}, p}};  // pointing left
+    case 9: return {{{sx - m6, sy + m3}, p}, {{sx - m6, sy - m3}, p}};  // pointing right
     default: return {};
   }
 }
@@ -123,7 +130,8 @@ std::vector<TStreg> Streger(const Visning& v, const TLinjeListe& linjer) {
     } else if (l.Markoer <= 9) {
       for (const auto& q : p)
         if (q)
-          for (const auto& [a, b] : MarkoerStreger(l.Markoer, *q)) ud.push_back({a, b, halv});
+          for (const auto& [a, b] : MarkoerStreger(l.Markoer, *q, MarkoerStoerrelse(v)))
+            ud.push_back({a, b, halv});
     }
     const bool hel = std::all_of(p.begin(), p.end(), [](const auto& q) { return q.has_value(); });
     if (l.Fyld != FyldKode(TPenselStil::Ingen) && hel && !p.empty())
@@ -287,8 +295,8 @@ TPlacering PlacerEtiket(const Visning& v, TTekstSkala& skala, const TekstGruppeT
 }
 
 // Lays the texts out and writes them. A text without layout wishes stands on
-// its point, as it always has; the others then find their places in list
-// order, clear of the strokes, of the texts without wishes and of those
+// its point, as it always has; on a surface the others then find their
+// places in list order, clear of the strokes, of the texts without wishes and of those
 // placed before them. The texts are written in list order.
 void PlacerOgSkrivTekster(const Visning& v, const TLinjeListe& linjer,
                           const TTekstGruppeListe& tekster) {
@@ -319,7 +327,9 @@ void PlacerOgSkrivTekster(const Visning& v, const TLinjeListe& linjer,
     }
   }
 
-  if (nogenOenske) {
+  // A device that draws at true size has no surface to keep the texts on:
+  // there they stand on their points.
+  if (nogenOenske && v.Bredde > 0 && v.Hoejde > 0) {
     const std::vector<TStreg> streger = Streger(v, linjer);
     for (std::size_t gi = 0; gi < tekster.size(); ++gi) {
       const TekstGruppeType& g = tekster[gi];
@@ -451,7 +461,7 @@ void TegnMarkoer(const Visning& v, int art, double x, double y) {
     c.SaetPixel(p.X, p.Y, c.PenFarve());
     return;
   }
-  for (const auto& [a, b] : MarkoerStreger(art, p)) {
+  for (const auto& [a, b] : MarkoerStreger(art, p, MarkoerStoerrelse(v))) {
     c.FlytTil(a.X, a.Y);
     c.LinjeTil(b.X, b.Y);
   }
