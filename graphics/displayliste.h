@@ -40,9 +40,9 @@ struct TekstType {
   std::string Tekst;  // UTF-8
   // How a label is laid out in the fitted view; only the renderer knows the
   // pixels. Skala sets the text at that part of the canvas's font size.
-  // MaksBredde (world units; 0: any width) is the span between the two
-  // arrowheads of the dimension it labels: a wider text is set smaller, down
-  // to half size, so that it stands between them. UndvigX and UndvigY (-1, 0
+  // MaksBredde (world units; 0: any width) is the span between the ticks of
+  // the dimension it labels: a wider text is set smaller, down to half size,
+  // so that it stands between them, clear of them. UndvigX and UndvigY (-1, 0
   // or +1: the way of falling world x and y, or rising) let the renderer move
   // the text that way from its point, a pixel at a time, until it touches no
   // line, no marker and no other text, and stays on the surface; where no

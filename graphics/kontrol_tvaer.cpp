@@ -137,7 +137,8 @@ void TegnDetalje(TLinjeListe& linjer, TTekstGruppeListe& tekster, const Inddata&
   // The note hangs from the section's lower right corner, where the support
   // line passes; it may move right and down off that line.
   TekstGruppeType& note = NyTekstGruppe(tekster, Sort, 0, 2);
-  TekstType& positive = TilfoejTekst(note, "Positive reaktioner", x0 + 0.01 * b * c, y0 + 0.01 * b * sn);
+  TekstType& positive =
+      TilfoejTekst(note, "Positive reaktioner", x0 + 0.01 * b * c, y0 + 0.01 * b * sn);
   positive.UndvigX = 1;
   positive.UndvigY = -1;
 

@@ -60,7 +60,8 @@ struct TVandret {
 TVandret PlacerVandret(int px, int bredde, int flade) {
   TVandret p{1, px, px - bredde / 2, px - bredde / 2 + bredde};
   if (p.venstre < Sidekant) p = {0, Sidekant, Sidekant, Sidekant + bredde};
-  else if (p.hoejre > flade - Sidekant) p = {2, flade - Sidekant, flade - Sidekant - bredde, flade - Sidekant};
+  else if (p.hoejre > flade - Sidekant)
+    p = {2, flade - Sidekant, flade - Sidekant - bredde, flade - Sidekant};
   return p;
 }
 
@@ -100,10 +101,10 @@ std::vector<TBaand> Baand(const std::vector<TKraftkurve>& kurver) {
       TBaand b{&k, d, TilfaeldeNavn(k.Tilfaelde) + ": " + d.titel + " (" + d.enhed + ")", {}};
       // The one drawn higher is written above the curve, the other below.
       const bool maksOver = d.maks * d.fortegn >= d.min * d.fortegn;
-      for (const TEtiket& e : {TEtiket{"", d.xMaks, d.maks, maksOver}, TEtiket{"", d.xMin, d.min, !maksOver}}) {
+      for (TEtiket e : {TEtiket{"", d.xMaks, d.maks, maksOver}, TEtiket{"", d.xMin, d.min, !maksOver}}) {
         if (e.v == 0) continue;
+        e.tekst = Format("%1.2n %s i x = %1.2n m", {e.v, std::string(d.enhed), e.x});
         b.etiketter.push_back(e);
-        b.etiketter.back().tekst = Format("%1.2n %s i x = %1.2n m", {e.v, std::string(d.enhed), e.x});
       }
       ud.push_back(std::move(b));
     }
@@ -116,7 +117,7 @@ std::vector<TBaand> Baand(const std::vector<TKraftkurve>& kurver) {
 Visning TegnKraftkurver(TLinjeListe& linjer, TTekstGruppeListe& tekster,
                         const std::vector<TKraftkurve>& kurver, TLaerred& laerred, int bredde,
                         int hoejde) {
-  // The purlin's length across the width, with a twentieth of it to spare
+  // The purlin's length across the width, a twentieth of the width to spare
   // each side; y in pixels downwards is minus the world's y.
   double laengde = 0;
   for (const TKraftkurve& k : kurver) laengde = std::max(laengde, k.LAas);

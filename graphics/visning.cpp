@@ -135,7 +135,8 @@ std::vector<TStreg> Streger(const Visning& v, const TLinjeListe& linjer) {
     }
     const bool hel = std::all_of(p.begin(), p.end(), [](const auto& q) { return q.has_value(); });
     if (l.Fyld != FyldKode(TPenselStil::Ingen) && hel && !p.empty())
-      for (std::size_t i = 0; i < p.size(); ++i) ud.push_back({*p[i], *p[(i + 1) % p.size()], halv});
+      for (std::size_t i = 0; i < p.size(); ++i)
+        ud.push_back({*p[i], *p[(i + 1) % p.size()], halv});
   }
   return ud;
 }
@@ -149,7 +150,9 @@ struct TBoks {
 };
 
 TBoks Tekstboks(TVandretJust vandret, TLodretJust lodret, int x, int y, int b, int h) {
-  const int v = vandret == TVandretJust::Venstre ? x : vandret == TVandretJust::Midte ? x - b / 2 : x - b;
+  const int v = vandret == TVandretJust::Venstre ? x
+                : vandret == TVandretJust::Midte  ? x - b / 2
+                                                  : x - b;
   return {v, lodret == TLodretJust::Top ? y : y - h, b, h};
 }
 
@@ -222,8 +225,9 @@ class TTekstSkala {
 // canvas's, which must be set to it.
 int Centrering(const Visning& v, const TekstGruppeType& g, double skala) {
   if (g.LodretJust != 1) return 0;
-  const double halv = (skala == 1 ? std::fabs(v.TekstHoejde)
-                                  : std::fabs(static_cast<double>(v.Laerred->TekstHoejde("0")))) / 2;
+  const double hoejde =
+      skala == 1 ? std::fabs(v.TekstHoejde) : std::fabs(static_cast<double>(v.Laerred->TekstHoejde("0")));
+  const double halv = hoejde / 2;
   return halv < PixelGraense ? static_cast<int>(Round(halv)) : 0;
 }
 
@@ -303,7 +307,8 @@ void PlacerOgSkrivTekster(const Visning& v, const TLinjeListe& linjer,
   TLaerred& c = *v.Laerred;
   TTekstSkala skala(c);
   auto boks = [&c](const TekstGruppeType& g, const TekstType& t, const TPlacering& pl) {
-    return Tekstboks(Vandret(g), Lodret(g), pl.X, pl.Y, c.TekstBredde(t.Tekst), c.TekstHoejde(t.Tekst));
+    return Tekstboks(Vandret(g), Lodret(g), pl.X, pl.Y, c.TekstBredde(t.Tekst),
+                     c.TekstHoejde(t.Tekst));
   };
 
   std::vector<std::vector<TPlacering>> plads(tekster.size());

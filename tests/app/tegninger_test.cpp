@@ -78,7 +78,9 @@ TEST(Tegninger, TeksterneStaarFritIVinduetsFlader) {
         ASSERT_FALSE(k->Kurver().empty()) << valg.toStdString();
         const std::string navn = "kurver " + hvor + (valg.isEmpty() ? "" : " LK9w");
         EXPECT_EQ(TegnSomFladen(k->Flade(), navn,
-                                [&](TLaerred& l, int b, int h) { TegnKraftkurveDiagram(k->Kurver(), l, b, h); }),
+                                [&](TLaerred& l, int b, int h) {
+                                  TegnKraftkurveDiagram(k->Kurver(), l, b, h);
+                                }),
                   std::vector<std::string>{})
             << navn;
       }

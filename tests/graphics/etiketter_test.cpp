@@ -64,11 +64,13 @@ TEST(Etiketter, KraftkurvernesTeksterStaarIndeOgFrit) {
   // smallest size, and for one case a small picture from the command line.
   for (const auto* kurver : {&*enkelt, &*givende, &*tre}) {
     const int n = static_cast<int>(kurver->size());
-    for (const auto& [b, h] : {std::pair{1000, 600 * n}, {614, 512}, {614, 398}, {400, n == 1 ? 300 : 398}}) {
+    for (const auto& [b, h] :
+         {std::pair{1000, 600 * n}, {614, 512}, {614, 398}, {400, n == 1 ? 300 : 398}}) {
       TSvgLaerred svg(b, h);
       TOptagendeLaerred l(svg);
       TegnKraftkurveDiagram(*kurver, l, b, h);
-      SCOPED_TRACE(std::to_string(n) + " tilfælde, " + std::to_string(b) + " x " + std::to_string(h));
+      SCOPED_TRACE(std::to_string(n) + " tilfælde, " + std::to_string(b) + " x " +
+                   std::to_string(h));
       EXPECT_EQ(Tekstkonflikter(l, b, h), std::vector<std::string>{});
       EXPECT_EQ(l.Tekster.size(), 6u * kurver->size());  // two titles, four extremes
     }

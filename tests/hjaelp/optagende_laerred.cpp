@@ -88,7 +88,9 @@ void TOptagendeLaerred::TekstUd(int x, int y, const std::string& tekst) {
   t.B = TekstBredde(tekst);
   t.H = TekstHoejde(tekst);
   // As the canvases place a text by its alignment.
-  t.V = vandret_ == TVandretJust::Venstre ? x : vandret_ == TVandretJust::Midte ? x - t.B / 2 : x - t.B;
+  t.V = vandret_ == TVandretJust::Venstre ? x
+        : vandret_ == TVandretJust::Midte  ? x - t.B / 2
+                                           : x - t.B;
   t.T = lodret_ == TLodretJust::Top ? y : y - t.H;
   Tekster.push_back(t);
   if (videre_) videre_->TekstUd(x, y, tekst);
