@@ -115,34 +115,34 @@ inline constexpr std::array<int, 4> BrandmodstandVaerdier{0, 15, 30, 60};  // mi
 inline constexpr std::array<int, 2> BrandSiderVaerdier{3, 4};
 
 struct TFeltRaekke {
-  TKontrol Kontrol;
-  std::string_view Navn;       // the control's name, also its widget's object name
+  TKontrol Kontrol{};
+  std::string_view Navn{};       // the control's name, also its widget's object name
   TSide Side = TSide::Inddata1;
   TFeltArt Art = TFeltArt::Tal;
-  std::string_view Ledetekst;  // caption; "\n" where the window breaks it
-  std::string_view Enhed;      // unit, "" for none
-  std::string_view Hint;       // tool tip
+  std::string_view Ledetekst{};  // caption; "\n" where the window breaks it
+  std::string_view Enhed{};      // unit, "" for none
+  std::string_view Hint{};       // tool tip
   int Decimaler = 0;           // Tal: shown decimals
   int Kapacitet = 0;           // Tekst: characters kept
   TRegelArt Regel = TRegelArt::Ingen;
-  std::string_view Besked;     // the error when the rule is broken
+  std::string_view Besked{};     // the error when the rule is broken
   // The physical range (Min is the rule's own bound). A value beyond it is
   // a typing error; the calculation refuses it, and the field on leaving.
   bool HarOmraade = false;
   double Min = 0, Max = 0;
-  std::string_view OmraadeNavn;    // the field as the messages name it
-  std::string_view OmraadeBesked;  // a message of its own for the range; "" none
+  std::string_view OmraadeNavn{};    // the field as the messages name it
+  std::string_view OmraadeBesked{};  // a message of its own for the range; "" none
   // The record member the row writes; one of them, by the member's type.
   double Inddata::*Tal = nullptr;
   std::int32_t Inddata::*Heltal = nullptr;
   std::uint8_t Inddata::*Flag = nullptr;
   std::string Inddata::*Tekst = nullptr;
-  std::span<const std::string_view> Punkter;  // items of a radio group or tick box
-  std::span<const int> Vaerdier;              // record value per item; empty: the position
+  std::span<const std::string_view> Punkter{};  // items of a radio group or tick box
+  std::span<const int> Vaerdier{};              // record value per item; empty: the position
   // The place in the project file: line 1..37, or the key of an extension.
   TFilForm Fil = TFilForm::Ingen;
   int Linje = 0;
-  std::string_view Noegle;
+  std::string_view Noegle{};
   // A choice line that is no whole number takes this item; an extension
   // line is written only when its item differs from this one.
   int Standard = 0;

@@ -8,6 +8,7 @@
 #include "common/optagende_dialog.h"
 #include "graphics/kraftkurvetegning.h"
 #include "calculation/projektberegning.h"
+#include "graphics/svg_laerred.h"
 #include "project/inddatafil.h"
 #include "calculation/beregning.h"
 
@@ -67,7 +68,8 @@ TEST(Kraftkurver, EkstremerneErRapportensMyMaxOgMyMin) {
   // labelled extremes.
   TLinjeListe linjer;
   TTekstGruppeListe tekster;
-  TegnKraftkurver(linjer, tekster, *kurver);
+  TSvgLaerred svg(1000, 600);
+  TegnKraftkurver(linjer, tekster, *kurver, svg, 1000, 600 * static_cast<int>(kurver->size()));
   const auto antal = [&](int markoer) {
     std::size_t n = 0;
     for (const LinjeType& l : linjer)
