@@ -12,7 +12,7 @@
 #include "graphics/kontroltegning.h"
 #include "graphics/kraftkurvetegning.h"
 #include "graphics/svg_laerred.h"
-#include "hjaelp/dialog_fake.h"
+#include "common/optagende_dialog.h"
 #include "hjaelp/optagende_laerred.h"
 #include "hjaelp/projekt.h"
 
@@ -49,16 +49,14 @@ TEST(Etiketter, KontroltegningernesTeksterStaarFrit) {
 
 TEST(Etiketter, KraftkurvernesTeksterStaarIndeOgFrit) {
   const Inddata ind = test::StandardProjekt();
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
   TSkriptetDialog dlg;
   // Purlin 1 under LK 9/w has its largest shear just inside the left end:
   // its label, minus sign first, once ran off the picture. Beside it the
   // cases that govern bending, as the page "Kurver" first shows them, and
   // three cases, the most that page shows at once.
-  const auto enkelt = BeregnKraftkurver(ind, sd, {{1, 9, 'w'}}, dlg);
-  const auto givende = BeregnKraftkurver(ind, sd, BoejningsgivendeTilfaelde(ind, sd, dlg), dlg);
-  const auto tre = BeregnKraftkurver(ind, sd, {{1, 9, 'w'}, {2, 3, 'b'}, {2, 3, 'h'}}, dlg);
+  const auto enkelt = BeregnKraftkurver(ind, {{1, 9, 'w'}}, dlg);
+  const auto givende = BeregnKraftkurver(ind, BoejningsgivendeTilfaelde(ind, dlg), dlg);
+  const auto tre = BeregnKraftkurver(ind, {{1, 9, 'w'}, {2, 3, 'b'}, {2, 3, 'h'}}, dlg);
   ASSERT_TRUE(enkelt && givende && tre);
   // The export's picture, the page's paint box at the window's default and
   // smallest size, and for one case a small picture from the command line.
