@@ -386,6 +386,8 @@ int KurverKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
   } else if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
     dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
     return KodeBrug;
+  } else if (!u.note.empty()) {
+    dlg.Advarsel(u.note);
   }
   return noegletal.Tal.AlleOk() ? KodeOk : KodeIngen;
 }

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "cli/kommandoer.h"
+#include "common/filer.h"
 #include "common/version.h"
 
 int main(int argc, char** argv) {
   // A reader that goes away (kvistor-cli ... | head) is reported as a write
   // error with its reason, rather than ending the program silently.
   std::signal(SIGPIPE, SIG_IGN);
+  kvistor::InstallerSignalOprydning();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "hjaelp") {
     kvistor::SkrivHjaelp(std::cout);

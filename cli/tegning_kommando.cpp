@@ -121,6 +121,8 @@ int TegningKommando(const std::vector<std::string>& argumenter, std::ostream& ud
   if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
     dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
     return KodeBrug;
+  } else if (!u.note.empty()) {
+    dlg.Advarsel(u.note);
   }
   return KodeOk;
 }

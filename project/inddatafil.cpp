@@ -364,6 +364,8 @@ bool GemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
   if (const TFilUdfald u = SkrivTekstfil(navn, linier); !u) {
     dlg.Fejl("Kan ikke skrive filen " + navn + ".\r\n" + u.aarsag + "\r\nInddata er ikke gemt.");
     return false;
+  } else if (!u.note.empty()) {
+    dlg.Advarsel(u.note);
   }
   side.InddataAendret = 0;
   return true;

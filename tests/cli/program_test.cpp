@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 extern char** environ;
 
