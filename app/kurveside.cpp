@@ -149,7 +149,10 @@ void TKurveside::GemSvg() {
   if (!fil) return;
   TSvgLaerred svg(KurveEksportBredde, EksportHoejde());
   TegnKraftkurveDiagram(kurver_, svg, KurveEksportBredde, EksportHoejde());
-  if (const TFilUdfald u = SkrivFil(*fil, svg.Svg()); !u) dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
+  if (const TFilUdfald u = SkrivFil(*fil, svg.Svg()); !u)
+    dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
+  else if (!u.note.empty())
+    dlg_.Advarsel(u.note);
 }
 
 void TKurveside::GemPng() {
@@ -171,7 +174,10 @@ void TKurveside::GemPng() {
     return;
   }
   const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
-  if (const TFilUdfald u = SkrivFil(*fil, bytes); !u) dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
+  if (const TFilUdfald u = SkrivFil(*fil, bytes); !u)
+    dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
+  else if (!u.note.empty())
+    dlg_.Advarsel(u.note);
 }
 
 }  // namespace kvistor

@@ -9,6 +9,7 @@
 #include "app/hovedvindue.h"
 #include "app/programmappe.h"
 #include "app/qt_dialog.h"
+#include "common/filer.h"
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  kvistor::InstallerSignalOprydning();
   // Qt takes its own options (-platform, -style, ...) out of the arguments.
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kvistor"));

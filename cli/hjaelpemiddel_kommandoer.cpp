@@ -234,6 +234,8 @@ int KurverKommando(TKald& kald) {
   } else if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
     dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
     return KodeBrug;
+  } else if (!u.note.empty()) {
+    dlg.Advarsel(u.note);
   }
   return noegletal.Tal.AlleOk() ? KodeOk : KodeIngen;
 }

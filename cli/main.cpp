@@ -9,12 +9,14 @@
 
 #include "cli/kommandoer.h"
 #include "cli/standardstroemme.h"
+#include "common/filer.h"
 
 int main(int argc, char** argv) {
   using namespace kvistor;
   // A reader that goes away (kvistor-cli ... | head) is reported as a write
   // error with its reason, rather than ending the program silently.
   std::signal(SIGPIPE, SIG_IGN);
+  InstallerSignalOprydning();
   SikrStandardstroemme();
   TStandardOutputBuffer udbuffer(STDOUT_FILENO);
   std::ostream ud(&udbuffer);

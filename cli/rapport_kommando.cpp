@@ -119,6 +119,8 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
   } else if (const TFilUdfald u = SkrivTekstfil(v.udfil, res.Rapport); !u) {
     dlg.Fejl(BeskedKanIkkeGemme(v.udfil, u));
     kode = KodeBrug;
+  } else if (!u.note.empty()) {
+    dlg.Advarsel(u.note);
   }
 
   if (v.kurver) {
@@ -134,6 +136,8 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
         if (const TFilUdfald u = SkrivTekstfil(navn, *linjer); !u) {
           dlg.Fejl(BeskedKanIkkeGemme(navn, u));
           kode = KodeBrug;
+        } else if (!u.note.empty()) {
+          dlg.Advarsel(u.note);
         }
     }
   }

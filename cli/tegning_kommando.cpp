@@ -52,6 +52,8 @@ int TegningKommando(TKald& kald) {
   if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
     dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
     return KodeBrug;
+  } else if (!u.note.empty()) {
+    dlg.Advarsel(u.note);
   }
   return KodeOk;
 }

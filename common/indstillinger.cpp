@@ -443,7 +443,7 @@ TFilUdfald GemIndstillinger(const std::string& filnavn, const TIndstillinger& in
   std::error_code ec;
   const std::filesystem::path mappe = std::filesystem::path(filnavn).parent_path();
   if (!mappe.empty()) std::filesystem::create_directories(mappe, ec);
-  if (ec) return {false, false, SystemAarsag(ec.value())};
+  if (ec) return {false, false, SystemAarsag(ec.value()), {}};
   return SkrivFil(filnavn, IndstillingerSomTekst(ind));
 }
 

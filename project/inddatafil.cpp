@@ -527,6 +527,8 @@ bool SkrivProjektfil(TInddataside& side, const std::string& navn, TBrugerDialog&
   if (const TFilUdfald u = SkrivTekstfil(navn, linier); !u) {
     dlg.Fejl("Kan ikke skrive filen " + navn + ".\r\n" + u.aarsag + "\r\nInddata er ikke gemt.");
     return false;
+  } else if (!u.note.empty()) {
+    dlg.Advarsel(u.note);
   }
   side.InddataAendret = 0;
   return true;

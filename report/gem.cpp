@@ -32,10 +32,12 @@ int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::str
   std::string basis;
   if (const auto navn = dialog.GemFilnavn(fd)) {
     basis = UdenEfternavn(*navn);
-    if (const TFilUdfald u = SkrivTekstfil(*navn, resultat->Rapport))
+    if (const TFilUdfald u = SkrivTekstfil(*navn, resultat->Rapport)) {
       ++gemt;
-    else
+      if (!u.note.empty()) dialog.Advarsel(u.note);
+    } else {
       dialog.Besked(BeskedKanIkkeGemme(*navn, u));
+    }
   } else {
     dialog.Besked("Resultatet er ikke gemt, da filnavn ikke er angivet");
   }
@@ -48,6 +50,8 @@ int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::str
     if (!qOk) dialog.Besked(BeskedKanIkkeGemme(q, qOk));
     const TFilUdfald mOk = SkrivTekstfil(m, resultat->MKurver);
     if (!mOk) dialog.Besked(BeskedKanIkkeGemme(m, mOk));
+    for (const TFilUdfald* u : {&qOk, &mOk})
+      if (!u->note.empty()) dialog.Advarsel(u->note);
     gemt += int(qOk.ok) + int(mOk.ok);
     if (qOk && mOk)
       dialog.Besked("Data til forskydningskraft- og momentkurver er gemt i filerne\r\n" + q +

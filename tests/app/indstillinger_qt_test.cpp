@@ -9,7 +9,7 @@
 #include <QStringList>
 
 #include "common/indstillinger.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 namespace {

@@ -15,6 +15,7 @@
 #include "app/hovedvindue.h"
 #include "app/omvindue.h"
 #include "common/optagende_dialog.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 
@@ -27,23 +28,7 @@ class TTaelleUr : public TUr {
   }
 };
 
-struct TTestMappe {
-  std::filesystem::path sti;
-  TTestMappe() {
-    static int n = 0;
-    sti = std::filesystem::temp_directory_path() /
-          ("kvistor_app_" + std::to_string(::getpid()) + "_" + std::to_string(++n));
-    std::filesystem::create_directories(sti);
-  }
-  ~TTestMappe() {
-    std::error_code f;
-    std::filesystem::remove_all(sti, f);
-  }
-  std::string operator/(const std::string& navn) const { return (sti / navn).string(); }
-  void KopierStandard() const {
-    std::filesystem::copy_file(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", sti / "Standard.aid");
-  }
-};
+using test::TTestMappe;
 
 struct TVindue {
   TSkriptetDialog dlg;

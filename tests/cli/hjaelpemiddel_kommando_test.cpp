@@ -9,6 +9,7 @@
 
 #include "cli/kommandoer.h"
 #include "common/tegnsaet.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 namespace {
@@ -35,13 +36,6 @@ Resultat Koer(TKommando k, const std::vector<std::string>& a) {
   return {kode, ud.str(), fejl.str()};
 }
 
-fs::path TomMappe(const std::string& navn) {
-  const fs::path p = fs::temp_directory_path() / ("kvistor_hjaelp_" + navn);
-  fs::remove_all(p);
-  fs::create_directories(p);
-  return p;
-}
-
 // Standard.aid with 12 m bays: no standard C24 section carries it.
 std::string LangeFag(const fs::path& mappe) {
   std::vector<std::string> linjer;
@@ -53,7 +47,8 @@ std::string LangeFag(const fs::path& mappe) {
 }
 
 TEST(HjaelpemiddelKommandoer, TabellerOgSlutkoder) {
-  const fs::path mappe = TomMappe("tabeller");
+  const test::TTestMappe m;
+  const fs::path& mappe = m.sti;
   auto r = Koer(DimensionerKommando, {StandardAid});
   EXPECT_EQ(r.kode, 0) << r.fejl;
   EXPECT_NE(r.ud.find("  200 x 100 mm  Konstruktionstræ C24"), std::string::npos) << r.ud;
@@ -80,11 +75,11 @@ TEST(HjaelpemiddelKommandoer, TabellerOgSlutkoder) {
   // Without a case: the governing bending cases, one pair of diagrams each.
   r = Koer(KurverKommando, {LangeFag(mappe), "-o", svg});
   EXPECT_EQ(r.kode, 4) << r.fejl;
-  fs::remove_all(mappe);
 }
 
 TEST(HjaelpemiddelKommandoer, HjaelpOgForkertBrug) {
-  const fs::path mappe = TomMappe("brug");
+  const test::TTestMappe m;
+  const fs::path& mappe = m.sti;
   const std::string svg = (mappe / "x.svg").string();
   for (TKommando k : {DimensionerKommando, CharnierKommando, KurverKommando}) {
     const auto h = Koer(k, {"--help"});
@@ -104,7 +99,6 @@ TEST(HjaelpemiddelKommandoer, HjaelpOgForkertBrug) {
   };
   for (const auto& a : kurver) EXPECT_EQ(Koer(KurverKommando, a).kode, 1) << a.size();
   EXPECT_FALSE(fs::exists(svg));
-  fs::remove_all(mappe);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 #include "cli/kommandoer.h"
 #include "cli/manualside.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 namespace {

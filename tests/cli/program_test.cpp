@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "common/indstillinger.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 extern char** environ;
 

@@ -11,7 +11,7 @@
 #include "cli/projektlaesning.h"
 #include "common/optagende_dialog.h"
 #include "project/inddatafil.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 namespace {

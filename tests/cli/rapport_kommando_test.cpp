@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "cli/kommandoer.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "common/indstillinger.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 namespace {

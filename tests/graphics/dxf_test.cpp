@@ -17,7 +17,7 @@
 #include "common/optagende_dialog.h"
 #include "hjaelp/projekt.h"
 #include "hjaelp/python.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 namespace {

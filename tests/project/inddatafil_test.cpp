@@ -11,7 +11,7 @@
 #include "common/tegnsaet.h"
 #include "hjaelp/naer.h"
 #include "project/inddatafil.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor {
 namespace {

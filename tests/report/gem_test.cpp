@@ -7,7 +7,7 @@
 
 #include "common/optagende_dialog.h"
 #include "report/gem.h"
-#include "report/test_mappe.h"
+#include "hjaelp/test_mappe.h"
 #include "report/udskrift.h"
 
 namespace kvistor {
@@ -20,8 +20,9 @@ using Tekster = std::vector<std::string>;
 const TRapportResultat R{{Streg(2) + "Åse", "", "\fSide 2"}, {"Q-data"}, {"M-data"}, {}};
 
 TEST(Gem, UdenResultatEllerFilnavnGemmesIntet) {
+  const test::TTestMappe m;
   TSkriptetDialog dlg;
-  EXPECT_EQ(GemResultat(nullptr, 1, "/tmp/", dlg), 0);
+  EXPECT_EQ(GemResultat(nullptr, 1, m.sti.string(), dlg), 0);
   ASSERT_EQ(dlg.kald.size(), 1u);
   EXPECT_EQ(dlg.kald[0].art, "FejlDialog");
   EXPECT_EQ(dlg.kald[0].tekst, "Resultatet er endnu ikke beregnet");
@@ -29,7 +30,7 @@ TEST(Gem, UdenResultatEllerFilnavnGemmesIntet) {
   // A cancelled file dialog asks nothing more.
   TSkriptetDialog annulleret;
   annulleret.filnavne.push_back(std::nullopt);
-  EXPECT_EQ(GemResultat(&R, 1, "/tmp/", annulleret), 0);
+  EXPECT_EQ(GemResultat(&R, 1, m.sti.string(), annulleret), 0);
   EXPECT_EQ(annulleret.Tekster("Besked"),
             Tekster{"Resultatet er ikke gemt, da filnavn ikke er angivet"});
   EXPECT_TRUE(annulleret.Tekster("JaNej").empty());
