@@ -55,7 +55,18 @@ TEST(Program, FirmanavnetKommerFraIndstillingerneMedmindreFirmaGives) {
   ::setenv("XDG_CONFIG_HOME", m.sti.c_str(), 1);
   const TKoersel r = Koer({"rapport", Standard});
   const TKoersel f = Koer({"rapport", Standard, "--firma", "Andet Firma"});
+  // Settings that cannot be read: said, and the report has no firm.
+  fs::create_directories(m / "mappe/Kvistor/Kvistor.conf");
+  ::setenv("XDG_CONFIG_HOME", (m / "mappe").c_str(), 1);
+  const TKoersel u = Koer({"rapport", Standard});
   ::setenv("XDG_CONFIG_HOME", foer.c_str(), 1);
+  EXPECT_EQ(u.kode, 0);
+  EXPECT_EQ(u.fejl.rfind("Advarsel: Programmets indstillinger i " + (m / "mappe/Kvistor/Kvistor.conf") +
+                             " kan ikke læses; der regnes uden dem.\n",
+                         0),
+            0u)
+      << u.fejl;
+  EXPECT_NE(u.ud.find("\nFirma:             \n"), std::string::npos);
   EXPECT_EQ(r.kode, 0) << r.fejl;
   EXPECT_NE(r.ud.find("\nFirma:             Tømrer & Søn, ApS Linje 2\n"), std::string::npos) << r.ud;
   EXPECT_NE(f.ud.find("\nFirma:             Andet Firma\n"), std::string::npos);
