@@ -2,7 +2,8 @@
 // window. Each reads one project file and prints its table in Danish on
 // standard output; kurver writes the force diagrams as an SVG picture.
 // Exit codes: 0 a variant (or the project) passes all three verdicts, 4 none
-// does, 2 input refused, 3 calculation aborted, 1 usage or file error.
+// does, 2 input refused, 3 calculation aborted, 1 usage or file error, 130
+// a search stopped with Ctrl+C.
 #include <algorithm>
 #include <optional>
 #include <ostream>
