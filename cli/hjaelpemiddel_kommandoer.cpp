@@ -2,7 +2,8 @@
 // window. Each reads one project file and prints its table in Danish on
 // standard output; kurver writes the force diagrams as an SVG picture.
 // Exit codes: 0 a variant (or the project) passes all three verdicts, 4 none
-// does, 2 input refused, 3 calculation aborted, 1 usage or file error.
+// does, 2 input refused, 3 calculation aborted, 1 usage or file error, 130
+// a search stopped with Ctrl+C.
 #include <algorithm>
 #include <optional>
 #include <ostream>
@@ -10,8 +11,10 @@
 #include <vector>
 
 #include "cli/kommandoer.h"
+#include "cli/fremdrift.h"
 #include "cli/kommandolinjedialog.h"
 #include "cli/projektlaesning.h"
+#include "cli/uddatakontrol.h"
 #include "design/charnieroptimering.h"
 #include "design/noegletal.h"
 #include "design/tvaersnitssoegning.h"
@@ -94,7 +97,12 @@ int DimensionerKommando(TKald& kald) {
   proeve.AaseBredde = BreddeTabel[0].Vaerdi;
   if (const auto afvist = AfvisInddata(proeve)) return Afvist(*afvist, fejl);
 
-  const TTvaersnitsSoegning s = FindMindsteTvaersnit(*ind, alle);
+  TTvaersnitsSoegning s;
+  {
+    TSoegeVisning visning(fejl, kald.miljoe.terminal);
+    s = FindMindsteTvaersnit(*ind, alle, visning.Styring());
+    if (s.Annulleret) return visning.MeldStop();
+  }
   ud << "Mindste tilstrækkelige tværsnit: " << ind->Projektnavn << "\n";
   ud << (alle ? std::string("Alle styrkeklasser") : "Styrkeklasse: " + Klasse(ind->StyrkeKlasse))
      << "\n\n";
@@ -135,7 +143,12 @@ int CharnierKommando(TKald& kald) {
   proeve.CharnForsk = 0;
   if (const auto afvist = AfvisInddata(proeve)) return Afvist(*afvist, fejl);
 
-  const TCharnierScanning s = OptimerCharnierforskydning(*ind);
+  TCharnierScanning s;
+  {
+    TSoegeVisning visning(fejl, kald.miljoe.terminal);
+    s = OptimerCharnierforskydning(*ind, visning.Styring());
+    if (s.Annulleret) return visning.MeldStop();
+  }
   ud << "Charnierforskydning: " << ind->Projektnavn << "\n\n";
   ud << "  Forskydning  Bøjn./forsk.    Samling      L/u  Dom\n";
   for (std::size_t i = 0; i < s.Kurve.size(); ++i) {
@@ -203,8 +216,8 @@ int KurverKommando(TKald& kald) {
   const int bredde = kald.Heltal("--bredde").value_or(1000);
   std::optional<int> hoejde = kald.Heltal("--hoejde");
   // The picture must never overwrite the project it was drawn from.
-  if (udfil != Standardstroem && ErProjektfilen(ProjektIdentitet(projekt), udfil)) {
-    fejl << "Fejl: Kurverne kan ikke gemmes oven i projektfilen " << projekt << "\n";
+  if (const auto sammenstoed = FindSammenstoed({projekt}, {{udfil, "Kurverne"}})) {
+    TKommandolinjeDialog(fejl).Fejl(*sammenstoed);
     return KodeBrug;
   }
   int kode = KodeOk;

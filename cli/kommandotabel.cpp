@@ -41,6 +41,12 @@ TTilvalg Tolerant() {
                     "afvises en sådan projektfil med slutkode 2."};
 }
 
+// The long searches of the design aids.
+constexpr const char* StopTekst =
+    "Når standard-error er en terminal, vises efter et sekund, hvor langt søgningen er "
+    "(\"Beregning 120 af 600 ...\"). Ctrl+C stopper søgningen, når de beregninger, der er "
+    "i gang, er færdige; der skrives da intet resultat.";
+
 std::vector<TKommando> Tabel() {
   std::vector<TKommando> t;
   t.push_back({
@@ -60,8 +66,10 @@ std::vector<TKommando> Tabel() {
                   {.navn = "--kurver",
                    .hjaelp = "Gemmer også data til forskydningskraft- og momentkurverne som "
                              "\"<navn> Q-kurver.txt\" og \"<navn> M-kurver.txt\" ved siden af "
-                             "rapportfilen (uden -o: ved siden af projektfilen). Kræver "
-                             "rapportomfanget \"Detaljeret\"."},
+                             "rapportfilen (uden -o: ved siden af projektfilen), så den skal "
+                             "være en fil i en mappe, ikke -o -, en enhed eller et navngivet "
+                             "rør. Kræver rapportomfanget \"Detaljeret\"; et projekt med "
+                             "\"Normal\" afvises med slutkode 1."},
                   {.navn = "--dato",
                    .vaerdinavn = "\"yyyy-MM-dd,HH:mm:ss\"",
                    .art = TVaerdiArt::Tekst,
@@ -105,13 +113,15 @@ std::vector<TKommando> Tabel() {
           "beregnes med det første gerberbeslag på beslaglisten, hvis samling holder. "
           "Varianterne, der består alle tre kontroller (åsetværsnit, samling og nedbøjning), "
           "vises på standard-output ordnet efter tværsnitsareal og højde, den bedste først; "
-          "de øvrige tælles.",
+          "de øvrige tælles.\n\n" +
+          std::string(StopTekst),
       .tilvalg = {{.navn = "--alle-klasser",
                    .hjaelp = "Prøver tværsnittene i alle styrkeklasser, ikke kun projektets "
                              "egen."},
                   Tolerant()},
       .kode0 = "mindst én variant består alle tre kontroller",
       .kode4 = "ingen variant består",
+      .kanStoppes = true,
       .koer = DimensionerKommando,
   });
   t.push_back({
@@ -122,10 +132,12 @@ std::vector<TKommando> Tabel() {
           "gavlrammeafstanden i skridt på 10 mm og viser på standard-output den forskydning, "
           "der giver den mindste største udnyttelsesgrad (først bøjning/forskydning, så "
           "samling), med en tabel over udnyttelsen for hver 10 cm, så det ses, hvor fladt "
-          "optimum er, og hvor 1/7-reglen (\"Ja\") ligger på kurven.",
+          "optimum er, og hvor 1/7-reglen (\"Ja\") ligger på kurven.\n\n" +
+          std::string(StopTekst),
       .tilvalg = {Tolerant()},
       .kode0 = "mindst én forskydning består alle tre kontroller",
       .kode4 = "ingen forskydning består",
+      .kanStoppes = true,
       .koer = CharnierKommando,
   });
   t.push_back({

@@ -121,7 +121,8 @@ std::string ManualKommandoer() {
       ud += RoffTekst(t.hjaelp + (omraade.empty() ? "" : " " + omraade));
     }
     ud += ".PP\n" + RoffTekst("Slutkode 0: " + k.kode0 + "." +
-                              (k.kode4.empty() ? "" : " Slutkode 4: " + k.kode4 + "."));
+                              (k.kode4.empty() ? "" : " Slutkode 4: " + k.kode4 + ".") +
+                              (k.kanStoppes ? " Slutkode 130: stoppet med Ctrl+C." : ""));
   }
   return ud;
 }

@@ -33,24 +33,13 @@ int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddatasi
   std::string t;
   for (const TErstatning& e : erstatninger) t += BeskedErstatning(e) + "\r\n";
   const int n = static_cast<int>(erstatninger.size());
-  t += Format("Projektfilen %s er afvist: %d %s kan ikke bruges som %s står. Med --tolerant "
+  t += Format("%s er afvist: %d %s kan ikke bruges som %s står. Med --tolerant "
               "regnes der med de erstattede værdier.",
-              {navn, n, std::string(n == 1 ? "værdi" : "værdier"),
-               std::string(n == 1 ? "den" : "de")});
+              {projekt == Standardstroem ? std::string("Projektet på standard-input")
+                                         : "Projektfilen " + navn,
+               n, std::string(n == 1 ? "værdi" : "værdier"), std::string(n == 1 ? "den" : "de")});
   dlg.Fejl(t);
   return KodeAfvist;
-}
-
-std::optional<TFilIdentitet> ProjektIdentitet(const std::string& projekt) {
-  return projekt == Standardstroem ? StandardInputIdentitet() : FindFilIdentitet(projekt);
-}
-
-bool ErProjektfilen(const std::optional<TFilIdentitet>& projekt, const std::string& udfil) {
-  if (!projekt || udfil.empty() || udfil == Standardstroem) return false;
-  const std::optional<TFilIdentitet> ud = FindFilIdentitet(udfil);
-  // Only a regular file is lost by being replaced; a device such as
-  // /dev/null may well be both the input and the output.
-  return ud && ud->almindeligFil && *ud == *projekt;
 }
 
 }  // namespace kvistor

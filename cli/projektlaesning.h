@@ -1,7 +1,5 @@
 #pragma once
-// Reading the project file of a command, and guarding it against the
-// command's own outputs.
-#include <optional>
+// Reading the project file of a command.
 #include <string>
 
 #include "cli/kommandoer.h"
@@ -25,13 +23,5 @@ std::string Projektnavn(const std::string& projekt);
 // `tolerant` keeps the window's way: each value is told and substituted.
 int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddataside& side,
                            TKommandolinjeDialog& dlg);
-
-// The identity of the project file that was read, to hold the outputs
-// against ("-": whatever the standard input is).
-std::optional<TFilIdentitet> ProjektIdentitet(const std::string& projekt);
-
-// Whether an output name is the project file itself: the same file through
-// any symbolic link, "../" or hard link.
-bool ErProjektfilen(const std::optional<TFilIdentitet>& projekt, const std::string& udfil);
 
 }  // namespace kvistor

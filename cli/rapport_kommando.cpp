@@ -11,6 +11,7 @@
 #include "cli/kommandoer.h"
 #include "cli/kommandolinjedialog.h"
 #include "cli/projektlaesning.h"
+#include "cli/uddatakontrol.h"
 #include "common/tegnsaet.h"
 #include "common/ur.h"
 #include "project/inddatafil.h"
@@ -67,44 +68,37 @@ std::variant<TRapportValg, std::string> LaesValg(TKald& kald) {
   // would split the report's CR LF lines.
   v.firma = kald.Har("--firma") ? RensFirmanavn(*kald.Tekst("--firma"))
                                 : FirmanavnFraIndstillinger(kald.Indstillinger());
-  const bool fraStdin =
-      std::find(v.projekter.begin(), v.projekter.end(), Standardstroem) != v.projekter.end();
-  if (fraStdin && v.kurver && v.udfil.empty())
-    return std::string(
-        "--kurver skal bruges med -o RAPPORT.txt, når projektet læses fra standard-input; "
-        "kurvedata gemmes ved siden af rapportfilen.");
   if (!v.udfil.empty() && v.projekter.size() > 1)
     return std::string(
         "-o kan kun bruges med én projektfil; med flere skrives rapporterne til standard-output.");
   return v;
 }
 
+// Where a project's curve files go: beside the report file, or beside the
+// project file when the report goes to the standard output.
+std::string Kurvebasis(const TRapportValg& v, const std::string& projekt) {
+  return UdenEfternavn(v.udfil.empty() ? projekt : v.udfil);
+}
+
 // One project file: read, compute, write. Returns its exit code.
 int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur,
                 bool flere, std::ostream& ud, std::ostream& fejl) {
-  const std::string forstavelse = flere ? projekt + ": " : "";
+  const std::string forstavelse = flere ? Projektnavn(projekt) + ": " : "";
   TKommandolinjeDialog dlg(fejl, forstavelse);
-
-  // The outputs must never overwrite the project they were computed from:
-  // checked by file identity, before anything is computed or written.
-  const std::optional<TFilIdentitet> kilde = ProjektIdentitet(projekt);
-  const std::string kurvebasis = UdenEfternavn(v.udfil.empty() ? projekt : v.udfil);
-  if (ErProjektfilen(kilde, v.udfil)) {
-    dlg.Fejl("Rapporten kan ikke gemmes oven i projektfilen " + projekt);
-    return KodeBrug;
-  }
-  if (v.kurver) {
-    for (const std::string& k : {QKurveFilnavn(kurvebasis), MKurveFilnavn(kurvebasis)})
-      if (ErProjektfilen(kilde, k)) {
-        dlg.Fejl("Kurvedata kan ikke gemmes oven i projektfilen " + projekt + " (" + k + ")");
-        return KodeBrug;
-      }
-  }
   TInddataside side = NyInddataside();
   if (projekt != Standardstroem)
     side.Programmappe = std::filesystem::path(projekt).parent_path().string();
   if (const int kode = LaesProjektTilKommando(projekt, v.tolerant, side, dlg); kode != KodeOk)
     return kode;
+  // Curves asked for and none to give: refused before anything is written,
+  // rather than a report that passes for the whole answer.
+  if (v.kurver && side.Inddata.RappOmfang < 1) {
+    dlg.Fejl("Kurvedata findes kun med rapportomfanget \"Detaljeret\"; " +
+             (projekt == Standardstroem ? "projektet på standard-input"
+                                        : "projektfilen " + projekt) +
+             " har \"Normal\". Vælg \"Detaljeret\" i projektet, eller udelad --kurver.");
+    return KodeBrug;
+  }
 
   TRapportResultat res;
   const TRapportUdfald udfald = BeregnRapport(res, side.Inddata, dlg, ur, v.firma);
@@ -124,22 +118,15 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
   }
 
   if (v.kurver) {
-    if (side.Inddata.RappOmfang < 1) {
-      fejl << forstavelse
-           << "Kurvedata findes kun med rapportomfanget \"Detaljeret\"; der er ikke gemt "
-              "kurvedata.\n";
-    } else {
-      // Beside the report file, or beside the project file when the report
-      // goes to the standard output.
-      const std::string q = QKurveFilnavn(kurvebasis), m = MKurveFilnavn(kurvebasis);
-      for (const auto& [navn, linjer] : {std::pair{q, &res.QKurver}, std::pair{m, &res.MKurver}})
-        if (const TFilUdfald u = SkrivTekstfil(navn, *linjer); !u) {
-          dlg.Fejl(BeskedKanIkkeGemme(navn, u));
-          kode = KodeBrug;
-        } else if (!u.note.empty()) {
-          dlg.Advarsel(u.note);
-        }
-    }
+    const std::string basis = Kurvebasis(v, projekt);
+    const std::string q = QKurveFilnavn(basis), m = MKurveFilnavn(basis);
+    for (const auto& [navn, linjer] : {std::pair{q, &res.QKurver}, std::pair{m, &res.MKurver}})
+      if (const TFilUdfald u = SkrivTekstfil(navn, *linjer); !u) {
+        dlg.Fejl(BeskedKanIkkeGemme(navn, u));
+        kode = KodeBrug;
+      } else if (!u.note.empty()) {
+        dlg.Advarsel(u.note);
+      }
   }
 
   if (res.Noter.Aas) fejl << forstavelse << "Bemærk: Åsedimensionen er utilstrækkelig\n";
@@ -147,6 +134,21 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
   if (res.Noter.Nedbojn) fejl << forstavelse << "Bemærk: Største relative nedbøjning er for stor\n";
   if (kode == KodeOk && res.Noter.Nogen()) kode = KodeAdvarsel;
   return kode;
+}
+
+// Every file the call will write, named for the messages.
+std::vector<TUddata> Uddata(const TRapportValg& v) {
+  std::vector<TUddata> ud;
+  const bool flere = v.projekter.size() > 1;
+  for (const std::string& p : v.projekter) {
+    if (!v.udfil.empty()) ud.push_back({v.udfil, "Rapporten"});
+    if (!v.kurver) continue;
+    const std::string hvad = flere ? "Kurvedata for " + Projektnavn(p) : "Kurvedata";
+    const std::string basis = Kurvebasis(v, p);
+    ud.push_back({QKurveFilnavn(basis), hvad});
+    ud.push_back({MKurveFilnavn(basis), hvad});
+  }
+  return ud;
 }
 
 }  // namespace
@@ -166,6 +168,26 @@ int RapportKommando(TKald& kald) {
     ur = std::make_unique<TFastUr>(*v.dato);
   else
     ur = std::make_unique<TSystemUr>();
+
+  // Curve files need a folder to lie in: beside a device, a named pipe or
+  // the standard output there is none.
+  if (v.kurver) {
+    const std::string udfil = kald.Tekst("-o").value_or("");
+    for (const std::string& basis : udfil.empty() ? v.projekter : std::vector{udfil})
+      if (!AlmindeligFilEllerNy(basis))
+        return kald.BrugsFejl(
+            "--kurver gemmer kurvedata ved siden af " +
+            std::string(udfil.empty() ? "projektfilen" : "rapportfilen") + ", og " +
+            (basis == Standardstroem ? std::string(udfil.empty() ? "standard-input"
+                                                                 : "standard-output")
+                                     : basis) +
+            " er ingen almindelig fil i en mappe.");
+  }
+  // Nothing is written over a project of the call, nor twice in one file.
+  if (const auto sammenstoed = FindSammenstoed(v.projekter, Uddata(v))) {
+    TKommandolinjeDialog(kald.fejl).Fejl(*sammenstoed);
+    return KodeBrug;
+  }
 
   int samlet = KodeOk;
   const bool flere = v.projekter.size() > 1;

@@ -7,8 +7,10 @@
 
 #include "cli/kommandoer.h"
 #include "cli/projektlaesning.h"
+#include "cli/uddatakontrol.h"
 #include "graphics/kontroltegning.h"
 #include "graphics/svg_laerred.h"
+#include "project/feltregler.h"
 
 namespace kvistor {
 
@@ -30,8 +32,8 @@ int TegningKommando(TKald& kald) {
 
   TKommandolinjeDialog dlg(kald.fejl);
   // The drawing must never overwrite the project it was drawn from.
-  if (ErProjektfilen(ProjektIdentitet(projekt), udfil)) {
-    dlg.Fejl("Tegningen kan ikke gemmes oven i projektfilen " + projekt);
+  if (const auto sammenstoed = FindSammenstoed({projekt}, {{udfil, "Tegningen"}})) {
+    dlg.Fejl(*sammenstoed);
     return KodeBrug;
   }
   // A file that cannot be read at all is a file error; one that can be read
@@ -40,6 +42,11 @@ int TegningKommando(TKald& kald) {
   if (const int kode = LaesProjektTilKommando(projekt, kald.Har("--tolerant"), side, dlg);
       kode != KodeOk)
     return kode;
+  // A house no rule allows (a negative width) is no drawing of a project.
+  if (const auto brud = FoersteBrudteRegel(side.Inddata)) {
+    dlg.Fejl(brud->Besked);
+    return KodeAfvist;
+  }
 
   TSvgLaerred svg(bredde, hoejde);
   TegnKontroltegning(tegning, side.Inddata, svg, bredde, hoejde);

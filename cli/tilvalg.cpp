@@ -148,7 +148,7 @@ void SkrivSlutkoder(std::ostream& ud, const TKommando* k) {
 // What every command shares, for the helps.
 const char* const FaellesTekst =
     "Projektfilen - er standard-input, og -o - skriver på standard-output. En fil "
-    "gemmes aldrig oven i projektfilen.";
+    "gemmes aldrig oven i en projektfil eller en anden fil fra samme kald.";
 const char* const TolerantTekst =
     "En værdi i projektfilen, som ikke kan bruges som den står (fx \"12.00\" med "
     "punktum), afviser filen med én linie pr. værdi; med --tolerant regnes der som i "

@@ -117,7 +117,8 @@ std::string RensTekst(std::string_view utf8) {
     const std::size_t n = Afkod(utf8, i, cp);
     if (cp == kFejl)
       ud.push_back('?');
-    else if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F))
+    else if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029 ||
+             (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069))
       ud.push_back(' ');
     else
       ud.append(utf8.substr(i, n));

@@ -18,8 +18,10 @@ std::string Cp1252TilUtf8(std::string_view cp1252);
 std::string Utf8TilCp1252(std::string_view utf8);
 
 // Text from outside (a command-line option, a line of a file) made fit for a
-// report line: control characters (tabs, line breaks, C1 controls) become
-// blanks and bytes that are not well-formed UTF-8 become '?', one per byte.
+// report line: control characters (tabs, line breaks, C1 controls), the
+// Unicode line and paragraph separators and the bidirectional controls
+// (which reorder the rest of a line on screen) become blanks, and bytes
+// that are not well-formed UTF-8 become '?', one per byte.
 std::string RensTekst(std::string_view utf8);
 
 // Number of characters (code points) in a UTF-8 string.

@@ -8,7 +8,8 @@ std::string UdenEfternavn(const std::string& filnavn) {
   const std::size_t skille = filnavn.find_last_of("/\\");
   const std::size_t start = skille == std::string::npos ? 0 : skille + 1;
   const std::size_t punktum = filnavn.rfind('.');
-  if (punktum == std::string::npos || punktum < start) return filnavn;
+  // ".rapport" is a name without an extension, as "rapport" is.
+  if (punktum == std::string::npos || punktum <= start) return filnavn;
   return filnavn.substr(0, punktum);
 }
 

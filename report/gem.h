@@ -15,7 +15,8 @@ namespace kvistor {
 inline constexpr const char* TekstIkkeBeregnet = "Resultatet er endnu ikke beregnet";
 
 // The chosen name without its extension: from the last dot of the file name
-// itself (a dot in a folder name does not count); unchanged without one.
+// itself (a dot in a folder name does not count, nor a leading dot, so
+// ".rapport" stays ".rapport"); unchanged without one.
 std::string UdenEfternavn(const std::string& filnavn);
 
 // "<basis> Q-kurver.txt" and "<basis> M-kurver.txt".

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "cli/kommandoer.h"
 #include "hjaelp/test_mappe.h"
 
@@ -57,8 +59,8 @@ TEST(RapportKommando, StandardTilStandardOutputSomGoldenFilen) {
   }
   // Line breaks and control characters in the company name become blanks,
   // bytes that are no UTF-8 '?': the report keeps its lines.
-  const auto f = Koer({Standard, "--dato", Dato, "--firma", "A/S\r\nB\x01\xFF"});
-  EXPECT_NE(f.ud.find("A/S  B ?"), std::string::npos);
+  const auto f = Koer({Standard, "--dato", Dato, "--firma", "A/S\r\nB\x01\xFF\u2028\u202E"});
+  EXPECT_NE(f.ud.find("A/S  B ?  \n"), std::string::npos);
   EXPECT_EQ(f.ud.find('\r'), std::string::npos);
 }
 
@@ -85,7 +87,8 @@ TEST(RapportKommando, FilOgKurverSkrivesMenAldrigOvenIProjektet) {
   for (const std::string& ud : {m / "./forhojet.aid", m / "link.txt", m / "haard.txt"}) {
     const auto s = Koer({projekt, "-o", ud});
     EXPECT_EQ(s.kode, 1) << ud;
-    EXPECT_EQ(s.fejl, "Fejl: Rapporten kan ikke gemmes oven i projektfilen " + projekt + "\n");
+    EXPECT_EQ(s.fejl, "Fejl: Rapporten kan ikke gemmes oven i projektfilen " + projekt + " (" + ud +
+                          ")\n");
   }
   const auto k = Koer({projekt, "-o", m / "X.txt", "--kurver"});
   EXPECT_EQ(k.kode, 1);
@@ -93,6 +96,63 @@ TEST(RapportKommando, FilOgKurverSkrivesMenAldrigOvenIProjektet) {
                         (m / "X Q-kurver.txt") + ")\n");
   EXPECT_FALSE(fs::exists(m / "X.txt"));
   EXPECT_EQ(Bytes(projekt), foer);
+}
+
+// The standard project in the detailed extent, saved in `m`.
+std::string Detaljeret(const test::TTestMappe& m, const std::string& navn) {
+  return StandardMed(m, navn, {{36, "1"}});
+}
+
+TEST(RapportKommando, UddataDerStoederSammenAfvisesFoerNogetSkrives) {
+  test::TTestMappe m;
+  const std::string a = Detaljeret(m, "a.aid"), bak = Detaljeret(m, "a.bak");
+  // Both projects' curves would get the names "a Q-kurver.txt" and
+  // "a M-kurver.txt".
+  const auto r = Koer({a, bak, "--kurver", "--dato", Dato});
+  EXPECT_EQ(r.kode, 1);
+  EXPECT_EQ(r.ud, "");
+  EXPECT_EQ(r.fejl, "Fejl: Kurvedata for " + a + " og kurvedata for " + bak +
+                        " ville blive gemt i samme fil, " + (m / "a Q-kurver.txt") +
+                        "; der er ikke gemt noget.\n");
+  EXPECT_FALSE(fs::exists(m / "a Q-kurver.txt"));
+  // A project named like another project's curve file is kept.
+  const std::string b = Detaljeret(m, "b.aid"), kurve = Detaljeret(m, "b Q-kurver.txt");
+  const std::string foer = Bytes(kurve);
+  const auto k = Koer({b, kurve, "--kurver"});
+  EXPECT_EQ(k.kode, 1);
+  EXPECT_EQ(k.fejl, "Fejl: Kurvedata for " + b + " kan ikke gemmes oven i projektfilen " + kurve + "\n");
+  EXPECT_EQ(Bytes(kurve), foer);
+  EXPECT_FALSE(fs::exists(m / "b M-kurver.txt"));
+}
+
+TEST(RapportKommando, KurverKraeverDetaljeretOgEnRapportfilIEnMappe) {
+  test::TTestMappe m;
+  // The normal extent has no curves: refused before anything is written.
+  const auto n = Koer({Standard, "-o", m / "r.txt", "--kurver"});
+  EXPECT_EQ(n.kode, 1);
+  EXPECT_EQ(n.fejl, "Fejl: Kurvedata findes kun med rapportomfanget \"Detaljeret\"; projektfilen " +
+                        Standard + " har \"Normal\". Vælg \"Detaljeret\" i projektet, eller udelad "
+                        "--kurver.\n");
+  EXPECT_FALSE(fs::exists(m / "r.txt"));
+  // Curve files go beside the report file, which must be a file in a folder.
+  const std::string p = Detaljeret(m, "p.aid");
+  ASSERT_EQ(::mkfifo((m / "roer").c_str(), 0600), 0);
+  for (const std::string& ud : {std::string("/dev/null"), std::string("-"), m / "roer"}) {
+    const auto r = Koer({p, "-o", ud, "--kurver"});
+    EXPECT_EQ(r.kode, 1) << ud;
+    EXPECT_EQ(r.ud, "") << ud;
+    EXPECT_EQ(r.fejl.rfind("Fejl: --kurver gemmer kurvedata ved siden af rapportfilen, og " +
+                               std::string(ud == "-" ? "standard-output" : ud) +
+                               " er ingen almindelig fil i en mappe.\n",
+                           0),
+              0u)
+        << r.fejl;
+  }
+  // A name that is only an extension is the stem of the curve files.
+  EXPECT_EQ(Koer({p, "-o", m / ".rapport", "--kurver"}).kode, 0);
+  EXPECT_TRUE(fs::exists(m / ".rapport Q-kurver.txt"));
+  EXPECT_TRUE(fs::exists(m / ".rapport M-kurver.txt"));
+  EXPECT_FALSE(fs::exists(m / " Q-kurver.txt"));
 }
 
 TEST(RapportKommando, UlaeseligeVaerdierAfvisesMedEnLiniePrVaerdiUndtagenTolerant) {

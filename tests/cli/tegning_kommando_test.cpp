@@ -66,19 +66,28 @@ TEST(TegningKommando, ForkertBrugGiverKode1OgSkriverIngenFil) {
   // The project itself as output: refused, and the project is kept.
   const std::string t = m / "t.aid";
   fs::copy_file(StandardAid, t);
-  const auto r = Tegn({"tvaer", t, "-o", m / "../" + m.sti.filename().string() + "/t.aid"});
+  const std::string omvej = m / "../" + m.sti.filename().string() + "/t.aid";
+  const auto r = Tegn({"tvaer", t, "-o", omvej});
   EXPECT_EQ(r.kode, 1);
-  EXPECT_EQ(r.fejl, "Fejl: Tegningen kan ikke gemmes oven i projektfilen " + t + "\n");
+  EXPECT_EQ(r.fejl, "Fejl: Tegningen kan ikke gemmes oven i projektfilen " + t + " (" + omvej + ")\n");
   EXPECT_EQ(Bytes(t), Bytes(StandardAid));
 }
 
-TEST(TegningKommando, BeskadigetProjektfilAfvisesMedKode2) {
+TEST(TegningKommando, BeskadigetProjektfilOgBrudtFeltregelAfvisesMedKode2) {
   test::TTestMappe m;
   const std::string aid = m / "kort.aid";
   ASSERT_TRUE(SkrivTekstfil(aid, {"Kun", "tre", "linjer"}));
   const auto r = Tegn({"laengde", aid, "-o", m / "x.svg"});
   EXPECT_EQ(r.kode, 2);
   EXPECT_NE(r.fejl.find("Uventet fejl i inddatafilen"), std::string::npos) << r.fejl;
+  // A drawing of a house no rule allows is no drawing of the project.
+  std::vector<std::string> linjer;
+  ASSERT_TRUE(LaesTekstfil(StandardAid, linjer));
+  linjer.at(3) = "     -5,00";
+  ASSERT_TRUE(SkrivTekstfil(m / "negativ.aid", linjer));
+  const auto n = Tegn({"tvaer", m / "negativ.aid", "-o", m / "x.svg"});
+  EXPECT_EQ(n.kode, 2);
+  EXPECT_EQ(n.fejl, "Fejl: Huskropbredden skal være positiv\n");
   EXPECT_FALSE(fs::exists(m / "x.svg"));
 }
 

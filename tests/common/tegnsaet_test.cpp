@@ -42,6 +42,10 @@ TEST(Tegnsaet, TegnUden1252ByteOgFejlagtigUtf8BliverSpoergsmaalstegn) {
 
 TEST(Tegnsaet, RensTekstGiverBlankeForStyretegnOgSpoergsmaalstegnForFejlbytes) {
   EXPECT_EQ(RensTekst("A/S\r\nÅse\t\x01\x7F\xC2\x85|\xFF\xC3"), "A/S  Åse    |??");
+  // The line and paragraph separators and the bidirectional controls would
+  // break or reorder a report line just the same.
+  EXPECT_EQ(RensTekst("a\u2028b\u2029c\u202Ad\u202Ee\u2066f\u2069g\u2065h\u202Fi\u2027j"),
+            "a b c d e f g\u2065h\u202Fi\u2027j");
 }
 
 TEST(Tegnsaet, TegnTaellesIkkeBytes) {
