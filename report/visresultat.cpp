@@ -5,8 +5,10 @@
 
 namespace kvistor {
 
-TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
-                             const TUr& ur, const std::string& firmanavn) {
+namespace {
+
+TRapportUdfald Beregn(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
+                      const TUr& ur, const std::string& firmanavn, bool skaerpet) {
   ud = TRapportResultat{};
   if (const auto brud = FoersteBrudteRegel(ind)) {
     dialog.Fejl(*brud);
@@ -17,8 +19,21 @@ TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDi
     return TRapportUdfald::Afvist;
   }
   TSupplData sd;
-  BestemTvaersnit(ind, sd);
+  BestemTvaersnit(ind, sd, skaerpet);
   return BygRapport(ud, ind, sd, dialog, ur, firmanavn);
+}
+
+}  // namespace
+
+TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
+                             const TUr& ur, const std::string& firmanavn) {
+  return Beregn(ud, ind, dialog, ur, firmanavn, false);
+}
+
+TRapportUdfald BeregnSkaerpetRapport(TRapportResultat& ud, const Inddata& ind,
+                                     TBrugerDialog& dialog, const TUr& ur,
+                                     const std::string& firmanavn) {
+  return Beregn(ud, ind, dialog, ur, firmanavn, true);
 }
 
 bool BeregnOgVisResultat(TInddataside& side, TBrugerDialog& dialog, const TUr& ur,
