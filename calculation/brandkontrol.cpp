@@ -1,5 +1,6 @@
 #include "calculation/brandkontrol.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "loads/lastkombinationer.h"
@@ -18,15 +19,15 @@ struct TBrandTilfaelde {
 
 bool Bestaar(double udnyttelse) { return AfrundetVaerdi(udnyttelse) <= 1.0; }
 
-// Whether the section stands and every case passes at minute t.
-bool HolderVed(const Inddata& ind, int t, int sider, const std::vector<TBrandTilfaelde>& tilf) {
+// Whether the section stands and every case passes at minute t; `alle`
+// holds the forces of every case together.
+bool HolderVed(const Inddata& ind, int t, int sider, const TSnitUdtraek& alle) {
   const TBrandTvaersnit s = BestemBrandTvaersnit(ind, t, sider);
   if (s.Gennembraendt()) return false;
-  for (const TBrandTilfaelde& c : tilf)
-    for (int fag = 1; fag <= 3; ++fag)
-      if (!Bestaar(BrandUdnyttelseBoejning(c.Snit, fag, s)) ||
-          !Bestaar(BrandUdnyttelseForskydning(c.Snit, fag, s)))
-        return false;
+  for (int fag = 1; fag <= 3; ++fag)
+    if (!Bestaar(BrandUdnyttelseBoejning(alle, fag, s)) ||
+        !Bestaar(BrandUdnyttelseForskydning(alle, fag, s)))
+      return false;
   return true;
 }
 
@@ -83,10 +84,18 @@ TBrandResultat BeregnBrand(const Inddata& indtastet, const TSupplData& sd, int m
         Tilfoej(r.Forskydning[fag], BrandUdnyttelseForskydning(c.Snit, fag, r.Tvaersnit), c);
       }
 
+  // A minute holds when the largest utilisation over all cases passes: the
+  // forces of all cases together, reduced once more, serve every minute.
+  TSnitUdtraek alle;
+  for (const TBrandTilfaelde& c : tilfaelde) {
+    alle.Momenter.insert(alle.Momenter.end(), c.Snit.Momenter.begin(), c.Snit.Momenter.end());
+    for (int fag = 1; fag <= 3; ++fag) alle.VMaks[fag] = std::max(alle.VMaks[fag], c.Snit.VMaks[fag]);
+  }
+  ReducerSnitUdtraek(alle);
   // Minute by minute from the start, so that a resistance is only claimed
   // when every minute before it holds too.
   r.OpnaaetMinutter = -1;
-  for (int t = 0; t <= BrandVaerdier.MaksMinutter && HolderVed(ind, t, sider, tilfaelde); ++t)
+  for (int t = 0; t <= BrandVaerdier.MaksMinutter && HolderVed(ind, t, sider, alle); ++t)
     r.OpnaaetMinutter = t;
   if (r.OpnaaetMinutter < 0) r.OpnaaetMinutter = 0;
   r.Udfald = TBeregningsUdfald::Gennemfoert;
