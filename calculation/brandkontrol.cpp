@@ -89,7 +89,8 @@ TBrandResultat BeregnBrand(const Inddata& indtastet, const TSupplData& sd, int m
   TSnitUdtraek alle;
   for (const TBrandTilfaelde& c : tilfaelde) {
     alle.Momenter.insert(alle.Momenter.end(), c.Snit.Momenter.begin(), c.Snit.Momenter.end());
-    for (int fag = 1; fag <= 3; ++fag) alle.VMaks[fag] = std::max(alle.VMaks[fag], c.Snit.VMaks[fag]);
+    for (int fag = 1; fag <= 3; ++fag)
+      alle.VMaks[fag] = std::max(alle.VMaks[fag], c.Snit.VMaks[fag]);
   }
   ReducerSnitUdtraek(alle);
   // Minute by minute from the start, so that a resistance is only claimed

@@ -203,7 +203,8 @@ bool TSupplerendeNoegletal::AlleOk() const {
 TSupplerendeNoegletal BeregnSupplerendeNoegletal(const Inddata& ind, const TSupplerendeValg& valg) {
   TSupplerendeNoegletal r;
   if (valg.Skaerpet) r.Skaerpet = BeregnSkaerpetNoegletal(ind);
-  if (valg.BrandMinutter > 0) r.Brand = BeregnBrandNoegletal(ind, valg.BrandMinutter, valg.BrandSider);
+  if (valg.BrandMinutter > 0)
+    r.Brand = BeregnBrandNoegletal(ind, valg.BrandMinutter, valg.BrandSider);
   return r;
 }
 

@@ -104,7 +104,8 @@ std::string LasttilfaeldeLinje(const TTilfaelde& t, const TRammePlaceringer& ram
       }
       [[fallthrough]];
     case 14:
-      if (lt == 'a' && t.LK == 14) return Format("Lasttilfælde %s: Sne(0) uden kipn-momenter.", {s});
+      if (lt == 'a' && t.LK == 14)
+        return Format("Lasttilfælde %s: Sne(0) uden kipn-momenter.", {s});
       if (lt == 'h') return Format("Lasttilfælde %s: Sne(1) uden kipn-momenter.", {s});
       if (lt == 'i') return Format("Lasttilfælde %s: Sne(2) uden kipn-momenter.", {s});
       break;

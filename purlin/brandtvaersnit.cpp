@@ -10,11 +10,11 @@ namespace kvistor {
 
 TBrandTvaersnit BestemBrandTvaersnit(const Inddata& ind, int minutter, int sider) {
   const TBrandVaerdier& v = BrandVaerdier;
-  const bool limtrae = ErLimtrae(ind.StyrkeKlasse);
   TBrandTvaersnit s;
   s.Minutter = minutter;
   s.Sider = sider == 4 ? 4 : 3;
-  s.BetaN = limtrae ? v.BetaNLimtrae : v.BetaNNaaletrae;
+  s.Limtrae = ErLimtrae(ind.StyrkeKlasse);
+  s.BetaN = s.Limtrae ? v.BetaNLimtrae : v.BetaNNaaletrae;
   // The layer without strength builds up over the first twenty minutes.
   const double t = minutter;
   s.k0 = t < v.k0Minutter ? t / v.k0Minutter : 1.0;
@@ -22,7 +22,7 @@ TBrandTvaersnit BestemBrandTvaersnit(const Inddata& ind, int minutter, int sider
   s.bfi = ind.AaseBredde - 2.0 * s.def;
   // The roof covers the top face unless the fire reaches it too.
   s.hfi = ind.AaseHojde - (s.Sider == 4 ? 2.0 : 1.0) * s.def;
-  s.kfi = limtrae ? v.kfiLimtrae : v.kfiNaaletrae;
+  s.kfi = s.Limtrae ? v.kfiLimtrae : v.kfiNaaletrae;
   if (s.Gennembraendt()) return s;
 
   s.A = s.bfi * s.hfi;

@@ -29,6 +29,7 @@ inline constexpr TBrandVaerdier BrandVaerdier{};
 struct TBrandTvaersnit {
   int Minutter = 0;
   int Sider = 3;       // 3: underside and both sides; 4: the top too
+  bool Limtrae = false;  // glulam, else sawn timber
   double BetaN = 0;    // mm/min
   double k0 = 0;
   double def = 0;      // effective charring depth βn·t + k0·d0, mm

@@ -46,7 +46,6 @@ TTekstlinjer BygBrandafsnit(const TBrandResultat& r) {
   if (r.Udfald != TBeregningsUdfald::Gennemfoert) return l;
   const TBrandTvaersnit& s = r.Tvaersnit;
   const TBrandVaerdier& v = BrandVaerdier;
-  const bool limtrae = s.kfi == v.kfiLimtrae;
   const std::string R = Format("R%d", {s.Minutter});
 
   SkrivLinje(l, Streg(RapportBredde));
@@ -60,18 +59,20 @@ TTekstlinjer BygBrandafsnit(const TBrandResultat& r) {
   SkrivLinje(l, "");
 
   SkrivLinje(l, Format("Forkulning og resttværsnit efter %d min", {s.Minutter}));
-  SkrivLinje(l, Linje(std::string("  Forkulningshastighed beta(n), ") + (limtrae ? "limtræ" : "nåletræ"),
-                      Format("%5.2n mm/min", {s.BetaN})));
+  const std::string trae = s.Limtrae ? "limtræ" : "nåletræ";
+  SkrivLinje(l, Linje("  Forkulningshastighed beta(n), " + trae, Format("%5.2n mm/min", {s.BetaN})));
   SkrivLinje(l, Linje("  Lag uden styrke d0", Format("%4.1n mm", {v.d0})));
   SkrivLinje(l, Linje("  k0 (t/20 under 20 min, ellers 1)", Format("%5.2n", {s.k0})));
   SkrivLinje(l, Linje("  def = beta(n)·t + k0·d0", Format("%4.1n mm", {s.def})));
   SkrivLinje(l, Linje("  Resttværsnit bfi × hfi", Format("%4.1n × %1.1n mm", {s.bfi, s.hfi})));
-  SkrivLinje(l, s.Sider == 4 ? "  (bfi = b - 2·def; hfi = h - 2·def)" : "  (bfi = b - 2·def; hfi = h - def)");
+  SkrivLinje(l, s.Sider == 4 ? "  (bfi = b - 2·def; hfi = h - 2·def)"
+                             : "  (bfi = b - 2·def; hfi = h - def)");
   SkrivLinje(l, "");
 
   if (!s.Gennembraendt()) {
     SkrivLinje(l, "Styrker i brandsituationen");
-    SkrivLinje(l, Linje("  kfi; gamma(M,fi); kmod,fi", Format("%5.2n; %1.2n; %1.2n", {s.kfi, v.GammaMfi, v.kmodfi})));
+    SkrivLinje(l, Linje("  kfi; gamma(M,fi); kmod,fi",
+                        Format("%5.2n; %1.2n; %1.2n", {s.kfi, v.GammaMfi, v.kmodfi})));
     SkrivLinje(l, Linje("  kcr,fi (åsens kipning, resttværsnit)", Format("%6.3n", {s.kcrfi})));
     SkrivLinje(l, Linje("  fm,fi = kfi·fmk·kcr,fi", Format("%5.2n MPa", {s.fmfi})));
     SkrivLinje(l, Linje("  fv,fi = kfi·0,67·fvk", Format("%5.2n MPa", {s.fvfi})));
