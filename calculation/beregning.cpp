@@ -146,6 +146,9 @@ bool TilfaeldeFindes(int aas, int lk, char lt) {
     case 10: return kunAas2 && lt == 'a';
     case 11: return kunAas2 && lt == 'a';
     case 12: return kunAas2 && lt >= 'a' && lt <= 'c';
+    // Fire: snow as LK 3 without the tilting moments, wind as LK 6.
+    case 14: return kunAas2 && blandt("ahi");
+    case 15: return blandt("ajmv");
     default: return false;
   }
 }
@@ -207,7 +210,7 @@ bool BygPunktLastPlaceringer(TBeregning& beregning, const TSupplData& suppl,
 
 bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& inddata,
                      const TSupplData& suppl, TBrugerDialog& dialog, TTilfaeldeLaster* lasterUd,
-                     bool overskrift) {
+                     bool overskrift, TSnitUdtraek* udtraek) {
   const bool detaljeret = ErDetaljeret(inddata);
   const int lk = tilf.LK;
   const char lt = tilf.LT;
@@ -264,7 +267,7 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
   // The moment-curve data are shown only in the detailed extent; a normal
   // report skips building them.
   if (!LoesTilfaelde(suppl, beregning.Understoetninger, beregning.Charnierer, laster, tilf,
-                     detaljeret, dialog, punkter, detaljeret))
+                     detaljeret, dialog, punkter, detaljeret, udtraek))
     return false;
 
   if (ErBrudLK(lk)) {
@@ -313,9 +316,12 @@ void IndsaetRangering(std::vector<TRangering>& liste, TTilfaelde* c, double v) {
 }
 
 double RangeringsVaerdi(const TFagResultat& res, int q) {
+  return AfrundetVaerdi(RaaRangVaerdi(res, q));
+}
+
+double AfrundetVaerdi(double r) {
   // A quantity without a value must not pass for a small one: it heads its
   // ranking with a value no check can pass.
-  double r = RaaRangVaerdi(res, q);
   if (std::isnan(r)) r = 1e6;
   // Rounded to hundredths; a value too large for whole-number rounding (an
   // absurd chain) has no hundredths left and is kept as it is, so the report
@@ -352,9 +358,8 @@ void FrigivRangeringer(TBeregning& beregning) {
     for (auto& liste : q) liste.clear();
 }
 
-TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& inddata,
-                                      const TSupplData& suppl, TBrugerDialog& dialog,
-                                      const TKoerselsOmfang& omfang) {
+bool ForberedBeregning(TBeregning& beregning, const Inddata& inddata, const TSupplData& suppl,
+                       TBrugerDialog& dialog) {
   FrigivTilfaelde(beregning);
   beregning.Understoetninger.clear();
   beregning.Charnierer.clear();
@@ -367,14 +372,14 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
   if (!BeslagData(inddata.Beslag)) {
     dialog.Fejl(TekstIntetBeslag);
     beregning.Udfald = TBeregningsUdfald::Afvist;
-    return beregning.Udfald;
+    return false;
   }
   // The chain needs its interior frames; the input page never lets fewer
   // than four bays through, and neither does the calculation.
   if (inddata.AntalFag < MindsteAntalFag) {
     dialog.Fejl(TekstForFaaFag);
     beregning.Udfald = TBeregningsUdfald::Afvist;
-    return beregning.Udfald;
+    return false;
   }
 
   // A building too long for integer millimetres leaves the working record
@@ -384,7 +389,7 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
       static_cast<long long>(suppl.xRammeN) - suppl.xRamme1 != spaend) {
     dialog.Fejl(TekstForLangBygning);
     beregning.Udfald = TBeregningsUdfald::Afvist;
-    return beregning.Udfald;
+    return false;
   }
 
   if (!EndeligtGrundlag(suppl)) {
@@ -392,7 +397,7 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
         "Inddata giver tal, der er for store til beregningen.\r\nKontroller bygningens mål, "
         "lasterne og åsens tværsnit.");
     beregning.Udfald = TBeregningsUdfald::Afvist;
-    return beregning.Udfald;
+    return false;
   }
 
   // The first hinge must lie inside the short end bay: on or left of the
@@ -400,12 +405,19 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
   if (suppl.CharnForskMm >= suppl.GavlFag) {
     dialog.Fejl(TekstCharnierForskydning);
     beregning.Udfald = TBeregningsUdfald::Afvist;
-    return beregning.Udfald;
+    return false;
   }
 
   beregning.Charnierer = BygCharnierer(suppl, inddata.AntalFag);
   beregning.Understoetninger = BygUnderstoetninger(suppl, inddata.AntalFag);
   beregning.RammePlaceringer = RammePlaceringer(suppl);
+  return true;
+}
+
+TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& inddata,
+                                      const TSupplData& suppl, TBrugerDialog& dialog,
+                                      const TKoerselsOmfang& omfang) {
+  if (!ForberedBeregning(beregning, inddata, suppl, dialog)) return beregning.Udfald;
 
   beregning.Tilfaelde.reserve(88);  // the most cases a run computes
   const bool detaljeret = ErDetaljeret(inddata);

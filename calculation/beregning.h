@@ -119,7 +119,16 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
                                       const TSupplData& suppl, TBrugerDialog& dialog,
                                       const TKoerselsOmfang& omfang = {});
 
-// Whether load case (purlin, load combination, letter) is ever computed.
+// Checks the record and the working record as every run does before its
+// first case and lays out the chain: supports, hinges and frame placements
+// in `beregning`, whose cases, rankings and deflection maxima are emptied
+// first. Returns false after the error message when the run must not start
+// (beregning.Udfald is then Afvist).
+bool ForberedBeregning(TBeregning& beregning, const Inddata& inddata, const TSupplData& suppl,
+                       TBrugerDialog& dialog);
+
+// Whether load case (purlin, load combination, letter) is ever computed;
+// the fire combinations 14 and 15 by the fire check only.
 bool TilfaeldeFindes(int aas, int lk, char lt);
 
 // Whether an existing load case is left out because its frame or point-load
@@ -130,10 +139,12 @@ bool TilfaeldeSkippes(const TBeregning& beregning, int lk, char lt);
 // when the run has to stop (the message has been shown). With `laster` the
 // case's loads are handed back instead of released (the force diagrams draw
 // the curves from them and the supports' reactions); without `overskrift`
-// the case heading is left out.
+// the case heading is left out. With `udtraek` the forces at the case's
+// stress points are handed back (see TSnitUdtraek).
 bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilfaelde, const Inddata& inddata,
                      const TSupplData& suppl, TBrugerDialog& dialog,
-                     TTilfaeldeLaster* laster = nullptr, bool overskrift = true);
+                     TTilfaeldeLaster* laster = nullptr, bool overskrift = true,
+                     TSnitUdtraek* udtraek = nullptr);
 
 // PunktLastPlaceringer from the first computed case of load combination 3.
 // Returns false (after the message) when there is no such case.
@@ -146,6 +157,8 @@ void NulstilNedbojningsMaksima(TBeregning& beregning);
 // The value of quantity q (TRangStoerrelse) of one bay type's results as the
 // rankings hold it: rounded to hundredths, a value without a number as 1e6.
 double RangeringsVaerdi(const TFagResultat& r, int q);
+// A value rounded as the rankings round it (see RangeringsVaerdi).
+double AfrundetVaerdi(double v);
 
 // Builds the 27 rankings from the cases of load combinations 1 to 9.
 void RangerTilfaelde(TBeregning& beregning);

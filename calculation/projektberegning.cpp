@@ -14,7 +14,7 @@ TBeregningsUdfald BeregnProjekt(TProjektberegning& ud, const Inddata& ind, TBrug
     ud.Udfald = ud.Beregning.Udfald = TBeregningsUdfald::Afvist;
     return ud.Udfald;
   }
-  BestemTvaersnit(ind, ud.Suppl);
+  BestemTvaersnit(ind, ud.Suppl, valg.Skaerpet);
   ud.Udfald = BeregnAlleTilfaelde(ud.Beregning, ind, ud.Suppl, dialog, valg.Omfang);
   return ud.Udfald;
 }

@@ -18,6 +18,9 @@ namespace kvistor {
 struct TBeregningsValg {
   // What the run builds beyond the numbers; the report wants all of it.
   TKoerselsOmfang Omfang;
+  // The stricter check's working record: the crack factor in shear and qki
+  // with the external peak factor.
+  bool Skaerpet = false;
 };
 
 // One calculation of a project, owned by the caller.

@@ -11,8 +11,9 @@
 
 namespace kvistor {
 
-void BestemTvaersnit(const Inddata& ind, TSupplData& sd) {
+void BestemTvaersnit(const Inddata& ind, TSupplData& sd, bool skaerpet) {
   sd = TSupplData{};
+  sd.Skaerpet = skaerpet;
 
   // The roof layers as chosen; a layer not picked (or a damaged position)
   // points at the catalogue's empty row, never outside it.

@@ -14,6 +14,9 @@ namespace kvistor {
 // drawings call it on whatever the user has typed, valid or not, so nonsense
 // input gives nonsense numbers but no crash (a roof layer not picked points at
 // its catalogue's empty row).
-void BestemTvaersnit(const Inddata& inddata, TSupplData& suppl);
+// With `skaerpet` the record is that of the stricter check (sd.Skaerpet):
+// fvd with the crack factor and qki with the external peak factor; nothing
+// else differs.
+void BestemTvaersnit(const Inddata& inddata, TSupplData& suppl, bool skaerpet = false);
 
 }  // namespace kvistor

@@ -29,5 +29,8 @@ int TegningKommando(TKald& kald);
 int DimensionerKommando(TKald& kald);
 int CharnierKommando(TKald& kald);
 int KurverKommando(TKald& kald);
+// The fire check (cli/brand_kommando.cpp): KodeOk when the required
+// resistance is met (or none is required), KodeAdvarsel when it is not.
+int BrandKommando(TKald& kald);
 
 }  // namespace kvistor

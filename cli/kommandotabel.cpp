@@ -70,6 +70,12 @@ std::vector<TKommando> Tabel() {
                              "være en fil i en mappe, ikke -o -, en enhed eller et navngivet "
                              "rør. Kræver rapportomfanget \"Detaljeret\"; et projekt med "
                              "\"Normal\" afvises med slutkode 1."},
+                  {.navn = "--skaerpet",
+                   .hjaelp = "Skærpet kontrol: hele beregningen og rapporten med revnefaktoren "
+                             "0,67 i forskydning (fvd = 0,67·fvk/gamma(m)) og qki med "
+                             "spidsfaktoren kp = 3,5; lige under \"RESULTAT\" står, at "
+                             "rapporten er den skærpede. Uden tilvalget skrives den almindelige "
+                             "rapport."},
                   {.navn = "--dato",
                    .vaerdinavn = "\"yyyy-MM-dd,HH:mm:ss\"",
                    .art = TVaerdiArt::Tekst,
@@ -179,6 +185,33 @@ std::vector<TKommando> Tabel() {
       .kode0 = "projektet består alle tre kontroller",
       .kode4 = "en rød advarsel vises",
       .koer = KurverKommando,
+  });
+  t.push_back({
+      .navn = "brand",
+      .formaal = "efterviser åsens brandmodstand med reduceret tværsnit",
+      .beskrivelse =
+          "Efterviser åsens brandmodstand efter metoden med reduceret tværsnit (EN 1995-1-2, "
+          "4.2.2) for lastkombinationerne i brand (1,0 g + 0,2 s og 1,0 g + 0,2 w) og skriver "
+          "brandafsnittet på standard-output: kravet, forkulning og resttværsnit, styrkerne i "
+          "brand, udnyttelsesgraderne i bøjning og forskydning for hver fagtype med de "
+          "dimensionsgivende tilfælde, konklusionen og den opnåede brandmodstand i hele "
+          "minutter (højst 120). Gerberbeslag og forankringer er af stål og eftervises ikke.\n\n"
+          "Uden --R er der intet krav, og der regnes ikke.",
+      .tilvalg = {{.navn = "--R",
+                   .vaerdinavn = "MIN",
+                   .art = TVaerdiArt::Valg,
+                   .valg = {"15", "30", "60"},
+                   .hjaelp = "Den krævede brandmodstand i minutter (R15, R30, R60)."},
+                  {.navn = "--sider",
+                   .vaerdinavn = "N",
+                   .art = TVaerdiArt::Valg,
+                   .valg = {"3", "4"},
+                   .hjaelp = "Brandpåvirkede sider: 3 (undersiden og begge sider; oversiden er "
+                             "dækket af taget, standard) eller 4."},
+                  Tolerant()},
+      .kode0 = "kravet til brandmodstand er opfyldt (eller der er intet krav)",
+      .kode4 = "kravet til brandmodstand er ikke opfyldt",
+      .koer = BrandKommando,
   });
   return t;
 }

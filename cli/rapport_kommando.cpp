@@ -28,6 +28,7 @@ struct TRapportValg {
   std::vector<std::string> projekter;
   std::string udfil;  // "" for the standard output
   bool kurver = false;
+  bool skaerpet = false;
   std::optional<TTidspunkt> dato;
   std::string firma;
   bool tolerant = false;
@@ -62,6 +63,7 @@ std::variant<TRapportValg, std::string> LaesValg(TKald& kald) {
   const std::string udfil = kald.Tekst("-o").value_or("");
   v.udfil = udfil == Standardstroem ? "" : udfil;
   v.kurver = kald.Har("--kurver");
+  v.skaerpet = kald.Har("--skaerpet");
   v.tolerant = kald.Har("--tolerant");
   if (const auto d = kald.Tekst("--dato")) v.dato = std::get<TTidspunkt>(LaesDato(*d));
   // A company name from the command line may hold anything; line breaks
@@ -101,7 +103,9 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
   }
 
   TRapportResultat res;
-  const TRapportUdfald udfald = BeregnRapport(res, side.Inddata, dlg, ur, v.firma);
+  const TRapportUdfald udfald = v.skaerpet
+                                    ? BeregnSkaerpetRapport(res, side.Inddata, dlg, ur, v.firma)
+                                    : BeregnRapport(res, side.Inddata, dlg, ur, v.firma);
   if (udfald == TRapportUdfald::Afvist) return KodeAfvist;
   if (udfald == TRapportUdfald::Afbrudt) return KodeAfbrudt;
 

@@ -1,10 +1,12 @@
 #include "design/noegletal.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "calculation/beregning.h"
 #include "calculation/projektberegning.h"
+#include "calculation/tvaersnit_byg.h"
 #include "project/feltregler.h"
 #include "purlin/lastkombinationsarter.h"
 #include "report/resume.h"
@@ -41,13 +43,52 @@ std::optional<TNoegletalResultat> AfvisInddata(const Inddata& ind) {
   return r;
 }
 
-TNoegletalResultat BeregnNoegletal(const Inddata& indtastet) {
+namespace {
+
+// The head of one ranking without building it: the first case with the
+// largest rounded value, as the stable ranking puts it first.
+struct THoved {
+  double Vaerdi = -HUGE_VAL;
+  const TTilfaelde* Tilfaelde = nullptr;
+  void Se(const TTilfaelde& c, int t, int q) {
+    const double v = RangeringsVaerdi(c.FagRes[t], q);
+    if (!Tilfaelde || v > Vaerdi) {
+      Vaerdi = v;
+      Tilfaelde = &c;
+    }
+  }
+};
+
+// The summary's anchoring forces from the heads of the rankings of the
+// ultimate cases.
+void BestemForankring(const TBeregning& ber, TNoegletal& n) {
+  std::array<std::array<THoved, 4>, AntalRangStoerrelser> hoved{};
+  for (const TTilfaelde& c : ber.Tilfaelde) {
+    if (!ErBrudLK(c.LK)) continue;
+    for (int t = 1; t <= 3; ++t)
+      for (int q : {RangRzMax, RangRyMax, RangRyMin, RangN, RangNTryk}) hoved[q][t].Se(c, t, q);
+  }
+  for (int t = 1; t <= 3; ++t) {
+    if (const TTilfaelde* c = hoved[RangRzMax][t].Tilfaelde)
+      n.Traek = std::max(n.Traek, c->FagRes[t].RzMax);
+    if (const TTilfaelde* c = hoved[RangRyMax][t].Tilfaelde)
+      n.Tvaerkraft = std::max(n.Tvaerkraft, c->FagRes[t].RyMax);
+    if (const TTilfaelde* c = hoved[RangRyMin][t].Tilfaelde)
+      n.Tvaerkraft = std::max(n.Tvaerkraft, -c->FagRes[t].RyMin);
+  }
+  // FagRes[2] of a case holds the larger of the two end bays' hinge forces.
+  if (const TTilfaelde* c = hoved[RangN][1].Tilfaelde) n.GavlTraek = c->FagRes[2].N;
+  if (const TTilfaelde* c = hoved[RangNTryk][1].Tilfaelde) n.GavlTryk = c->FagRes[2].NTryk;
+}
+
+TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet) {
   // The normal extent: the detailed one only adds text nobody reads here.
   Inddata ind = indtastet;
   ind.RappOmfang = 0;
   TTavsDialog dlg;
   TProjektberegning k;
-  const TBeregningsUdfald u = BeregnProjekt(k, ind, dlg, {TKoerselsOmfang{false, false}});
+  const TBeregningsUdfald u =
+      BeregnProjekt(k, ind, dlg, {.Omfang = TKoerselsOmfang{false, false}, .Skaerpet = skaerpet});
 
   TNoegletalResultat r;
   if (u != TBeregningsUdfald::Gennemfoert) {
@@ -77,12 +118,57 @@ TNoegletalResultat BeregnNoegletal(const Inddata& indtastet) {
   for (int t = 1; t <= 3; ++t)
     for (int k = 0; k <= 1; ++k) n.LuMindst = std::min<int>(n.LuMindst, ber.LuForhold[t][k]);
 
+  BestemForankring(ber, n);
+
   // The summary's own thresholds.
   const TAdvarselsnoter noter = BestemNoter(n.UGTvaersnit, n.UGBeslag, n.LuMindst);
   n.AasOk = !noter.Aas;
   n.SamlingOk = !noter.Samling;
   n.NedbojningOk = !noter.Nedbojn;
   r.Udfald = TNoegletalUdfald::Beregnet;
+  return r;
+}
+
+}  // namespace
+
+TNoegletalResultat BeregnNoegletal(const Inddata& ind) { return Beregn(ind, false); }
+
+TNoegletalResultat BeregnSkaerpetNoegletal(const Inddata& ind) { return Beregn(ind, true); }
+
+TBrandNoegletal BeregnBrandNoegletal(const Inddata& indtastet, int minutter, int sider) {
+  TBrandNoegletal r;
+  if (auto afvist = AfvisInddata(indtastet)) {
+    r.Besked = std::move(afvist->Besked);
+    r.Felt = afvist->Felt;
+    return r;
+  }
+  Inddata ind = indtastet;
+  ind.RappOmfang = 0;
+  TSupplData sd;
+  BestemTvaersnit(ind, sd);
+  TTavsDialog dlg;
+  r.Brand = BeregnBrand(ind, sd, minutter, sider, dlg);
+  if (r.Brand.Udfald == TBeregningsUdfald::Gennemfoert) {
+    r.Udfald = TNoegletalUdfald::Beregnet;
+  } else {
+    r.Udfald = r.Brand.Udfald == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist
+                                                            : TNoegletalUdfald::Afbrudt;
+    r.Besked = dlg.Foerste;
+  }
+  return r;
+}
+
+bool TSupplerendeNoegletal::AlleOk() const {
+  if (Skaerpet && !(Skaerpet->Beregnet() && Skaerpet->Tal.AlleOk())) return false;
+  if (Brand && !Brand->KravOpfyldt()) return false;
+  return true;
+}
+
+TSupplerendeNoegletal BeregnSupplerendeNoegletal(const Inddata& ind, const TSupplerendeValg& valg) {
+  TSupplerendeNoegletal r;
+  if (valg.Skaerpet) r.Skaerpet = BeregnSkaerpetNoegletal(ind);
+  if (valg.BrandMinutter > 0)
+    r.Brand = BeregnBrandNoegletal(ind, valg.BrandMinutter, valg.BrandSider);
   return r;
 }
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "calculation/brandkontrol.h"
+#include "calculation/supplerende.h"
 #include "project/inddata.h"
 #include "project/inddataside.h"
 
@@ -26,6 +28,13 @@ struct TNoegletal {
   bool SamlingOk = false;   // false also when the hanger takes nothing of a force
   bool NedbojningOk = false;
   bool AlleOk() const { return AasOk && SamlingOk && NedbojningOk; }
+  // The anchoring forces as the summary gives them, kN: upward pull and
+  // lateral force at the frames, tension and compression at the gable
+  // frames (the summary shows the gable block only under tension).
+  double Traek = 0;
+  double Tvaerkraft = 0;
+  double GavlTraek = 0;
+  double GavlTryk = 0;
 };
 
 enum class TNoegletalUdfald {
@@ -51,8 +60,39 @@ struct TNoegletalResultat {
 // once on different records.
 TNoegletalResultat BeregnNoegletal(const Inddata& ind);
 
+// The same figures of the stricter check ("Skærpet kontrol": shear with the
+// crack factor 0,67, qki with kp = 3,5), as the stricter report's summary
+// has them.
+TNoegletalResultat BeregnSkaerpetNoegletal(const Inddata& ind);
+
 // The field rules and the bay limit alone, as BeregnNoegletal checks them
 // first: nothing when a calculation may start, else the refusal.
 std::optional<TNoegletalResultat> AfvisInddata(const Inddata& ind);
+
+// The fire check of a record for a required resistance (minutes) with fire
+// on `sider` sides, without any text: the verdict, the achieved minutes and
+// the governing utilisations in Brand.
+struct TBrandNoegletal {
+  TNoegletalUdfald Udfald = TNoegletalUdfald::Afvist;
+  TBrandResultat Brand;
+  // Refused or stopped: the first message (a broken rule's own message).
+  std::string Besked;
+  std::optional<TKontrol> Felt;
+  bool Beregnet() const { return Udfald == TNoegletalUdfald::Beregnet; }
+  bool KravOpfyldt() const { return Beregnet() && Brand.KravOpfyldt(); }
+};
+TBrandNoegletal BeregnBrandNoegletal(const Inddata& ind, int minutter, int sider);
+
+// What the documents, the exports, the window's strip and the design aids
+// need of the supplementary checks, without report text: the stricter
+// check's figures, verdicts and anchoring forces when valg.Skaerpet, and the
+// fire check when valg.BrandMinutter > 0. Safe to call from several threads.
+struct TSupplerendeNoegletal {
+  std::optional<TNoegletalResultat> Skaerpet;
+  std::optional<TBrandNoegletal> Brand;
+  // Every check asked for was computed and passes.
+  bool AlleOk() const;
+};
+TSupplerendeNoegletal BeregnSupplerendeNoegletal(const Inddata& ind, const TSupplerendeValg& valg);
 
 }  // namespace kvistor

@@ -43,9 +43,11 @@ double Hastighedstryk(int terrKat, double kp, double c0, double z, double afstan
 }
 
 void BestemHastighedstryk(const Inddata& ind, TSupplData& supp) {
-  supp.qku = Hastighedstryk(ind.TerrKat, 3.5, 1.0, supp.HRef, ind.AfstVesterhav);
-  // The internal pressure uses the smaller peak factor.
-  supp.qki = Hastighedstryk(ind.TerrKat, 1.5, 1.0, supp.HRef, ind.AfstVesterhav);
+  supp.qku = Hastighedstryk(ind.TerrKat, SpidsfaktorUdvendig, 1.0, supp.HRef, ind.AfstVesterhav);
+  // The internal pressure uses the smaller peak factor, except in the
+  // stricter check, where it is the peak velocity pressure itself.
+  const double kpInde = supp.Skaerpet ? SpidsfaktorUdvendig : SpidsfaktorIndvendig;
+  supp.qki = Hastighedstryk(ind.TerrKat, kpInde, 1.0, supp.HRef, ind.AfstVesterhav);
   if (ind.RappOmfang > 0) {
     supp.TerrKatLinie = Format("Terrænkategori: %s => qku = %4.2n kN/m2; qki = %4.2n kN/m2",
                                {TerrKatRaekke(ind.TerrKat).Navn, supp.qku, supp.qki});

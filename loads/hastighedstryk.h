@@ -36,9 +36,15 @@ double BasisHastighedstryk(double afstandKm);
 // distance in km.
 double Hastighedstryk(int terrKat, double kp, double c0, double z, double afstandKm);
 
-// Sets supp.qku (kp = 3.5) and supp.qki (kp = 1.5) from the terrain category,
-// the distance and supp.HRef, which must already be set; reads nothing else of
-// supp. In the detailed report extent (RappOmfang > 0) it also rebuilds
+// Peak factors kp of the external pressure and of the internal one as the
+// ordinary report takes it; the stricter check takes the external factor
+// for both.
+constexpr double SpidsfaktorUdvendig = 3.5;
+constexpr double SpidsfaktorIndvendig = 1.5;
+
+// Sets supp.qku (kp = 3.5) and supp.qki (kp = 1.5, or 3.5 with supp.Skaerpet)
+// from the terrain category, the distance and supp.HRef, which must already
+// be set; reads nothing else of supp. In the detailed report extent (RappOmfang > 0) it also rebuilds
 // supp.TerrKatLinie; otherwise that line is left as it was.
 void BestemHastighedstryk(const Inddata& ind, TSupplData& supp);
 

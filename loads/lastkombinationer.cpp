@@ -5,6 +5,7 @@
 
 #include "common/format.h"
 #include "loads/snelast.h"
+#include "purlin/brandtvaersnit.h"
 #include "purlin/traemateriale.h"
 
 namespace kvistor {
@@ -101,6 +102,10 @@ std::string LasttilfaeldeLinje(const TTilfaelde& t, const TRammePlaceringer& ram
         return Format("Lasttilfælde %s: Sne(0) + primært kipn-moment i punktet x = %4.2n m",
                       {s, x});
       }
+      [[fallthrough]];
+    case 14:
+      if (lt == 'a' && t.LK == 14)
+        return Format("Lasttilfælde %s: Sne(0) uden kipn-momenter.", {s});
       if (lt == 'h') return Format("Lasttilfælde %s: Sne(1) uden kipn-momenter.", {s});
       if (lt == 'i') return Format("Lasttilfælde %s: Sne(2) uden kipn-momenter.", {s});
       break;
@@ -115,6 +120,7 @@ std::string LasttilfaeldeLinje(const TTilfaelde& t, const TRammePlaceringer& ram
       break;
     }
     case 6:
+    case 15:
       if (lt == 'a' || lt == 'j' || lt == 'm' || lt == 'v')
         return Format("Lasttilfælde %s: Nedadrettet vind fra ", {s}) + Retningsord(lt);
       break;
@@ -183,7 +189,14 @@ double Punktlast(char placering, TBrugerDialog& dialog) {
   return 0.0;
 }
 
+const TBrandKombination* BrandKombination(int lk) {
+  for (const TBrandKombination& b : BrandKombinationer)
+    if (b.LK == lk) return &b;
+  return nullptr;
+}
+
 std::string LKTekst(int lk) {
+  if (const TBrandKombination* b = BrandKombination(lk)) return b->Tekst;
   if (!ErBrudLK(lk)) return {};
   return std::string(LKTekster[lk]);
 }
@@ -247,12 +260,25 @@ void BygTilfaelde(TTilfaelde& t, int aas, int lk, char lt, const Inddata& inddat
     t.LastfaktorS = 1.0;
   } else if (lk == 12) {
     t.LastfaktorQ = 1.0;
+  } else if (const TBrandKombination* brand = BrandKombination(lk)) {
+    // The accidental situation: the frequent value of the one variable load
+    // and no point load.
+    t.LastfaktorG = brand->GammaG;
+    const double psi = brand->GammaQ * brand->Psi1;
+    if (HarSneLK(lk)) t.LastfaktorS = psi;
+    if (HarVindLK(lk)) t.LastfaktorW = psi;
   }
 
   t.gLinie = t.LastfaktorG * egenlast;
   t.sLinie = t.LastfaktorS * sne;
   t.Q = t.LastfaktorQ * punktlast;
 
+  if (ErBrandLK(lk)) {
+    // The fire check works on the residual section with strengths of its own.
+    t.kmod = BrandVaerdier.kmodfi;
+    t.fmkd = t.fvkd = 0.0;
+    return;
+  }
   t.kmod = Kmod(inddata.AnvKlasse, lk);
   t.fmkd = suppl.fmd * t.kmod;
   t.fvkd = suppl.fvd * t.kmod;
@@ -262,7 +288,7 @@ void SkrivTilfaeldeTekst(TTilfaelde& t, const TRammePlaceringer& rammePlaceringe
                          const TPunktLastPlaceringer& punktLastPlaceringer) {
   auto& l = t.Linier;
   l.push_back(Stjerner);
-  if (ErBrudLK(t.LK))
+  if (ErBrudLK(t.LK) || ErBrandLK(t.LK))
     l.push_back(Format("Lastkombination %d: ", {t.LK}) + LKTekst(t.LK) + ".");
   else if (t.LK == 10)
     l.push_back("Lastkombination 10: 1,0 g.");

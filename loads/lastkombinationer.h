@@ -44,8 +44,27 @@ double Kdef(int anvKlasse);
 // another letter shows the error and gives 0.
 double Punktlast(char placering, TBrugerDialog& dialog);
 
-// The short description printed after "Lastkombination %d: " for LK 1..9;
-// empty for any other LK.
+// The accidental combinations of the fire check: the dead load and the
+// frequent value ψ1·Qk of one variable load (snow in LK 14, wind in LK 15,
+// ψ1 = 0,2 for both by the Danish annex), every partial factor 1,0 and no
+// K_FI. One table: the loads, the report and the fire section read it.
+struct TBrandKombination {
+  int LK;
+  const char* Tekst;  // printed after "Lastkombination %d: "
+  const char* Last;   // the variable load, as the fire section names it
+  double GammaG;      // partial factor of the dead load
+  double GammaQ;      // partial factor of the variable load
+  double Psi1;        // ψ1 of the variable load
+};
+inline constexpr TBrandKombination BrandKombinationer[2] = {
+    {14, "1,0 g + 0,2 s (brand)", "sne", 1.0, 1.0, 0.2},
+    {15, "1,0 g + 0,2 w (brand)", "vind", 1.0, 1.0, 0.2},
+};
+// The row of a fire combination; nullptr for any other LK.
+const TBrandKombination* BrandKombination(int lk);
+
+// The short description printed after "Lastkombination %d: " for LK 1..9
+// and the fire combinations 14 and 15; empty for any other LK.
 std::string LKTekst(int lk);
 
 // The wind case of a load case of LK 5, 6 or 9: the letter itself, except
@@ -54,7 +73,9 @@ char VindTilfaelde(int lk, char lt);
 
 // Fills a new case record for purlin aas (1..3), load combination lk and
 // letter lt: strip, load factors, design line loads and point load, kmod
-// and the reduced strengths. Text lists and results start empty; N and
+// and the reduced strengths. A fire combination gets its factors from
+// BrandKombinationer, kmod,fi and no strengths (the fire check sets its own
+// on the residual section). Text lists and results start empty; N and
 // NTryk are set for every case by BygVindlastGavl. Needs the working record
 // built by BestemTvaersnit.
 void BygTilfaelde(TTilfaelde& tilfaelde, int aas, int lk, char lt, const Inddata& inddata,

@@ -28,6 +28,11 @@ TSneFordeling SneFordeling(std::int32_t lk, char lt) {
     case 11:
       if (lt == 'a') return TSneFordeling::Sne0;
       break;
+    case 14:  // fire: the snow cases of LK 3 without the tilting moments
+      if (lt == 'a') return TSneFordeling::Sne0;
+      if (lt == 'h') return TSneFordeling::Sne1;
+      if (lt == 'i') return TSneFordeling::Sne2;
+      break;
     default: break;
   }
   return TSneFordeling::Ingen;

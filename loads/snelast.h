@@ -21,7 +21,8 @@ enum class TSneFordeling {
 
 // The snow arrangement of load combination lk, letter lt:
 // LK 3: b..g Sne(0), h Sne(1), i Sne(2); LK 5: a, j, m, v Sne(0), b, k, n, w
-// Sne(1), c Sne(2); LK 11: a Sne(0); everything else Ingen.
+// Sne(1), c Sne(2); LK 11: a Sne(0); LK 14 (fire): a Sne(0), h Sne(1),
+// i Sne(2); everything else Ingen.
 TSneFordeling SneFordeling(std::int32_t lk, char lt);
 
 // The snow shape factor (kN/m² on the horizontal projection) that the case

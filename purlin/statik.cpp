@@ -129,11 +129,20 @@ void TSnitkraefter::ReaktionAendret(std::size_t i, double dRz, double dRy) {
 // ---------------------------------------------------------------------------
 // Small helpers
 
-double KombineretSpaending(const TSupplData& sd, double Mz, double My) {
-  const double sy = std::fabs(My) * 1e6 / sd.Wy;
-  const double sz = std::fabs(Mz) * 1e6 / sd.Wz;
+double KombineretSpaending(double Wy, double Wz, double Mz, double My) {
+  const double sy = std::fabs(My) * 1e6 / Wy;
+  const double sz = std::fabs(Mz) * 1e6 / Wz;
   if (sz <= sy) return sy + 0.7 * sz;
   return 0.7 * sy + sz;
+}
+
+double KombineretSpaending(const TSupplData& sd, double Mz, double My) {
+  return KombineretSpaending(sd.Wy, sd.Wz, Mz, My);
+}
+
+double Forskydningsspaending(double A, double V) {
+  // 1,5·V/A of a rectangle, kN to N.
+  return 1500.0 * V / A;
 }
 
 std::string MomentKurveLinje(double s, double My) {
@@ -332,14 +341,15 @@ void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter
       p.VyHoj = s.Vy;
     }
 
-    // 1.5·V/A of a rectangle, kN to N.
-    const double tauVen = 1500.0 * std::sqrt(p.VzVen * p.VzVen + p.VyVen * p.VyVen) / sd.A;
+    const double tauVen =
+        Forskydningsspaending(sd.A, std::sqrt(p.VzVen * p.VzVen + p.VyVen * p.VyVen));
     TFagResultat& fv = Fag(tilf, p.FagVen);
     if (tauVen > fv.TauMax) {
       fv.TauMax = tauVen;
       fv.xTauMax = p.xD / 1000.0;
     }
-    const double tauHoj = 1500.0 * std::sqrt(p.VzHoj * p.VzHoj + p.VyHoj * p.VyHoj) / sd.A;
+    const double tauHoj =
+        Forskydningsspaending(sd.A, std::sqrt(p.VzHoj * p.VzHoj + p.VyHoj * p.VyHoj));
     TFagResultat& fh = Fag(tilf, p.FagHoj);
     if (tauHoj > fh.TauMax) {
       fh.TauMax = tauHoj;
@@ -432,7 +442,7 @@ void OpdaterMoment(TFagResultat& f, double My, double sigma, double x) {
 
 void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
               const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
-              TTilfaelde& tilf, bool medKurve) {
+              TTilfaelde& tilf, bool medKurve, std::vector<TMomentPunkt>* momentPunkter) {
   // Each sequence of positions below rises on its own: one sweep for each.
   TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
   TSnitkraefter hoj = ven, midt = ven, nul = ven;
@@ -440,6 +450,10 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
   if (medKurve) kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
   auto Kurve = [&kurve, medKurve](double s, double My) {
     if (medKurve) kurve.push_back(MomentKurveLinje(s, My));
+  };
+  auto Gem = [momentPunkter](int fag, double My, double Mz) {
+    if (momentPunkter)
+      momentPunkter->push_back({static_cast<std::uint8_t>(std::clamp(fag, 1, 3)), My, Mz});
   };
 
   for (std::size_t i = 0; i < punkter.size(); ++i) {
@@ -462,6 +476,8 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
     const double Mz0 = midt.Ved(x).Mz;
     OpdaterMoment(Fag(tilf, p.FagVen), p.MyVen, KombineretSpaending(sd, Mz0, p.MyVen), x);
     OpdaterMoment(Fag(tilf, p.FagHoj), p.MyHoj, KombineretSpaending(sd, Mz0, p.MyHoj), x);
+    Gem(p.FagVen, p.MyVen, Mz0);
+    Gem(p.FagHoj, p.MyHoj, Mz0);
 
     // The moment peaks where the shear changes sign strictly between two
     // points; the shear is straight there, so its zero is interpolated.
@@ -473,8 +489,9 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
         const double x0 = (x1 * V2 - x2 * V1) / (V2 - V1);
         const TSnit s = nul.Ved(x0 / 1000.0);
         Kurve(x0 / 1000.0, s.My);
-        OpdaterMoment(Fag(tilf, FagTypeVedCharnierer(sd, x0)), s.My,
-                      KombineretSpaending(sd, s.Mz, s.My), x0 / 1000.0);
+        const int fag = FagTypeVedCharnierer(sd, x0);
+        OpdaterMoment(Fag(tilf, fag), s.My, KombineretSpaending(sd, s.Mz, s.My), x0 / 1000.0);
+        Gem(fag, s.My, s.Mz);
       }
     }
   }
@@ -529,12 +546,25 @@ void SkrivSnitkraefter(const std::vector<TDiskPunkt>& punkter, TTilfaelde& tilf)
 bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
                    const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
                    bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter,
-                   bool medMomentKurve) {
+                   bool medMomentKurve, TSnitUdtraek* udtraek) {
   punkter.clear();
   if (!Reaktioner(sd, understoetninger, charnierer, laster, tilf, detaljeret, dialog)) return false;
   punkter = BygDiskPunkter(sd, understoetninger, charnierer, laster);
   Forskydningskraefter(sd, punkter, understoetninger, laster, tilf);
-  Momenter(sd, punkter, understoetninger, laster, tilf, medMomentKurve);
+  if (udtraek) {
+    // The shear stress is 1,5·V/A on any rectangle: its largest resultant
+    // V per bay type is all a check on another section needs.
+    *udtraek = TSnitUdtraek{};
+    auto& V = udtraek->VMaks;
+    for (const TDiskPunkt& p : punkter) {
+      double& ven = V[static_cast<std::size_t>(std::clamp<int>(p.FagVen, 1, 3))];
+      ven = std::max(ven, std::sqrt(p.VzVen * p.VzVen + p.VyVen * p.VyVen));
+      double& hoj = V[static_cast<std::size_t>(std::clamp<int>(p.FagHoj, 1, 3))];
+      hoj = std::max(hoj, std::sqrt(p.VzHoj * p.VzHoj + p.VyHoj * p.VyHoj));
+    }
+  }
+  Momenter(sd, punkter, understoetninger, laster, tilf, medMomentKurve,
+           udtraek ? &udtraek->Momenter : nullptr);
   if (detaljeret) SkrivSnitkraefter(punkter, tilf);
   return true;
 }

@@ -12,6 +12,7 @@
 // The sums are never re-evaluated point by point: TSnitkraefter carries the
 // running shear, moment and line load in a sweep along x (exact between
 // load points), so a case costs time linear in the number of bays.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -85,6 +86,23 @@ class TSnitkraefter {
   double qz_ = 0, qy_ = 0, Vz_ = 0, Vy_ = 0, My_ = 0, Mz_ = 0;
 };
 
+// The section forces at which a case's extremes of stress are taken, for a
+// check that puts them on another section afterwards (the fire check, whose
+// residual section shrinks minute by minute while the forces stay).
+struct TMomentPunkt {
+  std::uint8_t Fag = 0;  // bay type 1..3
+  double My = 0;         // kNm
+  double Mz = 0;         // kNm
+};
+struct TSnitUdtraek {
+  // Every pair of moments the combined bending stress is evaluated at, in
+  // the order Momenter takes them.
+  std::vector<TMomentPunkt> Momenter;
+  // The largest resultant shear √(Vz² + Vy²) left or right of a point, per
+  // bay type 1..3 (entry 0 unused), kN.
+  std::array<double, 4> VMaks{};
+};
+
 // Reactions Rz, Ry of every support (the supports' current values must be 0,
 // see NulstilReaktioner); the detailed extent prints them into tilf.Linier;
 // the extremes RzMax..RyMin go to tilf.FagRes. A support list that is not two
@@ -111,9 +129,11 @@ void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter
 // moment and stress extremes, and the moment-curve lines appended to
 // tilf.MLinier (sorted by position, without duplicates). medKurve false
 // leaves the curve lines out (only the detailed extent ever shows them).
+// With `momentPunkter` every pair the stresses are taken at is appended.
 void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
               const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
-              TTilfaelde& tilf, bool medKurve = true);
+              TTilfaelde& tilf, bool medKurve = true,
+              std::vector<TMomentPunkt>* momentPunkter = nullptr);
 
 // Detailed extent: the section-force table into tilf.Linier and the
 // shear-curve lines into tilf.QLinier.
@@ -124,14 +144,22 @@ void SkrivSnitkraefter(const std::vector<TDiskPunkt>& punkter, TTilfaelde& tilf)
 // supports' reactions must have been reset before the case's loads were
 // built. Fills `punkter` with the discontinuity list (the deflections need
 // it). Returns false when Reaktioner gave up; the case is then abandoned.
-// medMomentKurve false skips the moment-curve lines (see Momenter).
+// medMomentKurve false skips the moment-curve lines (see Momenter). With
+// `udtraek` the case's forces at its stress points are handed back too.
 bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
                    const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
                    bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter,
-                   bool medMomentKurve = true);
+                   bool medMomentKurve = true, TSnitUdtraek* udtraek = nullptr);
 
-// Combined bending stress (MPa) of the moments Mz, My (kNm).
+// Combined bending stress (MPa) of the moments Mz, My (kNm): σy + 0,7·σz
+// when σz ≤ σy, else 0,7·σy + σz, with σy = |My|/Wy, σz = |Mz|/Wz (mm³).
+double KombineretSpaending(double Wy, double Wz, double Mz, double My);
+// The same on the working record's section.
 double KombineretSpaending(const TSupplData& sd, double Mz, double My);
+
+// Shear stress 1,5·V/A (MPa) of a resultant shear V (kN) on a rectangle of
+// area A (mm²).
+double Forskydningsspaending(double A, double V);
 
 // One moment-curve line: position "%5.3n" zero-padded to 7 characters, then
 // the moment "%10.4n".

@@ -16,6 +16,12 @@ namespace kvistor {
 struct TELData;  // a roof-layer catalogue row (project/)
 
 struct TSupplData {
+  // The stricter check ("Skærpet kontrol"): shear on the cracked width
+  // (fvd with the crack factor) and the internal wind pressure with the
+  // external peak factor. Set first by BestemTvaersnit; the wind pressures
+  // and the material values read it.
+  bool Skaerpet = false;
+
   // The chosen catalogue rows of the four roof layers; they point into the
   // constant catalogue tables, nullptr until chosen.
   const TELData* EL1Data = nullptr;
@@ -74,7 +80,7 @@ struct TSupplData {
   double GammaM = 0;
   double GammaMBeslag = 0;
   double fmd = 0;     // fmk·kcr/GammaM, before kmod
-  double fvd = 0;     // fvk/GammaM, before kmod
+  double fvd = 0;     // fvk/GammaM (stricter: 0,67·fvk/GammaM), before kmod
   double E0mean = 0;
   double EIy = 0;     // E0mean·Iy, N·mm²
 

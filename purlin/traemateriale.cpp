@@ -93,7 +93,9 @@ void BestemMaterialevaerdier(TSupplData& sd, const Inddata& ind) {
   sd.kcr = Kcr(ind);
   sd.GammaM = GammaM(ind.Sikkl, ind.StyrkeKlasse);
   sd.GammaMBeslag = GammaMBeslag(ind.Sikkl);
-  sd.fvd = k.fvk / sd.GammaM;
+  // Multiplied before the division, so the stricter value is the crack
+  // factor's share of the characteristic strength, divided once.
+  sd.fvd = sd.Skaerpet ? Revnefaktor * k.fvk / sd.GammaM : k.fvk / sd.GammaM;
   sd.fmd = sd.fmk * sd.kcr / sd.GammaM;
   sd.E0mean = k.E0mean;
   sd.EIy = sd.E0mean * sd.Iy;

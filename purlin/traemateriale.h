@@ -28,6 +28,11 @@ extern const std::array<TStyrkeKlasse, AntalStyrkeKlasser> StyrkeKlasser;
 // reads outside the table.
 const TStyrkeKlasse& StyrkeKlasseData(std::int32_t styrkeKlasse);
 
+// Crack factor kcr of the shear strength: the characteristic shear strengths
+// of the table go with an effective width 0,67·b. The ordinary report checks
+// shear on the full width; the stricter check and the fire check apply it.
+constexpr double Revnefaktor = 0.67;
+
 // Partial factor of the timber member, by consequence class and strength class.
 double GammaM(std::int32_t sikkl, std::int32_t styrkeKlasse);
 // Partial factor of the Gerber hardware capacities (the C18 column).
@@ -44,6 +49,7 @@ double KcrAfSlankhed(double lambda);
 double Kcr(const Inddata& ind);
 
 // fmk, kcr, GammaM, GammaMBeslag, fmd, fvd, E0mean, EIy (Iy must be set).
+// With sd.Skaerpet, fvd = Revnefaktor·fvk/GammaM.
 void BestemMaterialevaerdier(TSupplData& sd, const Inddata& ind);
 
 // kmod, fmkd, fvkd of a case (LK and the working record's fmd, fvd).

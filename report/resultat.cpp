@@ -59,7 +59,7 @@ void BygResultat(TRapportByg& b) {
   }
   b.RapportHoved = BygRapportHoved(b.ind, b.firmanavn, b.ur.Nu());
   SkrivHoved(b.ud.Rapport, b.RapportHoved);
-  SkrivResume(b.ud.Rapport, SamlResume(b), b.ud.Noter);
+  SkrivResume(b.ud.Rapport, SamlResume(b), b.ud.Noter, b.sd.Skaerpet);
 }
 
 void SkrivRapport(TRapportByg& b) {

@@ -32,9 +32,13 @@ TAdvarselsnoter BestemNoter(double ugTvaersnit, double ugBeslag, int luMindst) {
   return n;
 }
 
-void SkrivResume(TTekstlinjer& rapport, const TResume& r, TAdvarselsnoter& noter) {
+void SkrivResume(TTekstlinjer& rapport, const TResume& r, TAdvarselsnoter& noter,
+                 bool skaerpet) {
   noter = BestemNoter(r.UGTvaersnit, r.UGBeslag, r.LuMindst);
   SkrivLinje(rapport, "RESULTAT");
+  // The stricter report says at once what makes it differ.
+  if (skaerpet)
+    for (const char* l : SkaerpetIndledning) SkrivLinje(rapport, l);
   SkrivLinje(rapport, Format("  Den største udnyttelsesgrad for åsetværsnittet er %1.0n %%.",
                              {r.UGTvaersnit * 100}));
   if (noter.Aas)

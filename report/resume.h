@@ -56,6 +56,15 @@ int LwForhold(double L, double w);
 // The three verdicts of the summary: which red notes a result raises.
 TAdvarselsnoter BestemNoter(double ugTvaersnit, double ugBeslag, int luMindst);
 
-void SkrivResume(TTekstlinjer& rapport, const TResume& r, TAdvarselsnoter& noter);
+// The lines the stricter check's report carries directly after "RESULTAT".
+inline constexpr const char* SkaerpetIndledning[3] = {
+    "  Skærpet kontrol: revnefaktor 0,67 i forskydning (EN 1995-1-1 6.1.7)",
+    "  og qki med spidsfaktor kp = 3,5 (EN 1991-1-4 7.2.9).",
+    "",
+};
+
+// With `skaerpet` the three lines of SkaerpetIndledning follow "RESULTAT".
+void SkrivResume(TTekstlinjer& rapport, const TResume& r, TAdvarselsnoter& noter,
+                 bool skaerpet = false);
 
 }  // namespace kvistor

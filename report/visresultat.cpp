@@ -4,15 +4,30 @@
 
 namespace kvistor {
 
-TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
-                             const TUr& ur, const std::string& firmanavn) {
+namespace {
+
+TRapportUdfald Beregn(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
+                      const TUr& ur, const std::string& firmanavn, bool skaerpet) {
   ud = TRapportResultat{};
   TProjektberegning k;
-  const TBeregningsUdfald u = BeregnProjekt(k, ind, dialog);
+  const TBeregningsUdfald u = BeregnProjekt(k, ind, dialog, {.Skaerpet = skaerpet});
   if (u == TBeregningsUdfald::Afvist) return TRapportUdfald::Afvist;
   if (u != TBeregningsUdfald::Gennemfoert) return TRapportUdfald::Afbrudt;
   BygRapport(ud, ind, k.Suppl, k.Beregning, ur, firmanavn);
   return TRapportUdfald::Bygget;
+}
+
+}  // namespace
+
+TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
+                             const TUr& ur, const std::string& firmanavn) {
+  return Beregn(ud, ind, dialog, ur, firmanavn, false);
+}
+
+TRapportUdfald BeregnSkaerpetRapport(TRapportResultat& ud, const Inddata& ind,
+                                     TBrugerDialog& dialog, const TUr& ur,
+                                     const std::string& firmanavn) {
+  return Beregn(ud, ind, dialog, ur, firmanavn, true);
 }
 
 bool BeregnOgVisResultat(TInddataside& side, TBrugerDialog& dialog, const TUr& ur,

@@ -17,6 +17,14 @@ namespace kvistor {
 TRapportUdfald BeregnRapport(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& dialog,
                              const TUr& ur, const std::string& firmanavn);
 
+// The same report computed as the stricter check ("Skærpet kontrol"): the
+// whole calculation on a working record with fvd = 0,67·fvk/GammaM and qki
+// with kp = 3,5, in the record's extent with its curve data; the three lines
+// of SkaerpetIndledning follow "RESULTAT". Everything else is the report's.
+TRapportUdfald BeregnSkaerpetRapport(TRapportResultat& ud, const Inddata& ind,
+                                     TBrugerDialog& dialog, const TUr& ur,
+                                     const std::string& firmanavn);
+
 // Called when the result page is shown. Does nothing and returns false when
 // the input is unchanged since it was loaded, saved or started and a report
 // exists. Otherwise computes afresh; a new report is kept in the model with

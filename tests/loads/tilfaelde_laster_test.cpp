@@ -175,3 +175,73 @@ TEST_F(BygTilfaeldeTest, GavlvindIngenNormalkraftUdenFaktorVindEllerBaand) {
 
 }  // namespace
 }  // namespace kvistor
+
+namespace kvistor {
+namespace {
+
+// The fire combinations load the purlin as their twins do, scaled to the
+// frequent value: LK 14 "a", "h", "i" snow as LK 3 "b", "h", "i" (uniform,
+// Sne(1), Sne(2)), LK 15 wind as LK 6 with the same letter, gable-wind
+// normal forces included; 1,0 g, no point load, kmod,fi = 1. The example has
+// K_FI 1,0 and normal-force factor 1,0.
+TEST_F(BygTilfaeldeTest, BrandtilfaeldeSomDeresTvillinger) {
+  auto skaleret = [](const TLinielastListe& a, const TLinielastListe& b, double f) {
+    bool ens = a.size() == b.size() && !a.empty();
+    for (std::size_t i = 0; ens && i < a.size(); ++i)
+      ens = a[i].x == b[i].x && test::Naer(a[i].dqz, f * b[i].dqz) && test::Naer(a[i].dqy, f * b[i].dqy);
+    return ens;
+  };
+  const struct {
+    int lk;
+    char lt;
+    int tvillingLK;
+    char tvillingLT;
+    const char* linje;
+  } raekker[] = {
+      {14, 'a', 3, 'b', "Lasttilfælde a: Sne(0) uden kipn-momenter."},
+      {14, 'h', 3, 'h', "Lasttilfælde h: Sne(1) uden kipn-momenter."},
+      {14, 'i', 3, 'i', "Lasttilfælde i: Sne(2) uden kipn-momenter."},
+      {15, 'a', 6, 'a', "Lasttilfælde a: Nedadrettet vind fra vest."},
+      {15, 'j', 6, 'j', "Lasttilfælde j: Nedadrettet vind fra nord."},
+      {15, 'm', 6, 'm', "Lasttilfælde m: Nedadrettet vind fra øst."},
+      {15, 'v', 6, 'v', "Lasttilfælde v: Nedadrettet vind fra syd."},
+  };
+  const double f = 0.2 / 1.5;
+  int vindMedN = 0;
+  for (const auto& r : raekker)
+    for (int aas = 1; aas <= 3; ++aas) {
+      if (!TilfaeldeFindes(aas, r.lk, r.lt)) continue;
+      SCOPED_TRACE(std::to_string(r.lk) + r.lt + std::to_string(aas));
+      TTilfaelde brand = Tilfaelde(aas, r.lk, r.lt), tvilling = Tilfaelde(aas, r.tvillingLK, r.tvillingLT);
+      EXPECT_EQ(brand.LastfaktorG, 1.0);
+      EXPECT_EQ(brand.LastfaktorQ, 0.0);
+      EXPECT_EQ(brand.Q, 0.0);
+      EXPECT_EQ(brand.kmod, 1.0);
+      EXPECT_NAER(brand.gLinie, tvilling.gLinie);
+      if (r.lk == 14) {
+        EXPECT_NAER(brand.LastfaktorS, 0.2);
+        EXPECT_TRUE(skaleret(BygSnelast(brand, sd, ind), BygSnelast(tvilling, sd, ind), f));
+      } else {
+        EXPECT_NAER(brand.LastfaktorW, 0.2);
+        EXPECT_TRUE(skaleret(BygVindlastTag(brand, ind, sd, dlg), BygVindlastTag(tvilling, ind, sd, dlg), f));
+        BygVindlastGavl(brand, ind, sd, dlg);
+        BygVindlastGavl(tvilling, ind, sd, dlg);
+        for (int fag = 1; fag <= 3; ++fag) {
+          EXPECT_NAER(brand.FagRes[fag].N, f * tvilling.FagRes[fag].N);
+          EXPECT_NAER(brand.FagRes[fag].NTryk, f * tvilling.FagRes[fag].NTryk);
+        }
+        vindMedN += brand.FagRes[2].N + brand.FagRes[2].NTryk > 0;
+      }
+      brand.Linier.clear();
+      SkrivTilfaeldeTekst(brand, {}, {});
+      ASSERT_EQ(brand.Linier.size(), 5u);
+      EXPECT_EQ(brand.Linier[1], "Lastkombination " + std::to_string(r.lk) + ": " + LKTekst(r.lk) + ".");
+      EXPECT_EQ(brand.Linier[2], r.linje);
+    }
+  EXPECT_GT(vindMedN, 0);
+  EXPECT_EQ(LKTekst(14), "1,0 g + 0,2 s (brand)");
+  EXPECT_EQ(LKTekst(15), "1,0 g + 0,2 w (brand)");
+}
+
+}  // namespace
+}  // namespace kvistor

@@ -1,0 +1,53 @@
+// kvistor-cli brand: the fire check of one project by the reduced
+// cross-section method, printed as the fire section on standard output.
+#include <ostream>
+#include <string>
+
+#include "calculation/brandkontrol.h"
+#include "calculation/tvaersnit_byg.h"
+#include "cli/kommandoer.h"
+#include "cli/kommandolinjedialog.h"
+#include "cli/projektlaesning.h"
+#include "design/noegletal.h"
+#include "report/brandafsnit.h"
+
+namespace kvistor {
+
+int BrandKommando(TKald& kald) {
+  const std::string& projekt = kald.projekter.front();
+  TKommandolinjeDialog dlg(kald.fejl, "");
+  TInddataside side = NyInddataside();
+  if (const int kode = LaesProjektTilKommando(projekt, kald.Har("--tolerant"), side, dlg);
+      kode != KodeOk)
+    return kode;
+  const Inddata& ind = side.Inddata;
+
+  // The project file holds no fire requirement of its own yet: the options
+  // give it.
+  const int minutter = kald.Tekst("--R") ? std::stoi(*kald.Tekst("--R")) : 0;
+  const int sider = kald.Tekst("--sider") ? std::stoi(*kald.Tekst("--sider")) : 3;
+  if (minutter == 0) {
+    kald.fejl << "Der er ikke angivet nogen brandmodstand; der er ikke regnet brandkontrol "
+                 "(angiv --R 15, 30 eller 60).\n";
+    return KodeOk;
+  }
+
+  // The field rules guard this calculation as they guard the report.
+  if (const auto afvist = AfvisInddata(ind)) {
+    dlg.Fejl(afvist->Besked);
+    return KodeAfvist;
+  }
+  TSupplData sd;
+  BestemTvaersnit(ind, sd);
+  const TBrandResultat r = BeregnBrand(ind, sd, minutter, sider, dlg);
+  if (r.Udfald == TBeregningsUdfald::Afvist) return KodeAfvist;
+  if (r.Udfald != TBeregningsUdfald::Gennemfoert) return KodeAfbrudt;
+
+  for (const std::string& linje : BygBrandafsnit(r)) kald.ud << linje << "\n";
+  if (r.KravOpfyldt()) return KodeOk;
+  kald.fejl << "Bemærk: Brandmodstanden R" << minutter << " er ikke opfyldt (opnået "
+            << r.OpnaaetMinutter << " min)\n";
+  return KodeAdvarsel;
+}
+
+}  // namespace kvistor

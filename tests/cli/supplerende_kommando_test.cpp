@@ -1,0 +1,108 @@
+// kvistor-cli rapport --skaerpet and kvistor-cli brand run in-process: the
+// stricter report and its curve files, the fire section, exit codes and
+// messages.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/kommandoer.h"
+#include "common/tegnsaet.h"
+#include "common/optagende_dialog.h"
+#include "hjaelp/projekt.h"
+#include "report/gem.h"
+#include "hjaelp/test_mappe.h"
+#include "report/visresultat.h"
+
+namespace kvistor {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Standard = (fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
+const std::string Dato = "2026-03-01,14:05:00";
+
+struct Koersel {
+  int kode;
+  std::string ud, fejl;
+};
+
+Koersel Koer(const std::vector<std::string>& a) {
+  std::ostringstream ud, fejl;
+  const int kode = KoerKvistorCli(a, ud, fejl);
+  return {kode, ud.str(), fejl.str()};
+}
+
+std::string SomUdskrift(const TTekstlinjer& l) {
+  std::string s;
+  for (const auto& linje : l) s += linje + "\n";
+  return s;
+}
+
+// The stricter report as the program builds it, in both extents, with its
+// curve files; the overloaded glulam project raises its note as the
+// ordinary report does.
+TEST(SupplerendeKommando, SkaerpetRapportOgKurver) {
+  TRapportResultat forventet;
+  TSkriptetDialog dlg;
+  ASSERT_EQ(BeregnSkaerpetRapport(forventet, test::StandardProjekt(), dlg, TFastUr(TTidspunkt{2026, 3, 1, 14, 5, 0}), "F"),
+            TRapportUdfald::Bygget);
+  const Koersel r = Koer({"rapport", Standard, "--skaerpet", "--dato", Dato, "--firma", "F"});
+  EXPECT_EQ(r.kode, KodeOk) << r.fejl;
+  EXPECT_EQ(r.ud, SomUdskrift(forventet.Rapport));
+  EXPECT_NE(r.ud.find("på 7,12 kN og"), std::string::npos);
+
+  test::TTestMappe m;
+  const std::string projekt = m / "hal.aid";
+  fs::copy_file(fs::path(KVISTOR_TESTDATA) / "forhojet_sne_limtrae.aid", projekt);
+  const Koersel d = Koer({"rapport", projekt, "--skaerpet", "--kurver", "-o", m / "Hal.txt",
+                          "--dato", Dato, "--firma", "F"});
+  EXPECT_EQ(d.kode, KodeAdvarsel);
+  EXPECT_NE(d.fejl.find("Bemærk: Åsedimensionen er utilstrækkelig"), std::string::npos);
+  TRapportResultat detaljeret;
+  ASSERT_EQ(BeregnSkaerpetRapport(detaljeret, test::LaesProjekt(projekt), dlg,
+                                  TFastUr(TTidspunkt{2026, 3, 1, 14, 5, 0}), "F"),
+            TRapportUdfald::Bygget);
+  EXPECT_EQ(test::Bytes(m / "Hal.txt"), Utf8TilCp1252(SamlLinjerCrLf(detaljeret.Rapport)));
+  EXPECT_EQ(test::Bytes(m / "Hal Q-kurver.txt"), Utf8TilCp1252(SamlLinjerCrLf(detaljeret.QKurver)));
+  EXPECT_EQ(test::Bytes(m / "Hal M-kurver.txt"), Utf8TilCp1252(SamlLinjerCrLf(detaljeret.MKurver)));
+}
+
+// The fire section of Standard.aid at R30 is the golden one and fails (exit
+// 4, the note on standard error); R15 passes; the options choose the sides;
+// without a requirement nothing is computed; a value outside the choices is
+// a usage error and a broken field rule refuses the input.
+TEST(SupplerendeKommando, Brand) {
+  std::vector<std::string> golden;
+  ASSERT_TRUE(LaesTekstfil((fs::path(KVISTOR_TESTDATA) / "golden" / "Standard brand R30.txt").string(), golden));
+  const Koersel r30 = Koer({"brand", Standard, "--R", "30"});
+  EXPECT_EQ(r30.kode, KodeAdvarsel);
+  EXPECT_EQ(r30.ud, SomUdskrift(golden));
+  EXPECT_EQ(r30.fejl, "Bemærk: Brandmodstanden R30 er ikke opfyldt (opnået 24 min)\n");
+
+  const Koersel r15 = Koer({"brand", Standard, "--R", "15", "--sider", "3"});
+  EXPECT_EQ(r15.kode, KodeOk) << r15.fejl;
+  EXPECT_NE(r15.ud.find("  Kravet R15 er opfyldt.\n"), std::string::npos);
+  EXPECT_EQ(r15.fejl, "");
+  EXPECT_NE(Koer({"brand", Standard, "--R", "15", "--sider", "4"}).ud.find("brand på 4 sider"),
+            std::string::npos);
+
+  const Koersel uden = Koer({"brand", Standard});
+  EXPECT_EQ(uden.kode, KodeOk);
+  EXPECT_EQ(uden.ud, "");
+  EXPECT_NE(uden.fejl.find("Der er ikke angivet nogen brandmodstand"), std::string::npos);
+
+  EXPECT_EQ(Koer({"brand", Standard, "--R", "45"}).kode, KodeBrug);
+
+  test::TTestMappe m;
+  std::vector<std::string> l;
+  ASSERT_TRUE(LaesTekstfil(Standard, l));
+  l.at(30) = "         0";  // AaseBredde 0: a broken field rule
+  ASSERT_TRUE(SkrivTekstfil(m / "nul.aid", l));
+  const Koersel afvist = Koer({"brand", m / "nul.aid", "--R", "30"});
+  EXPECT_EQ(afvist.kode, KodeAfvist);
+  EXPECT_EQ(afvist.ud, "");
+}
+
+}  // namespace
+}  // namespace kvistor
