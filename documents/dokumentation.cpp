@@ -265,8 +265,9 @@ void TilfoejSupplerende(TDokument& d, const TDokumentationsGrundlag& g) {
   o.Tekst = "Supplerende kontrol";
   o.Maal = "supplerende-kontrol";
   b.push_back(o);
-  b.push_back(Tekst("Kontroller ud over den specificerede rapport. De ændrer ikke rapportens "
-                    "resultater; de står ved siden af dem, så ingeniøren kan se begge."));
+  b.push_back(Tekst("Kontroller ud over rapportens egen metode: efter nyere regler (skærpet "
+                    "kontrol) og for brandmodstand. De ændrer ikke rapportens resultater; de står "
+                    "ved siden af dem, så ingeniøren kan se begge."));
   for (const TSupplerendeKontrol& s : g.Supplerende) {
     TOverskrift h;
     h.Niveau = 2;
@@ -288,7 +289,6 @@ void TilfoejBilagA(TDokument& d, const TDokumentationsKilde& k) {
   TOverskrift o;
   o.Tekst = "Bilag A  Detaljerede resultater";
   o.Nummereret = false;
-  o.NySide = true;
   o.Maal = "bilag-a";
   b.push_back(o);
   b.push_back(Tekst("Rapportens detaljerede del (rapportomfang »Detaljeret«): mellemresultater "

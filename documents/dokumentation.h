@@ -37,7 +37,7 @@ struct TRevision {
   std::string KontrolleretAf;
 };
 
-// A check beyond the specified report (the stricter check's summary, the
+// A check beyond the report's own method (the stricter check's summary, the
 // fire section) as that check prints it.
 struct TSupplerendeKontrol {
   std::string Titel;        // the section's heading

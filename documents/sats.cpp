@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <memory>
 #include <numeric>
 
@@ -65,6 +66,8 @@ struct TSats {
   std::vector<std::vector<TTegning>> sider;
   double y = 0;
   bool sideTom = true;
+  std::vector<bool> iIndhold;           // per heading
+  std::map<std::string, int> maal;      // page of every heading and mark
   // Outline entries of the levels above, while drawing.
   std::array<int, 4> bogmaerker{};
 
@@ -108,7 +111,10 @@ void NummererOverskrifter(TSats& s) {
     so.Niveau = niveau;
     so.Tekst = o->Tekst;
     so.Maal = o->Maal.empty() ? "afsnit-" + std::to_string(n + 1) : o->Maal;
-    if (o->Nummereret) {
+    s.iIndhold.push_back(o->IIndhold);
+    if (!o->Nummer.empty()) {
+      so.Nummer = o->Nummer;
+    } else if (o->Nummereret) {
       ++taeller[niveau];
       for (int k = niveau + 1; k <= 3; ++k) taeller[k] = 0;
       for (int k = 1; k <= niveau; ++k)
@@ -132,6 +138,22 @@ TSatRaekke SaetRaekke(TSats& s, const std::vector<std::string>& celler, const TT
     r.celler.push_back(std::move(c));
   }
   return r;
+}
+
+void ForberedFigur(TSats& s, TForberedt& f, double bredde, double forhold,
+                   const std::string& tekst) {
+  f.figurB = s.bredde * std::clamp(bredde, 0.05, 1.0);
+  f.figurH = f.figurB * forhold;
+  if (!tekst.empty())
+    f.figurTekst = std::make_shared<TOpsatTekst>(
+        SaetTekst(s.pdf, tekst, {SkriftSans, 9, false, true}, s.bredde, TTekstJust::Midte));
+  // Never taller than a page with its caption.
+  const double tekstH = f.figurTekst ? f.figurTekst->Hoejde() + 4 : 0;
+  const double maks = s.SideHoejde() - tekstH - 2;
+  if (f.figurH > maks && forhold > 0) {
+    f.figurH = maks;
+    f.figurB = maks / forhold;
+  }
 }
 
 void Forbered(TSats& s) {
@@ -182,18 +204,11 @@ void Forbered(TSats& s) {
         f.tekst = std::make_shared<TOpsatTekst>(
             SaetRaaTekst(s.pdf, alle, {SkriftMono, k->Punkt}, 0));
     } else if (const auto* fig = std::get_if<TFigur>(&b)) {
-      f.figurB = s.bredde * std::clamp(fig->Bredde, 0.05, 1.0);
-      f.figurH = f.figurB * fig->Forhold;
-      if (!fig->Tekst.empty())
-        f.figurTekst = std::make_shared<TOpsatTekst>(SaetTekst(
-            s.pdf, fig->Tekst, {SkriftSans, 9, false, true}, s.bredde, TTekstJust::Midte));
-      // Never taller than a page with its caption.
-      const double tekstH = f.figurTekst ? f.figurTekst->Hoejde() + 4 : 0;
-      const double maks = s.SideHoejde() - tekstH - 2;
-      if (f.figurH > maks && fig->Forhold > 0) {
-        f.figurH = maks;
-        f.figurB = maks / fig->Forhold;
-      }
+      ForberedFigur(s, f, fig->Bredde, fig->Forhold, fig->Tekst);
+    } else if (const auto* bf = std::get_if<TBilledfil>(&b)) {
+      const auto str = PngStoerrelse(bf->Png);
+      ForberedFigur(s, f, bf->Bredde,
+                    str ? static_cast<double>(str->second) / str->first : 0.0, bf->Tekst);
     }
     s.forberedt.push_back(std::move(f));
   }
@@ -235,7 +250,10 @@ double ForsteStykke(const TSats& s, std::size_t i) {
     while (j < n && !f.brudFoer[static_cast<std::size_t>(j)]) ++j;
     return f.tekst->Hoejde(0, std::min(j, n));
   }
-  if (std::holds_alternative<TFigur>(b)) return FigurHoejde(f);
+  if (std::holds_alternative<TFigur>(b) || std::holds_alternative<TBilledfil>(b))
+    return FigurHoejde(f);
+  if (std::holds_alternative<TMaerke>(b)) return ForsteStykke(s, i + 1);
+  if (std::holds_alternative<TRegister>(b)) return 30;
   if (std::holds_alternative<TIndhold>(b)) return 30;
   if (const auto* fri = std::get_if<TFri>(&b)) return fri->Hoejde;
   return 0;
@@ -285,6 +303,7 @@ void PlacerOverskrift(TSats& s, std::size_t i, const TOverskrift& o, const TForb
   s.y += s.Foer(st.foer);
   TSatOverskrift& so = s.overskrifter[static_cast<std::size_t>(f.overskrift)];
   so.Side = s.SideNr();
+  s.maal[so.Maal] = so.Side;
   const double y = s.y;
   const double x = s.x0;
   TTekstRef t = f.tekst;
@@ -318,11 +337,15 @@ void PlacerAfsnit(TSats& s, std::size_t i, const TAfsnit& a, const TForberedt& f
 void PlacerPunktliste(TSats& s, const TPunktliste& l, const TForberedt& f) {
   auto& pdf = s.pdf;
   const double x = s.x0;
+  int nr = 0;
   for (const TTekstRef& p : f.punkter) {
     const double grund = p->Linjer.empty() ? 0 : p->Linjer[0].Grundlinje - p->Linjer[0].Top;
     const double punkt = l.Punkt;
-    PlacerLinjer(s, p, x + PunktInd, {}, [&pdf, x, grund, punkt](double y) {
-      SkrivTekst(pdf, x + 4, y + grund, "•", {SkriftSans, punkt});
+    const std::string maerke = l.Nummereret ? std::to_string(++nr) + "." : "•";
+    const double mx = l.Nummereret ? x + PunktInd - 3 : x + 4;
+    const TTekstJust mj = l.Nummereret ? TTekstJust::Hoejre : TTekstJust::Venstre;
+    PlacerLinjer(s, p, x + PunktInd, {}, [&pdf, mx, mj, grund, punkt, maerke](double y) {
+      SkrivTekst(pdf, mx, y + grund, maerke, {SkriftSans, punkt}, mj);
     });
     s.y += PunktMellem;
   }
@@ -434,7 +457,8 @@ void PlacerKodeblok(TSats& s, const TKodeblok& k, const TForberedt& f) {
   s.y += k.LuftEfter;
 }
 
-void PlacerFigur(TSats& s, const TFigur& fig, const TForberedt& f) {
+// A drawing (fig) or a picture (png), with its caption.
+void PlacerFigur(TSats& s, const TFigur* fig, const TBilledfil* png, const TForberedt& f) {
   const double h = FigurHoejde(f);
   s.y += s.Foer(4);
   if (h > s.Plads() && !s.sideTom) s.NySide();
@@ -444,14 +468,14 @@ void PlacerFigur(TSats& s, const TFigur& fig, const TForberedt& f) {
   const double tx = s.x0;
   auto& pdf = s.pdf;
   const TTekstRef tekst = f.figurTekst;
-  const TFigur* fp = &fig;
-  s.Placer([&pdf, fp, x, y, b, fh, tx, tekst] {
-    if (fp->Tegn) {
-      if (fp->Enhed > 0)
-        TegnPdfFigur(pdf, x, y, b, fh, fp->Tegn, fp->Enhed);
+  s.Placer([&pdf, fig, png, x, y, b, fh, tx, tekst] {
+    if (fig && fig->Tegn) {
+      if (fig->Enhed > 0)
+        TegnPdfFigur(pdf, x, y, b, fh, fig->Tegn, fig->Enhed);
       else
-        TegnPdfFigur(pdf, x, y, b, fh, fp->Tegn);
+        TegnPdfFigur(pdf, x, y, b, fh, fig->Tegn);
     }
+    if (png) TegnPng(pdf, png->Png, x, y, b, fh);
     if (tekst) TegnTekst(pdf, *tekst, tx, y + fh + 4);
   });
   s.y += h + FigurLuft;
@@ -461,14 +485,7 @@ void PlacerIndhold(TSats& s) {
   TSats* sp = &s;
   for (std::size_t k = 0; k < s.overskrifter.size(); ++k) {
     const TSatOverskrift& o = s.overskrifter[k];
-    bool iIndhold = true;
-    // Only the headings the document lists (their flag sits on the block).
-    int nr = 0;
-    for (const TBlok& b : s.dok.Blokke)
-      if (const auto* ob = std::get_if<TOverskrift>(&b)) {
-        if (nr++ == static_cast<int>(k)) iIndhold = ob->IIndhold;
-      }
-    if (!iIndhold || o.Niveau > 2) continue;
+    if (!s.iIndhold[k] || o.Niveau > 2) continue;
     const bool top = o.Niveau == 1;
     const TSkrift skrift{SkriftSans, top ? 10.5 : 10, top};
     const double foer = top ? 5 : 1;
@@ -507,6 +524,47 @@ void PlacerIndhold(TSats& s) {
   s.y += 6;
 }
 
+void PlacerMaerke(TSats& s, std::size_t i, const TMaerke& m) {
+  // The mark goes where what follows it begins.
+  if (ForsteStykke(s, i + 1) > s.Plads() && !s.sideTom) s.NySide();
+  s.maal[m.Navn] = s.SideNr();
+  const double y = s.y, x = s.x0;
+  auto& pdf = s.pdf;
+  const std::string navn = m.Navn;
+  // Drawn without marking the page as begun: a mark takes no room.
+  s.sider.back().push_back([&pdf, navn, x, y] { SaetMaal(pdf, navn, x, y); });
+}
+
+void PlacerRegister(TSats& s, const TRegister& r) {
+  TSats* sp = &s;
+  const TSkrift skrift{SkriftSans, r.Punkt};
+  const double hoejde = r.Punkt * 1.4;
+  for (const TRegister::TOpslag& o : r.Opslag) {
+    if (hoejde > s.Plads()) s.NySide();
+    const double y = s.y;
+    auto ord = std::make_shared<TOpsatTekst>(SaetTekst(s.pdf, o.Ord, skrift, 0));
+    const std::vector<std::string> maerker = o.Maerker;
+    s.Placer([sp, ord, maerker, y, skrift, hoejde] {
+      auto& pdf = sp->pdf;
+      const double grund = y + skrift.Punkt * 1.05;
+      const double top = ord->Linjer.empty() ? 0 : ord->Linjer[0].Grundlinje;
+      TegnTekst(pdf, *ord, 0, 1, sp->x0, grund - top);
+      double x = sp->x0 + ord->Bredde + 8;
+      for (std::size_t i = 0; i < maerker.size(); ++i) {
+        const auto side = sp->maal.find(maerker[i]);
+        if (side == sp->maal.end()) continue;
+        const std::string tal = std::to_string(side->second) + (i + 1 < maerker.size() ? "," : "");
+        const double b = TekstBredde(pdf, tal, skrift);
+        SkrivTekst(pdf, x, grund, tal, skrift);
+        SaetLink(pdf, x, y, b, hoejde, maerker[i]);
+        x += b + 4;
+      }
+    });
+    s.y += hoejde;
+  }
+  s.y += 6;
+}
+
 void PlacerFri(TSats& s, const TFri& fri) {
   if (fri.Hoejde > s.Plads() && !s.sideTom) s.NySide();
   const double y = s.y, x = s.x0, b = s.bredde;
@@ -533,7 +591,10 @@ TSatsResultat SaetDokument(TPdfDokument& pdf, const TDokument& dok) {
     else if (const auto* l = std::get_if<TPunktliste>(&b)) PlacerPunktliste(s, *l, f);
     else if (const auto* t = std::get_if<TTabel>(&b)) PlacerTabel(s, *t, f);
     else if (const auto* k = std::get_if<TKodeblok>(&b)) PlacerKodeblok(s, *k, f);
-    else if (const auto* fig = std::get_if<TFigur>(&b)) PlacerFigur(s, *fig, f);
+    else if (const auto* fig = std::get_if<TFigur>(&b)) PlacerFigur(s, fig, nullptr, f);
+    else if (const auto* bf = std::get_if<TBilledfil>(&b)) PlacerFigur(s, nullptr, bf, f);
+    else if (const auto* m = std::get_if<TMaerke>(&b)) PlacerMaerke(s, i, *m);
+    else if (const auto* reg = std::get_if<TRegister>(&b)) PlacerRegister(s, *reg);
     else if (std::holds_alternative<TIndhold>(b)) PlacerIndhold(s);
     else if (std::holds_alternative<TSideskift>(b)) {
       if (!s.sideTom) s.NySide();
@@ -551,7 +612,7 @@ TSatsResultat SaetDokument(TPdfDokument& pdf, const TDokument& dok) {
     if (dok.Sidefod) dok.Sidefod(pdf, dok.Side, info);
     for (const TTegning& t : s.sider[static_cast<std::size_t>(p)]) t();
   }
-  return {antal, s.overskrifter};
+  return {antal, s.overskrifter, s.maal};
 }
 
 }  // namespace kvistor

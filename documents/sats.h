@@ -21,6 +21,7 @@
 // The whole document is laid out first, so the page count and every
 // heading's page are known before the first page is drawn ("Side 3 af 17").
 #include <functional>
+#include <map>
 #include <string>
 #include <variant>
 #include <vector>
@@ -37,6 +38,9 @@ struct TOverskrift {
   // Markup allowed. Shown after its number.
   std::string Tekst;
   bool Nummereret = true;  // numbered 1, 1.1, 1.1.1 in document order
+  // A number of its own ("B.1"), shown as given; the counting goes on
+  // without it.
+  std::string Nummer;
   bool IIndhold = true;    // listed in the contents (levels 1 and 2) and the outline
   bool NySide = false;     // starts a new page
   // The link target; empty gives "afsnit-<n>".
@@ -59,6 +63,7 @@ struct TAfsnit {
 struct TPunktliste {
   std::vector<std::string> Punkter;  // light markup
   double Punkt = 10;
+  bool Nummereret = false;  // "1." "2." ... instead of bullets
 };
 
 struct TTabel {
@@ -87,6 +92,30 @@ struct TFigur {
   double Enhed = 0;      // points per canvas unit; 0: the canvas's default
 };
 
+// A picture from PNG bytes (a screenshot), scaled to its share of the text
+// width (and to the page when too tall), never split.
+struct TBilledfil {
+  std::string Png;
+  double Bredde = 1.0;  // share of the text width
+  std::string Tekst;    // the caption below it (markup), may be empty
+};
+
+// An invisible mark: a link target whose page the register can name.
+struct TMaerke {
+  std::string Navn;
+};
+
+// A register (an index): each word with the pages of its marks, each page
+// number a link to its mark.
+struct TRegister {
+  struct TOpslag {
+    std::string Ord;                  // markup allowed
+    std::vector<std::string> Maerker; // names of TMaerke blocks or of headings
+  };
+  std::vector<TOpslag> Opslag;
+  double Punkt = 9.5;
+};
+
 // The contents: every heading with IIndhold of level 1 and 2, its number,
 // its words and its page, each entry a link.
 struct TIndhold {};
@@ -105,7 +134,7 @@ struct TFri {
 };
 
 using TBlok = std::variant<TOverskrift, TAfsnit, TPunktliste, TTabel, TKodeblok, TFigur,
-                           TIndhold, TSideskift, TLuft, TFri>;
+                           TBilledfil, TIndhold, TSideskift, TLuft, TFri, TMaerke, TRegister>;
 
 struct TSideopsaetning {
   double Bredde = A4BreddePt;
@@ -144,6 +173,7 @@ struct TSatOverskrift {
 struct TSatsResultat {
   int Sider = 0;
   std::vector<TSatOverskrift> Overskrifter;  // in document order
+  std::map<std::string, int> Maal;           // every heading's and mark's page
 };
 
 // Lays the document out and draws it onto the PDF, from its open page on

@@ -142,6 +142,57 @@ void TegnRektangel(TPdfDokument& pdf, double x, double y, double b, double h, do
   cairo_stroke(cr);
 }
 
+namespace {
+
+struct TPngKilde {
+  std::string_view bytes;
+  std::size_t pos = 0;
+};
+
+cairo_status_t LaesPng(void* luk, unsigned char* data, unsigned int laengde) {
+  auto* k = static_cast<TPngKilde*>(luk);
+  if (k->bytes.size() - k->pos < laengde) return CAIRO_STATUS_READ_ERROR;
+  std::copy_n(k->bytes.data() + k->pos, laengde, data);
+  k->pos += laengde;
+  return CAIRO_STATUS_SUCCESS;
+}
+
+// The picture, or nullptr when the bytes are no PNG.
+cairo_surface_t* PngFlade(std::string_view png) {
+  TPngKilde k{png};
+  cairo_surface_t* f = cairo_image_surface_create_from_png_stream(LaesPng, &k);
+  if (cairo_surface_status(f) != CAIRO_STATUS_SUCCESS || cairo_image_surface_get_width(f) <= 0 ||
+      cairo_image_surface_get_height(f) <= 0) {
+    cairo_surface_destroy(f);
+    return nullptr;
+  }
+  return f;
+}
+
+}  // namespace
+
+std::optional<std::pair<int, int>> PngStoerrelse(std::string_view png) {
+  cairo_surface_t* f = PngFlade(png);
+  if (!f) return std::nullopt;
+  const std::pair<int, int> s{cairo_image_surface_get_width(f), cairo_image_surface_get_height(f)};
+  cairo_surface_destroy(f);
+  return s;
+}
+
+bool TegnPng(TPdfDokument& pdf, std::string_view png, double x, double y, double b, double h) {
+  cairo_surface_t* f = PngFlade(png);
+  if (!f) return false;
+  cairo_t* cr = pdf.Indre().cr;
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, b / cairo_image_surface_get_width(f), h / cairo_image_surface_get_height(f));
+  cairo_set_source_surface(cr, f, 0, 0);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  cairo_surface_destroy(f);
+  return true;
+}
+
 void SaetMaal(TPdfDokument& pdf, const std::string& navn, double x, double y) {
   cairo_t* cr = pdf.Indre().cr;
   const std::string a = "name='" + navn + "' x=" + Tal(x) + " y=" + Tal(y);

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/ur.h"
@@ -152,6 +153,11 @@ void TegnStreg(TPdfDokument& pdf, double x1, double y1, double x2, double y2, do
 void FyldRektangel(TPdfDokument& pdf, double x, double y, double b, double h, TFarve farve);
 void TegnRektangel(TPdfDokument& pdf, double x, double y, double b, double h, double bredde,
                    TFarve farve = {});
+
+// A picture given as PNG bytes (a screenshot), scaled into the box. False
+// when the bytes are no PNG. Its size in pixels, or nothing.
+bool TegnPng(TPdfDokument& pdf, std::string_view png, double x, double y, double b, double h);
+std::optional<std::pair<int, int>> PngStoerrelse(std::string_view png);
 
 // ---------------------------------------------------------------------------
 // Navigation

@@ -139,11 +139,19 @@ TEST(Dokumentation, StandardprojektetLaesesSomEnKontrollantLaeserDet) {
 TEST(Dokumentation, DetaljeretFaarBilagAOgUdenNavneTommeUnderskriftslinjer) {
   Inddata ind = test::StandardProjekt();
   ind.RappOmfang = 1;
-  const TPdfFil pdf(Byg(Grundlag(ind, {}), "Standard detaljeret"), "detaljeret");
+  TDokumentationsGrundlag g = Grundlag(ind, {});
+  g.Supplerende = {{"Skærpet kontrol", "", {"  Skærpet kontrol: revnefaktor 0,67", "  slut"}}};
+  const TPdfFil pdf(Byg(g, "Standard detaljeret"), "detaljeret");
   const std::vector<std::string> sider = pdf.Sider();
   std::string alt;
   for (const std::string& s : sider) alt += s;
-  EXPECT_NE(alt.find("Bilag A"), std::string::npos);
+  // The supplementary checks before the references, the appendix last.
+  const std::string a = Sammenpresset(alt);
+  const std::size_t supplerende = a.find("7 Supplerende kontrol\n");
+  ASSERT_NE(supplerende, std::string::npos);
+  EXPECT_LT(supplerende, a.find("Skærpet kontrol: revnefaktor 0,67"));
+  EXPECT_LT(a.find("Skærpet kontrol: revnefaktor 0,67"), a.find("8 Referencer\n"));
+  EXPECT_LT(a.find("8 Referencer\n"), a.find("Bilag A Detaljerede resultater\n"));
   EXPECT_NE(alt.find("Detaljerede resultater for dim.givende tilfælde"), std::string::npos);
 
   // Both signature fields stand with their captions, their lines left to be
