@@ -54,9 +54,9 @@ std::string ProgramNavn() { return "Kvistor " + std::string(ProgramVersion); }
 std::string Afkort(TPdfDokument& pdf, std::string s, const TSkrift& skrift, double bredde) {
   if (TekstBredde(pdf, s, skrift) <= bredde) return s;
   while (!s.empty()) {
-    do s.pop_back();
-    while (!s.empty() && (static_cast<unsigned char>(s.back()) & 0xC0) == 0x80);
-    if (!s.empty() && (static_cast<unsigned char>(s.back()) & 0xC0) == 0xC0) s.pop_back();
+    // One character off the end: its continuation bytes, then its first.
+    while (!s.empty() && (static_cast<unsigned char>(s.back()) & 0xC0) == 0x80) s.pop_back();
+    if (!s.empty()) s.pop_back();
     if (TekstBredde(pdf, s + "…", skrift) <= bredde) return s + "…";
   }
   return s;
@@ -103,7 +103,7 @@ void TilfoejForside(TDokument& d, const TDokumentationsKilde& k) {
   const TDokumentationsGrundlag& g = k.g;
   const Inddata& ind = k.ind;
   auto& b = d.Blokke;
-  b.push_back(TLuft{36});
+  b.push_back(TLuft{56});
   TAfsnit titel = Tekst(DokumentTitel, 26, true);
   titel.Farve = Titelfarve;
   titel.LuftEfter = 8;
@@ -130,14 +130,15 @@ void TilfoejForside(TDokument& d, const TDokumentationsKilde& k) {
       {"**Dato**", k.dato},
   };
   b.push_back(t);
-  b.push_back(TLuft{14});
+  // The sign-off at the foot of the cover.
+  b.push_back(TFyld{});
 
   const std::string datoUdfoert = g.Navne.UdfoertAf.empty() ? "" : k.dato;
   const std::string datoKontrol = g.Navne.KontrolleretAf.empty() ? "" : k.dato;
   b.push_back(Underskriftsfelt("Udført af", g.Navne.UdfoertAf, datoUdfoert));
   b.push_back(TLuft{10});
   b.push_back(Underskriftsfelt("Kontrolleret af", g.Navne.KontrolleretAf, datoKontrol));
-  b.push_back(TLuft{22});
+  b.push_back(TLuft{26});
 
   TAfsnit rev = Tekst("Revisioner", 11, true);
   rev.Farve = Titelfarve;

@@ -565,6 +565,26 @@ void PlacerRegister(TSats& s, const TRegister& r) {
   s.y += 6;
 }
 
+// The height the blocks after i take up to the next page break, as they
+// are placed on one page.
+double HoejdeTilSideskift(const TSats& s, std::size_t i) {
+  double h = 0;
+  for (std::size_t j = i + 1; j < s.dok.Blokke.size(); ++j) {
+    const TBlok& b = s.dok.Blokke[j];
+    const TForberedt& f = s.forberedt[j];
+    if (std::holds_alternative<TSideskift>(b)) break;
+    if (const auto* a = std::get_if<TAfsnit>(&b)) h += a->LuftFoer + f.tekst->Hoejde() + a->LuftEfter;
+    else if (const auto* l = std::get_if<TLuft>(&b)) h += l->Punkt;
+    else if (const auto* fri = std::get_if<TFri>(&b)) h += fri->Hoejde;
+    else if (std::holds_alternative<TTabel>(b)) {
+      h += 2 + TabelLuft;
+      for (const auto& r : f.hoved) h += r.hoejde;
+      for (const auto& r : f.raekker) h += r.hoejde;
+    }
+  }
+  return h;
+}
+
 void PlacerFri(TSats& s, const TFri& fri) {
   if (fri.Hoejde > s.Plads() && !s.sideTom) s.NySide();
   const double y = s.y, x = s.x0, b = s.bredde;
@@ -599,6 +619,7 @@ TSatsResultat SaetDokument(TPdfDokument& pdf, const TDokument& dok) {
     else if (std::holds_alternative<TSideskift>(b)) {
       if (!s.sideTom) s.NySide();
     } else if (const auto* l2 = std::get_if<TLuft>(&b)) s.y += s.Foer(l2->Punkt);
+    else if (std::holds_alternative<TFyld>(b)) s.y += std::max(0.0, s.Plads() - HoejdeTilSideskift(s, i));
     else if (const auto* fri = std::get_if<TFri>(&b)) PlacerFri(s, *fri);
   }
   // A last page left empty by a closing break is no page.

@@ -126,6 +126,11 @@ struct TLuft {
   double Punkt = 12;
 };
 
+// Space that pushes the blocks after it, up to the next page break, down
+// to the foot of the page (a cover's sign-off block). Only paragraphs,
+// tables, fixed blocks and space may follow it there.
+struct TFyld {};
+
 // Anything else of a fixed height, drawn by the caller (a cover's
 // signature fields).
 struct TFri {
@@ -134,7 +139,8 @@ struct TFri {
 };
 
 using TBlok = std::variant<TOverskrift, TAfsnit, TPunktliste, TTabel, TKodeblok, TFigur,
-                           TBilledfil, TIndhold, TSideskift, TLuft, TFri, TMaerke, TRegister>;
+                           TBilledfil, TIndhold, TSideskift, TLuft, TFyld, TFri, TMaerke,
+                           TRegister>;
 
 struct TSideopsaetning {
   double Bredde = A4BreddePt;
