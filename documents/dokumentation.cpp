@@ -62,15 +62,6 @@ std::string Afkort(TPdfDokument& pdf, std::string s, const TSkrift& skrift, doub
   return s;
 }
 
-TAfsnit Tekst(std::string t, double punkt = 10, bool fed = false, TJust just = TJust::Venstre) {
-  TAfsnit a;
-  a.Tekst = std::move(t);
-  a.Punkt = punkt;
-  a.Fed = fed;
-  a.Just = just;
-  return a;
-}
-
 // "Udført af" or "Kontrolleret af": the name, the date and the signature,
 // each on its own line with a small caption below; an empty line where no
 // name is given, to be written by hand.
@@ -162,39 +153,30 @@ void TilfoejForside(TDokument& d, const TDokumentationsKilde& k) {
 
 void TilfoejStatiskModel(TDokument& d, const TDokumentationsKilde& k) {
   auto& b = d.Blokke;
-  TOverskrift o;
-  o.Tekst = "Statisk model";
-  o.Maal = "statisk-model";
-  b.push_back(o);
-  TAfsnit a = Tekst(
+  b.push_back(Overskrift(1, "Statisk model", "statisk-model"));
+  b.push_back(Tekst(
       "Kontroltegningerne er tegnet af programmet ud fra projektets inddata. Tværsnittet viser "
       "bygningen med de tre regnede åse og deres lastbredder og en ås forstørret med de positive "
       "reaktioners retninger; længdesnittet viser gerberkæden med charnierer og understøtninger, "
-      "fagene og et charnier forstørret med det valgte beslag.");
-  b.push_back(a);
+      "fagene og et charnier forstørret med det valgte beslag."));
   const Inddata ind = k.ind;
-  TFigur tvaer;
-  tvaer.Tegn = [ind](TLaerred& l, int bredde, int hoejde) {
-    TegnKontroltegning(TKontroltegning::Tvaer, ind, l, bredde, hoejde);
-  };
-  tvaer.Forhold = 0.62;
-  tvaer.Tekst = "Tværsnit af bygningen med de tre regnede åse";
-  b.push_back(tvaer);
-  TFigur laengde;
-  laengde.Tegn = [ind](TLaerred& l, int bredde, int hoejde) {
-    TegnKontroltegning(TKontroltegning::Laengde, ind, l, bredde, hoejde);
-  };
-  laengde.Forhold = 0.62;
-  laengde.Tekst = "Længdesnit af åsen som gerberkæde, med charnierdetalje";
-  b.push_back(laengde);
+  for (const auto& [tegning, tekst] :
+       {std::pair{TKontroltegning::Tvaer, "Tværsnit af bygningen med de tre regnede åse"},
+        std::pair{TKontroltegning::Laengde,
+                  "Længdesnit af åsen som gerberkæde, med charnierdetalje"}}) {
+    TFigur f;
+    f.Tegn = [ind, tegning = tegning](TLaerred& l, int bredde, int hoejde) {
+      TegnKontroltegning(tegning, ind, l, bredde, hoejde);
+    };
+    f.Forhold = 0.62;
+    f.Tekst = tekst;
+    b.push_back(f);
+  }
 }
 
 void TilfoejResultater(TDokument& d, const TDokumentationsKilde& k) {
   auto& b = d.Blokke;
-  TOverskrift o;
-  o.Tekst = "Resultater";
-  o.Maal = "resultater";
-  b.push_back(o);
+  b.push_back(Overskrift(1, "Resultater", "resultater"));
   b.push_back(Tekst("Programmets rapport, uændret. Dim.giv. angiver den dimensionsgivende "
                     "lastkombination, det dimensionsgivende lasttilfælde og ås nummer."));
   TKodeblok kode;
@@ -223,10 +205,7 @@ std::vector<std::pair<TTilfaeldeId, std::vector<int>>> Boejningstilfaelde(const 
 
 void TilfoejKurver(TDokument& d, const TDokumentationsKilde& k, TBrugerDialog& stille) {
   auto& b = d.Blokke;
-  TOverskrift o;
-  o.Tekst = "Kurver";
-  o.Maal = "kurver";
-  b.push_back(o);
+  b.push_back(Overskrift(1, "Kurver", "kurver"));
   const auto tilfaelde = Boejningstilfaelde(k.beregning);
   std::vector<TTilfaeldeId> ider;
   for (const auto& [id, fag] : tilfaelde) ider.push_back(id);
@@ -262,18 +241,12 @@ void TilfoejKurver(TDokument& d, const TDokumentationsKilde& k, TBrugerDialog& s
 void TilfoejSupplerende(TDokument& d, const TDokumentationsGrundlag& g) {
   if (g.Supplerende.empty()) return;
   auto& b = d.Blokke;
-  TOverskrift o;
-  o.Tekst = "Supplerende kontrol";
-  o.Maal = "supplerende-kontrol";
-  b.push_back(o);
+  b.push_back(Overskrift(1, "Supplerende kontrol", "supplerende-kontrol"));
   b.push_back(Tekst("Kontroller ud over rapportens egen metode: efter nyere regler (skærpet "
                     "kontrol) og for brandmodstand. De ændrer ikke rapportens resultater; de står "
                     "ved siden af dem, så ingeniøren kan se begge."));
   for (const TSupplerendeKontrol& s : g.Supplerende) {
-    TOverskrift h;
-    h.Niveau = 2;
-    h.Tekst = UdenMarkering(s.Titel);
-    b.push_back(h);
+    b.push_back(Overskrift(2, UdenMarkering(s.Titel)));
     if (!s.Indledning.empty()) b.push_back(Tekst(s.Indledning));
     TKodeblok kode;
     kode.Punkt = 9;
@@ -287,10 +260,8 @@ void TilfoejBilagA(TDokument& d, const TDokumentationsKilde& k) {
   const TTekstlinjer& r = k.rapport.Rapport;
   if (k.ind.RappOmfang <= 0 || k.rapportLinjer >= r.size()) return;
   auto& b = d.Blokke;
-  TOverskrift o;
-  o.Tekst = "Bilag A  Detaljerede resultater";
+  TOverskrift o = Overskrift(1, "Bilag A  Detaljerede resultater", "bilag-a");
   o.Nummereret = false;
-  o.Maal = "bilag-a";
   b.push_back(o);
   b.push_back(Tekst("Rapportens detaljerede del (rapportomfang »Detaljeret«): mellemresultater "
                     "for de dimensionsgivende lasttilfælde og alle nedbøjningstilfælde, uændret."));
@@ -368,8 +339,7 @@ std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, co
   TDokument d;
   TilfoejForside(d, k);
   d.Blokke.push_back(TSideskift{});
-  TOverskrift indhold;
-  indhold.Tekst = "Indhold";
+  TOverskrift indhold = Overskrift(1, "Indhold");
   indhold.Nummereret = false;
   indhold.IIndhold = false;
   d.Blokke.push_back(indhold);

@@ -19,9 +19,7 @@ namespace kvistor {
 
 std::string Tal(double v, int decimaler) { return FormaterFast(v, decimaler, true); }
 
-namespace {
-
-TOverskrift Afsnit(int niveau, std::string tekst, std::string maal = {}) {
+TOverskrift Overskrift(int niveau, std::string tekst, std::string maal) {
   TOverskrift o;
   o.Niveau = niveau;
   o.Tekst = std::move(tekst);
@@ -29,14 +27,18 @@ TOverskrift Afsnit(int niveau, std::string tekst, std::string maal = {}) {
   return o;
 }
 
-TAfsnit Broed(std::string tekst) {
+TAfsnit Tekst(std::string tekst, double punkt, bool fed) {
   TAfsnit a;
   a.Tekst = std::move(tekst);
+  a.Punkt = punkt;
+  a.Fed = fed;
   return a;
 }
 
+namespace {
+
 TAfsnit Indleder(std::string tekst) {
-  TAfsnit a = Broed(std::move(tekst));
+  TAfsnit a = Tekst(std::move(tekst));
   a.HoldMedNaeste = true;
   return a;
 }
@@ -82,40 +84,40 @@ void TilfoejForudsaetninger(TDokument& d, const TDokumentationsKilde& k) {
   const Inddata& ind = k.ind;
   const TSupplData& sd = k.sd;
   auto& b = d.Blokke;
-  b.push_back(Afsnit(1, "Forudsætninger", "forudsaetninger"));
+  b.push_back(Overskrift(1, "Forudsætninger", "forudsaetninger"));
 
-  b.push_back(Afsnit(2, "Konstruktionssystem"));
+  b.push_back(Overskrift(2, "Konstruktionssystem"));
   const TBData* beslag = BeslagData(ind.Beslag);
   // Catalogue names may end in blanks, which the report keeps and prose does not.
   std::string beslagNavn = beslag ? UdenMarkering(std::string(beslag->Navn)) : "(intet valgt)";
   while (!beslagNavn.empty() && beslagNavn.back() == ' ') beslagNavn.pop_back();
   const int normalfag = ind.AntalFag - 2;
-  b.push_back(Broed(
+  b.push_back(Tekst(
       "Tagåsene ligger på rammerne som en gerberkæde: hver ås består af stykker, der er samlet i "
       "charnierer lidt til venstre for hver indre ramme, så kæden er statisk bestemt. "
       "Kæden har " + std::to_string(ind.AntalFag) + " fag: to gavlfag med spændvidden " +
       Tal(ind.GavlRammeAfst, 2) + "\u00A0m og " + std::to_string(normalfag) + " normalfag med " +
       Tal(ind.Rammeafstand, 2) + "\u00A0m, og gavludhæng på " + Tal(ind.GavlUdh, 2) +
       "\u00A0m i begge ender; åsen er i alt " + Tal(sd.LTag, 2) + "\u00A0m lang."));
-  b.push_back(Broed(
+  b.push_back(Tekst(
       "Charniererne sidder " + Tal(ind.CharnForsk, 2) +
       "\u00A0m (charnierforskydningen) til venstre for hver indre ramme. Derved får kæden et kort "
       "endefag (KE) ved den sydlige gavl, mellemfag (MF) og et langt endefag (LE) ved den "
       "nordlige gavl, og resultaterne gives for hver af de tre fagtyper. Hvert charnier udføres "
       "med to gerberbeslag, " + beslagNavn + "."));
   if (ind.KipnMoment != 0)
-    b.push_back(Broed(
+    b.push_back(Tekst(
         "Åsene afstiver rammerne: fra hver indre ramme føres et regningsmæssigt kipningsmoment "
         "Mkip = " + Tal(ind.KipnMoment, 2) +
         "\u00A0kNm ind i åsen, én ramme ad gangen, og åsen skal derfor være fastgjort til rammerne "
         "for det."));
   else
-    b.push_back(Broed("Der er ikke givet noget kipningsmoment; åsene regnes ikke som afstivning "
+    b.push_back(Tekst("Der er ikke givet noget kipningsmoment; åsene regnes ikke som afstivning "
                       "af rammerne."));
-  b.push_back(Broed("Tegningerne i afsnittet [Statisk model](#statisk-model) viser tværsnit og "
+  b.push_back(Tekst("Tegningerne i afsnittet [Statisk model](#statisk-model) viser tværsnit og "
                     "længdesnit med mål."));
 
-  b.push_back(Afsnit(2, "Geometri"));
+  b.push_back(Overskrift(2, "Geometri"));
   b.push_back(Vaerditabel({
       {"Bygningsbredde", Tal(ind.HusBr, 2) + "\u00A0m", "mellem facadernes ydersider"},
       {"Facadehøjde", Tal(ind.FacHjd, 2) + "\u00A0m", "terræn til tag i facadelinjen"},
@@ -132,7 +134,7 @@ void TilfoejForudsaetninger(TDokument& d, const TDokumentationsKilde& k) {
       {"Vindens referencehøjde", Tal(sd.HRef, 2) + "\u00A0m", "overside af åsene i kippen"},
   }));
 
-  b.push_back(Afsnit(2, "Materialer"));
+  b.push_back(Overskrift(2, "Materialer"));
   const TStyrkeKlasse& sk = StyrkeKlasseData(ind.StyrkeKlasse);
   b.push_back(Indleder("Åsene er " + Materialenavn(ind.StyrkeKlasse) + ", tværsnit " +
                        Tal(ind.AaseBredde, 0) + "\u00A0× " + Tal(ind.AaseHojde, 0) +
@@ -151,21 +153,21 @@ void TilfoejForudsaetninger(TDokument& d, const TDokumentationsKilde& k) {
       {"Modstandsmoment Wz", Tal(sd.Wz, 0) + "\u00A0mm³", "om den svage akse"},
       {"Inertimoment Iy", Tal(sd.Iy, 0) + "\u00A0mm⁴", ""},
   }));
-  b.push_back(Broed("Gerberbeslag og udsømning: " + beslagNavn + "."));
+  b.push_back(Tekst("Gerberbeslag og udsømning: " + beslagNavn + "."));
 
-  b.push_back(Afsnit(2, "Anvendelses- og konsekvensklasse"));
-  b.push_back(Broed("Anvendelsesklasse " + std::to_string(std::clamp(ind.AnvKlasse, 0, 2) + 1) +
+  b.push_back(Overskrift(2, "Anvendelses- og konsekvensklasse"));
+  b.push_back(Tekst("Anvendelsesklasse " + std::to_string(std::clamp(ind.AnvKlasse, 0, 2) + 1) +
                     " (kdef = " + Tal(Kdef(ind.AnvKlasse), 1) + "). Konsekvensklasse " +
                     KonsekvensklasseNavn(ind.Sikkl) + " med KFI = " + Tal(KFI(ind.Sikkl), 1) +
                     " på de variable laster og egenlasten i brudgrænsetilstanden."));
 
-  b.push_back(Afsnit(2, "Normgrundlag"));
+  b.push_back(Overskrift(2, "Normgrundlag"));
   b.push_back(Indleder("Beregningen følger disse udgaver:"));
   b.push_back(TPunktliste{{std::string("Last: ") + NormudgaveLast +
                                " (EN 1990, EN 1991-1-1, EN 1991-1-3 sne, EN 1991-1-4 vind)",
                            std::string("Træ: ") + NormudgaveTrae + " (EN 1995-1-1)"}});
 
-  b.push_back(Afsnit(2, "Programmets antagelser"));
+  b.push_back(Overskrift(2, "Programmets antagelser"));
   b.push_back(Indleder("Programmet bygger på disse antagelser; hver har den nævnte betydning for "
                        "resultatet."));
   TTabel t;
@@ -179,9 +181,9 @@ void TilfoejLaster(TDokument& d, const TDokumentationsKilde& k) {
   const Inddata& ind = k.ind;
   const TSupplData& sd = k.sd;
   auto& b = d.Blokke;
-  b.push_back(Afsnit(1, "Laster", "laster"));
+  b.push_back(Overskrift(1, "Laster", "laster"));
 
-  b.push_back(Afsnit(2, "Egenlast"));
+  b.push_back(Overskrift(2, "Egenlast"));
   b.push_back(Indleder("Egenlasten regnes pr. m² tagflade:"));
   TTabel eg;
   eg.Bredder = {2.2, 5, 1.6};
@@ -203,7 +205,7 @@ void TilfoejLaster(TDokument& d, const TDokumentationsKilde& k) {
   eg.Raekker.push_back({"**I alt**", "", "**" + Tal(sd.EgenlastIalt, 2) + "**"});
   b.push_back(eg);
 
-  b.push_back(Afsnit(2, "Snelast"));
+  b.push_back(Overskrift(2, "Snelast"));
   std::string sne = "Sneens karakteristiske terrænværdi er 1,0 kN/m². Med tagvinklen " +
                     Tal(ind.TagVink, 0) + "° er formfaktoren og dermed den normale snelast " +
                     Tal(ind.SneFormFakNormal, 2) + "\u00A0kN/m² på den vandrette projektion.";
@@ -211,13 +213,13 @@ void TilfoejLaster(TDokument& d, const TDokumentationsKilde& k) {
     sne += " Der er valgt en forhøjet værdi på " + Tal(ind.SneFormFakForhojet, 2) +
            " kN/m², som bruges for jævnt fordelt sne; de skiftende fordelinger bruger den "
            "mindste af den forhøjede og den normale værdi.";
-  b.push_back(Broed(sne));
+  b.push_back(Tekst(sne));
   b.push_back(Indleder("Sneen fordeles langs åsen på tre måder:"));
   b.push_back(TPunktliste{{"Sne(0): jævnt fordelt over hele åsen, udhæng medregnet.",
                            "Sne(1): fuld og halv sne fag for fag, fuld på gavludhænget.",
                            "Sne(2): halv og fuld sne fag for fag, halv på gavludhænget."}});
 
-  b.push_back(Afsnit(2, "Vindlast"));
+  b.push_back(Overskrift(2, "Vindlast"));
   const TTerrKatData& terr = TerrKatTabel[std::clamp(ind.TerrKat, 0, 3)];
   b.push_back(Vaerditabel({
       {"Terrænkategori", terr.Navn, "z0 = " + Tal(terr.z0, 2) + "\u00A0m, zmin = " + Tal(terr.zmin, 0) + "\u00A0m"},
@@ -227,24 +229,24 @@ void TilfoejLaster(TDokument& d, const TDokumentationsKilde& k) {
       {"Hastighedstryk udvendigt qku", Tal(sd.qku, 2) + "\u00A0kN/m²", "spidsfaktor kp = 3,5"},
       {"Hastighedstryk indvendigt qki", Tal(sd.qki, 2) + "\u00A0kN/m²", "spidsfaktor kp = 1,5"},
   }));
-  b.push_back(Broed("Formfaktorerne for taget findes for 24 vindretninger og -tilfælde (vind fra "
+  b.push_back(Tekst("Formfaktorerne for taget findes for 24 vindretninger og -tilfælde (vind fra "
                     "vest, nord, øst og syd, tryk og sug); hver ås får lasten fra de zoner, dens "
                     "lastbredde dækker."));
 
-  b.push_back(Afsnit(2, "Punktlast"));
-  b.push_back(Broed("En lodret punktlast (mandskabslast) på 1,5 kN placeres i de ugunstigste "
+  b.push_back(Overskrift(2, "Punktlast"));
+  b.push_back(Tekst("En lodret punktlast (mandskabslast) på 1,5 kN placeres i de ugunstigste "
                     "punkter af ås 2 for brud (LK 8) og midt i fagene for nedbøjning (LK 12)."));
 
-  b.push_back(Afsnit(2, "Kipningsmoment"));
+  b.push_back(Overskrift(2, "Kipningsmoment"));
   if (ind.KipnMoment != 0)
-    b.push_back(Broed("Det regningsmæssige kipningsmoment Mkip = " + Tal(ind.KipnMoment, 2) +
+    b.push_back(Tekst("Det regningsmæssige kipningsmoment Mkip = " + Tal(ind.KipnMoment, 2) +
                       "\u00A0kNm virker ved én indre ramme ad gangen med −0,73·Mkip ved "
                       "understøtningen til venstre for den, sammen med jævnt fordelt sne "
                       "(lastkombination 3, lasttilfælde b–g)."));
   else
-    b.push_back(Broed("Intet (Mkip = 0)."));
+    b.push_back(Tekst("Intet (Mkip = 0)."));
 
-  b.push_back(Afsnit(2, "Vind på gavle"));
+  b.push_back(Overskrift(2, "Vind på gavle"));
   double traek = 0, tryk = 0;
   for (const TTilfaelde& c : k.beregning.Tilfaelde)
     for (int t = 1; t <= 3; ++t) {
@@ -252,19 +254,19 @@ void TilfoejLaster(TDokument& d, const TDokumentationsKilde& k) {
       tryk = std::max(tryk, c.FagRes[t].NTryk);
     }
   if (ind.NormalKraftFaktor != 0)
-    b.push_back(Broed("Åsene fører en del af vinden på gavlene til rammerne som træk og tryk i "
+    b.push_back(Tekst("Åsene fører en del af vinden på gavlene til rammerne som træk og tryk i "
                       "charniererne, skaleret med normalkraftfaktoren " +
                       Tal(ind.NormalKraftFaktor, 1) + ". Største regningsmæssige træk er " +
                       Tal(traek, 2) + "\u00A0kN og største tryk " + Tal(tryk, 2) + "\u00A0kN."));
   else
-    b.push_back(Broed("Normalkraftfaktoren er 0: åsene optager ingen normalkraft fra vind på "
+    b.push_back(Tekst("Normalkraftfaktoren er 0: åsene optager ingen normalkraft fra vind på "
                       "gavlene."));
 }
 
 void TilfoejLastkombinationer(TDokument& d, const TDokumentationsKilde& k) {
   const Inddata& ind = k.ind;
   auto& b = d.Blokke;
-  b.push_back(Afsnit(1, "Lastkombinationer", "lastkombinationer"));
+  b.push_back(Overskrift(1, "Lastkombinationer", "lastkombinationer"));
   b.push_back(Indleder(
       "Partialkoefficienterne er regnet med KFI = " + Tal(KFI(ind.Sikkl), 1) +
       " (undtagen 0,9 g i LK 9). LVK er lastvarighedsklassen, som sammen med anvendelsesklassen "
@@ -307,14 +309,14 @@ void TilfoejLastkombinationer(TDokument& d, const TDokumentationsKilde& k) {
                          ErBrudLK(lk) ? Tal(c.kmod, 2) : "–", aaseTekst, Bogstaver(bogstaver)});
   }
   b.push_back(t);
-  b.push_back(Broed("Sne(0), Sne(1) og Sne(2) er sneens fordelinger (afsnit [Laster](#laster)); "
+  b.push_back(Tekst("Sne(0), Sne(1) og Sne(2) er sneens fordelinger (afsnit [Laster](#laster)); "
                     "lasttilfældene med vind følger vindretningerne, og LK 3 b–g sætter "
                     "kipningsmomentet ved hver sin indre ramme."));
 }
 
 void TilfoejReferencer(TDokument& d) {
   auto& b = d.Blokke;
-  b.push_back(Afsnit(1, "Referencer", "referencer"));
+  b.push_back(Overskrift(1, "Referencer", "referencer"));
   b.push_back(TPunktliste{{
       "DS/EN 1990 Projekteringsgrundlag for bærende konstruktioner, med dansk nationalt anneks.",
       "DS/EN 1991-1-1 Last på bygværker – Densiteter, egenvægt og nyttelast, med dansk "

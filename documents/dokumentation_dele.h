@@ -41,4 +41,8 @@ void TilfoejReferencer(TDokument& d);
 // A number as the documents show it: Danish, with the given decimals.
 std::string Tal(double v, int decimaler);
 
+// A heading (with its link target) and a paragraph of the document.
+TOverskrift Overskrift(int niveau, std::string tekst, std::string maal = {});
+TAfsnit Tekst(std::string tekst, double punkt = 10, bool fed = false);
+
 }  // namespace kvistor
