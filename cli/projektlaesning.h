@@ -26,6 +26,12 @@ std::string Projektnavn(const std::string& projekt);
 int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddataside& side,
                            TKommandolinjeDialog& dlg);
 
+// The same, reading the bytes itself and handing them back: the
+// calculation document names the SHA-256 of exactly the bytes it was
+// computed from.
+int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddataside& side,
+                           TKommandolinjeDialog& dlg, std::string& bytes);
+
 // The identity of the project file that was read, to hold the outputs
 // against ("-": whatever the standard input is).
 std::optional<TFilIdentitet> ProjektIdentitet(const std::string& projekt);

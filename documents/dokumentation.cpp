@@ -306,15 +306,19 @@ void SaetSidemoebler(TDokument& d, const TDokumentationsKilde& k) {
 }  // namespace
 
 std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, const TUr& ur,
-                                            TBrugerDialog& dialog) {
+                                            TBrugerDialog& dialog, TDokumentationsStatus* status) {
+  TDokumentationsStatus egen;
+  if (!status) status = &egen;
   TDokumentationsKilde k(g);
   k.nu = ur.Nu();
   k.dato = Dato(k.nu);
-  k.firma = g.Navne.Firma.empty() ? StandardFirmanavn() : g.Navne.Firma;
+  // As the report's head shows it: one line of at most 70 characters.
+  k.firma = RensFirmanavn(g.Navne.Firma);
 
   // The report first: it checks the field rules and says what is wrong.
-  if (BeregnRapport(k.rapport, g.Ind, dialog, ur, k.firma) != TRapportUdfald::Bygget)
-    return std::nullopt;
+  status->Beregning = BeregnRapport(k.rapport, g.Ind, dialog, ur, k.firma);
+  status->Noter = k.rapport.Noter;
+  if (status->Beregning != TRapportUdfald::Bygget) return std::nullopt;
   TStilleDialog stille;
   BestemTvaersnit(g.Ind, k.sd);
   Inddata normalt = g.Ind;
@@ -333,6 +337,7 @@ std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, co
   if (BeregnAlleTilfaelde(k.beregning, normalt, sdNormalt, stille) !=
       TBeregningsUdfald::Gennemfoert) {
     dialog.Fejl("Beregningen til dokumentationen kunne ikke gennemføres.");
+    status->Beregning = TRapportUdfald::Afbrudt;
     return std::nullopt;
   }
 
@@ -373,8 +378,8 @@ std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, co
 }
 
 bool GemDokumentation(const std::string& filnavn, const TDokumentationsGrundlag& g,
-                      const TUr& ur, TBrugerDialog& dialog) {
-  const std::optional<std::string> pdf = BygDokumentation(g, ur, dialog);
+                      const TUr& ur, TBrugerDialog& dialog, TDokumentationsStatus* status) {
+  const std::optional<std::string> pdf = BygDokumentation(g, ur, dialog, status);
   if (!pdf) return false;
   const TFilUdfald u = SkrivFil(filnavn, *pdf);
   if (!u) {

@@ -18,12 +18,14 @@
 #include "common/dialog.h"
 #include "common/ur.h"
 #include "project/inddata.h"
+#include "report/rapport.h"
 #include "report/rapportlinjer.h"
+#include "report/resume.h"
 
 namespace kvistor {
 
 struct TDokumentationsNavne {
-  std::string Firma;           // empty: the firm this installation was built with
+  std::string Firma;           // as the report's head shows it; the callers take it from the settings
   std::string UdfoertAf;       // empty: an empty line to write on
   std::string KontrolleretAf;  // empty: an empty line to write on
   std::string Sag;             // case number
@@ -59,16 +61,25 @@ inline constexpr const char* DokumentTitel = "Statisk dokumentation";
 inline constexpr const char* DokumentUndertitel =
     "A2.2 Statiske beregninger – tagåse (gerbersystem)";
 
+// How the calculation behind a document ended, and the verdicts of its
+// report (the window's red notes, the command line's exit code).
+struct TDokumentationsStatus {
+  TRapportUdfald Beregning = TRapportUdfald::Afvist;
+  TAdvarselsnoter Noter;
+};
+
 // Builds the PDF, dated by the clock (a fixed clock gives the same bytes on
 // every run). nullopt after a message through `dialog` when the project
 // breaks a field rule, the calculation stops, or the PDF cannot be made.
 std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, const TUr& ur,
-                                            TBrugerDialog& dialog);
+                                            TBrugerDialog& dialog,
+                                            TDokumentationsStatus* status = nullptr);
 
 // Builds it and saves it under `filnavn` through the one safe writer; a
 // failure is told through `dialog` with the system's reason. True when the
 // file was written.
 bool GemDokumentation(const std::string& filnavn, const TDokumentationsGrundlag& g,
-                      const TUr& ur, TBrugerDialog& dialog);
+                      const TUr& ur, TBrugerDialog& dialog,
+                      TDokumentationsStatus* status = nullptr);
 
 }  // namespace kvistor
