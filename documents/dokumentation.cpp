@@ -19,6 +19,8 @@
 
 namespace kvistor {
 
+using namespace dokumentation;
+
 namespace {
 
 constexpr TFarve Titelfarve{0x1d, 0x3c, 0x6e};
@@ -65,8 +67,8 @@ std::string Afkort(TPdfDokument& pdf, std::string s, const TSkrift& skrift, doub
 // "Udført af" or "Kontrolleret af": the name, the date and the signature,
 // each on its own line with a small caption below; an empty line where no
 // name is given, to be written by hand.
-TFri Underskriftsfelt(std::string rolle, std::string navn, std::string dato) {
-  TFri f;
+TFriBlok Underskriftsfelt(std::string rolle, std::string navn, std::string dato) {
+  TFriBlok f;
   f.Hoejde = 44;
   f.Tegn = [rolle, navn, dato](TPdfDokument& pdf, double x, double y, double bredde) {
     const TSkrift fed{SkriftSans, 10, true};
@@ -94,17 +96,17 @@ void TilfoejForside(TDokument& d, const TDokumentationsKilde& k) {
   const TDokumentationsGrundlag& g = k.g;
   const Inddata& ind = k.ind;
   auto& b = d.Blokke;
-  b.push_back(TLuft{56});
-  TAfsnit titel = Tekst(DokumentTitel, 26, true);
+  b.push_back(TLuftBlok{56});
+  TAfsnitBlok titel = Tekst(DokumentTitel, 26, true);
   titel.Farve = Titelfarve;
   titel.LuftEfter = 8;
   b.push_back(titel);
-  TAfsnit under = Tekst(DokumentUndertitel, 14);
+  TAfsnitBlok under = Tekst(DokumentUndertitel, 14);
   under.LuftEfter = 26;
   b.push_back(under);
 
   auto vis = [](const std::string& s) { return s.empty() ? std::string("–") : UdenMarkering(s); };
-  TTabel t;
+  TTabelBlok t;
   t.Bredder = {1.25, 3};
   t.Punkt = 10;
   t.Raekker = {
@@ -122,21 +124,21 @@ void TilfoejForside(TDokument& d, const TDokumentationsKilde& k) {
   };
   b.push_back(t);
   // The sign-off at the foot of the cover.
-  b.push_back(TFyld{});
+  b.push_back(TFyldBlok{});
 
   const std::string datoUdfoert = g.Navne.UdfoertAf.empty() ? "" : k.dato;
   const std::string datoKontrol = g.Navne.KontrolleretAf.empty() ? "" : k.dato;
   b.push_back(Underskriftsfelt("Udført af", g.Navne.UdfoertAf, datoUdfoert));
-  b.push_back(TLuft{10});
+  b.push_back(TLuftBlok{10});
   b.push_back(Underskriftsfelt("Kontrolleret af", g.Navne.KontrolleretAf, datoKontrol));
-  b.push_back(TLuft{26});
+  b.push_back(TLuftBlok{26});
 
-  TAfsnit rev = Tekst("Revisioner", 11, true);
+  TAfsnitBlok rev = Tekst("Revisioner", 11, true);
   rev.Farve = Titelfarve;
   rev.HoldMedNaeste = true;
   rev.LuftEfter = 3;
   b.push_back(rev);
-  TTabel r;
+  TTabelBlok r;
   r.Bredder = {0.6, 1.3, 3, 2, 2};
   r.Hoved = {{"Rev.", "Dato", "Beskrivelse", "Udført", "Kontrolleret"}};
   if (g.Revisioner.empty()) {
@@ -164,7 +166,7 @@ void TilfoejStatiskModel(TDokument& d, const TDokumentationsKilde& k) {
        {std::pair{TKontroltegning::Tvaer, "Tværsnit af bygningen med de tre regnede åse"},
         std::pair{TKontroltegning::Laengde,
                   "Længdesnit af åsen som gerberkæde, med charnierdetalje"}}) {
-    TFigur f;
+    TFigurBlok f;
     f.Tegn = [ind, tegning = tegning](TLaerred& l, int bredde, int hoejde) {
       TegnKontroltegning(tegning, ind, l, bredde, hoejde);
     };
@@ -214,7 +216,7 @@ void TilfoejKurver(TDokument& d, const TDokumentationsKilde& k, TBrugerDialog& s
     b.push_back(Tekst("Kurverne kunne ikke beregnes."));
     return;
   }
-  TAfsnit a = Tekst(
+  TAfsnitBlok a = Tekst(
       "Forskydningskraft Vz og moment My langs hele åsen for det lasttilfælde, der giver den "
       "største bøjningsudnyttelse i hver fagtype (regningsmæssige værdier). Momentet er tegnet "
       "på træksiden; pilene er understøtningerne, krydsene charniererne, og de største og mindste "
@@ -228,7 +230,7 @@ void TilfoejKurver(TDokument& d, const TDokumentationsKilde& k, TBrugerDialog& s
     const auto& typer = tilfaelde[i].second;
     for (std::size_t j = 0; j < typer.size(); ++j)
       fag += std::string(j == 0 ? "" : j + 1 == typer.size() ? " og " : ", ") + fagnavne[typer[j]];
-    TFigur f;
+    TFigurBlok f;
     f.Tegn = [kurve](TLaerred& l, int bredde, int hoejde) {
       TegnKraftkurveDiagram({kurve}, l, bredde, hoejde);
     };
@@ -260,7 +262,7 @@ void TilfoejBilagA(TDokument& d, const TDokumentationsKilde& k) {
   const TTekstlinjer& r = k.rapport.Rapport;
   if (k.ind.RappOmfang <= 0 || k.rapportLinjer >= r.size()) return;
   auto& b = d.Blokke;
-  TOverskrift o = Overskrift(1, "Bilag A  Detaljerede resultater", "bilag-a");
+  TOverskriftBlok o = Overskrift(1, "Bilag A  Detaljerede resultater", "bilag-a");
   o.Nummereret = false;
   b.push_back(o);
   b.push_back(Tekst("Rapportens detaljerede del (rapportomfang »Detaljeret«): mellemresultater "
@@ -343,13 +345,13 @@ std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, co
 
   TDokument d;
   TilfoejForside(d, k);
-  d.Blokke.push_back(TSideskift{});
-  TOverskrift indhold = Overskrift(1, "Indhold");
+  d.Blokke.push_back(TSideskiftBlok{});
+  TOverskriftBlok indhold = Overskrift(1, "Indhold");
   indhold.Nummereret = false;
   indhold.IIndhold = false;
   d.Blokke.push_back(indhold);
-  d.Blokke.push_back(TIndhold{});
-  d.Blokke.push_back(TSideskift{});
+  d.Blokke.push_back(TIndholdBlok{});
+  d.Blokke.push_back(TSideskiftBlok{});
   TilfoejForudsaetninger(d, k);
   TilfoejLaster(d, k);
   TilfoejLastkombinationer(d, k);

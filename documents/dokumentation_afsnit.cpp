@@ -15,20 +15,20 @@
 #include "purlin/traemateriale.h"
 #include "report/antagelser.h"
 
-namespace kvistor {
+namespace kvistor::dokumentation {
 
 std::string Tal(double v, int decimaler) { return FormaterFast(v, decimaler, true); }
 
-TOverskrift Overskrift(int niveau, std::string tekst, std::string maal) {
-  TOverskrift o;
+TOverskriftBlok Overskrift(int niveau, std::string tekst, std::string maal) {
+  TOverskriftBlok o;
   o.Niveau = niveau;
   o.Tekst = std::move(tekst);
   o.Maal = std::move(maal);
   return o;
 }
 
-TAfsnit Tekst(std::string tekst, double punkt, bool fed) {
-  TAfsnit a;
+TAfsnitBlok Tekst(std::string tekst, double punkt, bool fed) {
+  TAfsnitBlok a;
   a.Tekst = std::move(tekst);
   a.Punkt = punkt;
   a.Fed = fed;
@@ -37,17 +37,17 @@ TAfsnit Tekst(std::string tekst, double punkt, bool fed) {
 
 namespace {
 
-TAfsnit Indleder(std::string tekst) {
-  TAfsnit a = Tekst(std::move(tekst));
+TAfsnitBlok Indleder(std::string tekst) {
+  TAfsnitBlok a = Tekst(std::move(tekst));
   a.HoldMedNaeste = true;
   return a;
 }
 
 // A table of names and values, the names in the first column.
-TTabel Vaerditabel(const std::vector<std::array<std::string, 3>>& raekker) {
-  TTabel t;
+TTabelBlok Vaerditabel(const std::vector<std::array<std::string, 3>>& raekker) {
+  TTabelBlok t;
   t.Bredder = {4.2, 1.8, 4};
-  t.Just = {TJust::Venstre, TJust::Hoejre, TJust::Venstre};
+  t.Just = {TSatsJust::Venstre, TSatsJust::Hoejre, TSatsJust::Venstre};
   t.Hoved = {{"Størrelse", "Værdi", "Bemærkning"}};
   for (const auto& r : raekker) t.Raekker.push_back({r[0], r[1], r[2]});
   return t;
@@ -163,14 +163,14 @@ void TilfoejForudsaetninger(TDokument& d, const TDokumentationsKilde& k) {
 
   b.push_back(Overskrift(2, "Normgrundlag"));
   b.push_back(Indleder("Beregningen følger disse udgaver:"));
-  b.push_back(TPunktliste{{std::string("Last: ") + NormudgaveLast +
+  b.push_back(TPunktlisteBlok{{std::string("Last: ") + NormudgaveLast +
                                " (EN 1990, EN 1991-1-1, EN 1991-1-3 sne, EN 1991-1-4 vind)",
                            std::string("Træ: ") + NormudgaveTrae + " (EN 1995-1-1)"}});
 
   b.push_back(Overskrift(2, "Programmets antagelser"));
   b.push_back(Indleder("Programmet bygger på disse antagelser; hver har den nævnte betydning for "
                        "resultatet."));
-  TTabel t;
+  TTabelBlok t;
   t.Bredder = {1, 1};
   t.Hoved = {{"Antagelse", "Betydning"}};
   for (const TAntagelse& a : ProgrammetsAntagelser()) t.Raekker.push_back({a.Antagelse, a.Konsekvens});
@@ -185,9 +185,9 @@ void TilfoejLaster(TDokument& d, const TDokumentationsKilde& k) {
 
   b.push_back(Overskrift(2, "Egenlast"));
   b.push_back(Indleder("Egenlasten regnes pr. m² tagflade:"));
-  TTabel eg;
+  TTabelBlok eg;
   eg.Bredder = {2.2, 5, 1.6};
-  eg.Just = {TJust::Venstre, TJust::Venstre, TJust::Hoejre};
+  eg.Just = {TSatsJust::Venstre, TSatsJust::Venstre, TSatsJust::Hoejre};
   eg.Hoved = {{"Lag", "Materiale", "kN/m²"}};
   const std::array<std::pair<const char*, std::pair<const TELData*, double>>, 4> lag{{
       {"Tagdækning", {sd.EL1Data, ind.EL1}},
@@ -215,7 +215,7 @@ void TilfoejLaster(TDokument& d, const TDokumentationsKilde& k) {
            "mindste af den forhøjede og den normale værdi.";
   b.push_back(Tekst(sne));
   b.push_back(Indleder("Sneen fordeles langs åsen på tre måder:"));
-  b.push_back(TPunktliste{{"Sne(0): jævnt fordelt over hele åsen, udhæng medregnet.",
+  b.push_back(TPunktlisteBlok{{"Sne(0): jævnt fordelt over hele åsen, udhæng medregnet.",
                            "Sne(1): fuld og halv sne fag for fag, fuld på gavludhænget.",
                            "Sne(2): halv og fuld sne fag for fag, halv på gavludhænget."}});
 
@@ -275,10 +275,10 @@ void TilfoejLastkombinationer(TDokument& d, const TDokumentationsKilde& k) {
   static const char* const varighed[] = {"", "permanent", "lang", "mellemlang", "kort",
                                          "øjeblikkelig", "–"};
   static const char* const nedbojning[] = {"egenlast (1 + kdef) g", "sne s", "punktlast Q"};
-  TTabel t;
+  TTabelBlok t;
   t.Bredder = {0.8, 3.6, 0.9, 0.9, 0.9, 0.9, 1.9, 0.9, 1.3, 1.8};
-  t.Just = {TJust::Midte, TJust::Venstre, TJust::Hoejre, TJust::Hoejre, TJust::Hoejre,
-            TJust::Hoejre, TJust::Venstre, TJust::Hoejre, TJust::Venstre, TJust::Venstre};
+  t.Just = {TSatsJust::Midte, TSatsJust::Venstre, TSatsJust::Hoejre, TSatsJust::Hoejre, TSatsJust::Hoejre,
+            TSatsJust::Hoejre, TSatsJust::Venstre, TSatsJust::Hoejre, TSatsJust::Venstre, TSatsJust::Venstre};
   t.Hoved = {{"LK", "Kombination", "γ g", "γ s", "γ w", "γ Q", "LVK", "kmod", "Åse", "Lasttilf."}};
   t.Punkt = 8.5;
   for (int lk = 1; lk <= 13; ++lk) {
@@ -317,7 +317,7 @@ void TilfoejLastkombinationer(TDokument& d, const TDokumentationsKilde& k) {
 void TilfoejReferencer(TDokument& d) {
   auto& b = d.Blokke;
   b.push_back(Overskrift(1, "Referencer", "referencer"));
-  b.push_back(TPunktliste{{
+  b.push_back(TPunktlisteBlok{{
       "DS/EN 1990 Projekteringsgrundlag for bærende konstruktioner, med dansk nationalt anneks.",
       "DS/EN 1991-1-1 Last på bygværker – Densiteter, egenvægt og nyttelast, med dansk "
       "nationalt anneks.",
@@ -330,4 +330,4 @@ void TilfoejReferencer(TDokument& d) {
   }});
 }
 
-}  // namespace kvistor
+}  // namespace kvistor::dokumentation

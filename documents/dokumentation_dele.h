@@ -9,7 +9,9 @@
 #include "purlin/suppldata.h"
 #include "report/rapport.h"
 
-namespace kvistor {
+// The builder's own helpers sit in a namespace of their own: their short
+// names (Tal, Tekst) are for these files only.
+namespace kvistor::dokumentation {
 
 // What one document is made from: the project, its working record and the
 // calculation's results, computed once.
@@ -42,7 +44,7 @@ void TilfoejReferencer(TDokument& d);
 std::string Tal(double v, int decimaler);
 
 // A heading (with its link target) and a paragraph of the document.
-TOverskrift Overskrift(int niveau, std::string tekst, std::string maal = {});
-TAfsnit Tekst(std::string tekst, double punkt = 10, bool fed = false);
+TOverskriftBlok Overskrift(int niveau, std::string tekst, std::string maal = {});
+TAfsnitBlok Tekst(std::string tekst, double punkt = 10, bool fed = false);
 
-}  // namespace kvistor
+}  // namespace kvistor::dokumentation

@@ -2,7 +2,7 @@
 
 #include "documents/dokumentation_dele.h"
 
-namespace kvistor {
+namespace kvistor::dokumentation {
 
 namespace {
 
@@ -83,4 +83,4 @@ std::vector<bool> RapportSideskift(const TTekstlinjer& l) {
   return brud;
 }
 
-}  // namespace kvistor
+}  // namespace kvistor::dokumentation

@@ -28,8 +28,8 @@ struct TOverskriftStil {
 constexpr std::array<TOverskriftStil, 4> OverskriftStile{{
     {14, 18, 7}, {14, 18, 7}, {11.5, 12, 4}, {10, 9, 3}}};
 
-TTekstJust Tj(TJust j) {
-  return j == TJust::Midte ? TTekstJust::Midte : j == TJust::Hoejre ? TTekstJust::Hoejre
+TTekstJust Tj(TSatsJust j) {
+  return j == TSatsJust::Midte ? TTekstJust::Midte : j == TSatsJust::Hoejre ? TTekstJust::Hoejre
                                                                    : TTekstJust::Venstre;
 }
 
@@ -104,7 +104,7 @@ void NummererOverskrifter(TSats& s) {
   std::array<int, 4> taeller{};
   int n = 0;
   for (const TBlok& b : s.dok.Blokke) {
-    const auto* o = std::get_if<TOverskrift>(&b);
+    const auto* o = std::get_if<TOverskriftBlok>(&b);
     if (!o) continue;
     const int niveau = std::clamp(o->Niveau, 1, 3);
     TSatOverskrift so;
@@ -125,13 +125,13 @@ void NummererOverskrifter(TSats& s) {
   }
 }
 
-TSatRaekke SaetRaekke(TSats& s, const std::vector<std::string>& celler, const TTabel& t,
+TSatRaekke SaetRaekke(TSats& s, const std::vector<std::string>& celler, const TTabelBlok& t,
                       const std::vector<double>& kolonner, bool hoved) {
   TSatRaekke r;
   TSkrift skrift{SkriftSans, t.Punkt, hoved};
   for (std::size_t k = 0; k < kolonner.size(); ++k) {
     const std::string tekst = k < celler.size() ? celler[k] : std::string();
-    const TJust j = k < t.Just.size() ? t.Just[k] : TJust::Venstre;
+    const TSatsJust j = k < t.Just.size() ? t.Just[k] : TSatsJust::Venstre;
     auto c = std::make_shared<TOpsatTekst>(
         SaetTekst(s.pdf, tekst, skrift, kolonner[k] - 2 * CellePadX, Tj(j)));
     r.hoejde = std::max(r.hoejde, c->Hoejde() + 2 * CellePadY);
@@ -160,23 +160,23 @@ void Forbered(TSats& s) {
   int overskrift = 0;
   for (const TBlok& b : s.dok.Blokke) {
     TForberedt f;
-    if (const auto* o = std::get_if<TOverskrift>(&b)) {
+    if (const auto* o = std::get_if<TOverskriftBlok>(&b)) {
       const TSatOverskrift& so = s.overskrifter[static_cast<std::size_t>(overskrift)];
       f.overskrift = overskrift++;
       const std::string tekst = so.Nummer.empty() ? so.Tekst : so.Nummer + "  " + so.Tekst;
       const TSkrift skrift{SkriftSans, OverskriftStile[so.Niveau].punkt, true};
       f.tekst = std::make_shared<TOpsatTekst>(SaetTekst(s.pdf, tekst, skrift, s.bredde));
       (void)o;
-    } else if (const auto* a = std::get_if<TAfsnit>(&b)) {
+    } else if (const auto* a = std::get_if<TAfsnitBlok>(&b)) {
       const TSkrift skrift{SkriftSans, a->Punkt, a->Fed, a->Kursiv};
       f.tekst = std::make_shared<TOpsatTekst>(
           SaetTekst(s.pdf, a->Tekst, skrift, s.bredde - a->Indrykning, Tj(a->Just), 1.1));
-    } else if (const auto* l = std::get_if<TPunktliste>(&b)) {
+    } else if (const auto* l = std::get_if<TPunktlisteBlok>(&b)) {
       for (const std::string& p : l->Punkter)
         f.punkter.push_back(std::make_shared<TOpsatTekst>(
             SaetTekst(s.pdf, p, {SkriftSans, l->Punkt}, s.bredde - PunktInd,
                       TTekstJust::Venstre, 1.1)));
-    } else if (const auto* t = std::get_if<TTabel>(&b)) {
+    } else if (const auto* t = std::get_if<TTabelBlok>(&b)) {
       const double sum = std::accumulate(t->Bredder.begin(), t->Bredder.end(), 0.0);
       for (double w : t->Bredder) f.kolonner.push_back(sum > 0 ? s.bredde * w / sum : 0);
       for (const auto& r : t->Hoved) f.hoved.push_back(SaetRaekke(s, r, *t, f.kolonner, true));
@@ -203,9 +203,9 @@ void Forbered(TSats& s) {
       if (n > 0)
         f.tekst = std::make_shared<TOpsatTekst>(
             SaetRaaTekst(s.pdf, alle, {SkriftMono, k->Punkt}, 0));
-    } else if (const auto* fig = std::get_if<TFigur>(&b)) {
+    } else if (const auto* fig = std::get_if<TFigurBlok>(&b)) {
       ForberedFigur(s, f, fig->Bredde, fig->Forhold, fig->Tekst);
-    } else if (const auto* bf = std::get_if<TBilledfil>(&b)) {
+    } else if (const auto* bf = std::get_if<TBilledBlok>(&b)) {
       const auto str = PngStoerrelse(bf->Png);
       ForberedFigur(s, f, bf->Bredde,
                     str ? static_cast<double>(str->second) / str->first : 0.0, bf->Tekst);
@@ -227,18 +227,18 @@ double ForsteStykke(const TSats& s, std::size_t i) {
   if (i >= s.dok.Blokke.size()) return 0;
   const TBlok& b = s.dok.Blokke[i];
   const TForberedt& f = s.forberedt[i];
-  if (const auto* o = std::get_if<TOverskrift>(&b)) {
+  if (const auto* o = std::get_if<TOverskriftBlok>(&b)) {
     const auto& st = OverskriftStile[std::clamp(o->Niveau, 1, 3)];
     return st.foer + f.tekst->Hoejde() + st.efter + ForsteStykke(s, i + 1);
   }
-  if (const auto* a = std::get_if<TAfsnit>(&b)) {
+  if (const auto* a = std::get_if<TAfsnitBlok>(&b)) {
     if (a->HoldMedNaeste)
       return a->LuftFoer + f.tekst->Hoejde() + a->LuftEfter + ForsteStykke(s, i + 1);
     return a->LuftFoer + f.tekst->Hoejde(0, 2);
   }
-  if (std::holds_alternative<TPunktliste>(b))
+  if (std::holds_alternative<TPunktlisteBlok>(b))
     return f.punkter.empty() ? 0 : f.punkter.front()->Hoejde(0, 2);
-  if (std::holds_alternative<TTabel>(b)) {
+  if (std::holds_alternative<TTabelBlok>(b)) {
     double h = 0;
     for (const auto& r : f.hoved) h += r.hoejde;
     return h + (f.raekker.empty() ? 0 : f.raekker.front().hoejde);
@@ -250,12 +250,12 @@ double ForsteStykke(const TSats& s, std::size_t i) {
     while (j < n && !f.brudFoer[static_cast<std::size_t>(j)]) ++j;
     return f.tekst->Hoejde(0, std::min(j, n));
   }
-  if (std::holds_alternative<TFigur>(b) || std::holds_alternative<TBilledfil>(b))
+  if (std::holds_alternative<TFigurBlok>(b) || std::holds_alternative<TBilledBlok>(b))
     return FigurHoejde(f);
-  if (std::holds_alternative<TMaerke>(b)) return ForsteStykke(s, i + 1);
-  if (std::holds_alternative<TRegister>(b)) return 30;
-  if (std::holds_alternative<TIndhold>(b)) return 30;
-  if (const auto* fri = std::get_if<TFri>(&b)) return fri->Hoejde;
+  if (std::holds_alternative<TMaerkeBlok>(b)) return ForsteStykke(s, i + 1);
+  if (std::holds_alternative<TRegisterBlok>(b)) return 30;
+  if (std::holds_alternative<TIndholdBlok>(b)) return 30;
+  if (const auto* fri = std::get_if<TFriBlok>(&b)) return fri->Hoejde;
   return 0;
 }
 
@@ -295,7 +295,7 @@ void PlacerLinjer(TSats& s, const TTekstRef& t, double x, TFarve farve,
   }
 }
 
-void PlacerOverskrift(TSats& s, std::size_t i, const TOverskrift& o, const TForberedt& f) {
+void PlacerOverskrift(TSats& s, std::size_t i, const TOverskriftBlok& o, const TForberedt& f) {
   if (o.NySide && !s.sideTom) s.NySide();
   const auto& st = OverskriftStile[std::clamp(o.Niveau, 1, 3)];
   const double behov = s.Foer(st.foer) + f.tekst->Hoejde() + st.efter + ForsteStykke(s, i + 1);
@@ -323,7 +323,7 @@ void PlacerOverskrift(TSats& s, std::size_t i, const TOverskrift& o, const TForb
   s.y += f.tekst->Hoejde() + st.efter;
 }
 
-void PlacerAfsnit(TSats& s, std::size_t i, const TAfsnit& a, const TForberedt& f) {
+void PlacerAfsnit(TSats& s, std::size_t i, const TAfsnitBlok& a, const TForberedt& f) {
   if (a.HoldMedNaeste) {
     const double behov =
         s.Foer(a.LuftFoer) + f.tekst->Hoejde() + a.LuftEfter + ForsteStykke(s, i + 1);
@@ -334,7 +334,7 @@ void PlacerAfsnit(TSats& s, std::size_t i, const TAfsnit& a, const TForberedt& f
   s.y += a.LuftEfter;
 }
 
-void PlacerPunktliste(TSats& s, const TPunktliste& l, const TForberedt& f) {
+void PlacerPunktliste(TSats& s, const TPunktlisteBlok& l, const TForberedt& f) {
   auto& pdf = s.pdf;
   const double x = s.x0;
   int nr = 0;
@@ -354,7 +354,7 @@ void PlacerPunktliste(TSats& s, const TPunktliste& l, const TForberedt& f) {
 
 // One page's part of a table: its head and rows fra..til-1, filled, framed
 // and written.
-void PlacerTabelstykke(TSats& s, const TForberedt& f, const TTabel& t, std::size_t fra,
+void PlacerTabelstykke(TSats& s, const TForberedt& f, const TTabelBlok& t, std::size_t fra,
                        std::size_t til) {
   (void)t;
   const double y0 = s.y;
@@ -394,7 +394,7 @@ void PlacerTabelstykke(TSats& s, const TForberedt& f, const TTabel& t, std::size
   s.y += h;
 }
 
-void PlacerTabel(TSats& s, const TTabel& t, const TForberedt& f) {
+void PlacerTabel(TSats& s, const TTabelBlok& t, const TForberedt& f) {
   double hovedH = 0;
   for (const auto& r : f.hoved) hovedH += r.hoejde;
   const std::size_t n = f.raekker.size();
@@ -458,7 +458,7 @@ void PlacerKodeblok(TSats& s, const TKodeblok& k, const TForberedt& f) {
 }
 
 // A drawing (fig) or a picture (png), with its caption.
-void PlacerFigur(TSats& s, const TFigur* fig, const TBilledfil* png, const TForberedt& f) {
+void PlacerFigur(TSats& s, const TFigurBlok* fig, const TBilledBlok* png, const TForberedt& f) {
   const double h = FigurHoejde(f);
   s.y += s.Foer(4);
   if (h > s.Plads() && !s.sideTom) s.NySide();
@@ -524,7 +524,7 @@ void PlacerIndhold(TSats& s) {
   s.y += 6;
 }
 
-void PlacerMaerke(TSats& s, std::size_t i, const TMaerke& m) {
+void PlacerMaerke(TSats& s, std::size_t i, const TMaerkeBlok& m) {
   // The mark goes where what follows it begins.
   if (ForsteStykke(s, i + 1) > s.Plads() && !s.sideTom) s.NySide();
   s.maal[m.Navn] = s.SideNr();
@@ -535,11 +535,11 @@ void PlacerMaerke(TSats& s, std::size_t i, const TMaerke& m) {
   s.sider.back().push_back([&pdf, navn, x, y] { SaetMaal(pdf, navn, x, y); });
 }
 
-void PlacerRegister(TSats& s, const TRegister& r) {
+void PlacerRegister(TSats& s, const TRegisterBlok& r) {
   TSats* sp = &s;
   const TSkrift skrift{SkriftSans, r.Punkt};
   const double hoejde = r.Punkt * 1.4;
-  for (const TRegister::TOpslag& o : r.Opslag) {
+  for (const TRegisterBlok::TOpslag& o : r.Opslag) {
     if (hoejde > s.Plads()) s.NySide();
     const double y = s.y;
     auto ord = std::make_shared<TOpsatTekst>(SaetTekst(s.pdf, o.Ord, skrift, 0));
@@ -572,11 +572,11 @@ double HoejdeTilSideskift(const TSats& s, std::size_t i) {
   for (std::size_t j = i + 1; j < s.dok.Blokke.size(); ++j) {
     const TBlok& b = s.dok.Blokke[j];
     const TForberedt& f = s.forberedt[j];
-    if (std::holds_alternative<TSideskift>(b)) break;
-    if (const auto* a = std::get_if<TAfsnit>(&b)) h += a->LuftFoer + f.tekst->Hoejde() + a->LuftEfter;
-    else if (const auto* l = std::get_if<TLuft>(&b)) h += l->Punkt;
-    else if (const auto* fri = std::get_if<TFri>(&b)) h += fri->Hoejde;
-    else if (std::holds_alternative<TTabel>(b)) {
+    if (std::holds_alternative<TSideskiftBlok>(b)) break;
+    if (const auto* a = std::get_if<TAfsnitBlok>(&b)) h += a->LuftFoer + f.tekst->Hoejde() + a->LuftEfter;
+    else if (const auto* l = std::get_if<TLuftBlok>(&b)) h += l->Punkt;
+    else if (const auto* fri = std::get_if<TFriBlok>(&b)) h += fri->Hoejde;
+    else if (std::holds_alternative<TTabelBlok>(b)) {
       h += 2 + TabelLuft;
       for (const auto& r : f.hoved) h += r.hoejde;
       for (const auto& r : f.raekker) h += r.hoejde;
@@ -585,11 +585,11 @@ double HoejdeTilSideskift(const TSats& s, std::size_t i) {
   return h;
 }
 
-void PlacerFri(TSats& s, const TFri& fri) {
+void PlacerFri(TSats& s, const TFriBlok& fri) {
   if (fri.Hoejde > s.Plads() && !s.sideTom) s.NySide();
   const double y = s.y, x = s.x0, b = s.bredde;
   auto& pdf = s.pdf;
-  const TFri* fp = &fri;
+  const TFriBlok* fp = &fri;
   s.Placer([&pdf, fp, x, y, b] {
     if (fp->Tegn) fp->Tegn(pdf, x, y, b);
   });
@@ -606,21 +606,21 @@ TSatsResultat SaetDokument(TPdfDokument& pdf, const TDokument& dok) {
   for (std::size_t i = 0; i < dok.Blokke.size(); ++i) {
     const TBlok& b = dok.Blokke[i];
     const TForberedt& f = s.forberedt[i];
-    if (const auto* o = std::get_if<TOverskrift>(&b)) PlacerOverskrift(s, i, *o, f);
-    else if (const auto* a = std::get_if<TAfsnit>(&b)) PlacerAfsnit(s, i, *a, f);
-    else if (const auto* l = std::get_if<TPunktliste>(&b)) PlacerPunktliste(s, *l, f);
-    else if (const auto* t = std::get_if<TTabel>(&b)) PlacerTabel(s, *t, f);
+    if (const auto* o = std::get_if<TOverskriftBlok>(&b)) PlacerOverskrift(s, i, *o, f);
+    else if (const auto* a = std::get_if<TAfsnitBlok>(&b)) PlacerAfsnit(s, i, *a, f);
+    else if (const auto* l = std::get_if<TPunktlisteBlok>(&b)) PlacerPunktliste(s, *l, f);
+    else if (const auto* t = std::get_if<TTabelBlok>(&b)) PlacerTabel(s, *t, f);
     else if (const auto* k = std::get_if<TKodeblok>(&b)) PlacerKodeblok(s, *k, f);
-    else if (const auto* fig = std::get_if<TFigur>(&b)) PlacerFigur(s, fig, nullptr, f);
-    else if (const auto* bf = std::get_if<TBilledfil>(&b)) PlacerFigur(s, nullptr, bf, f);
-    else if (const auto* m = std::get_if<TMaerke>(&b)) PlacerMaerke(s, i, *m);
-    else if (const auto* reg = std::get_if<TRegister>(&b)) PlacerRegister(s, *reg);
-    else if (std::holds_alternative<TIndhold>(b)) PlacerIndhold(s);
-    else if (std::holds_alternative<TSideskift>(b)) {
+    else if (const auto* fig = std::get_if<TFigurBlok>(&b)) PlacerFigur(s, fig, nullptr, f);
+    else if (const auto* bf = std::get_if<TBilledBlok>(&b)) PlacerFigur(s, nullptr, bf, f);
+    else if (const auto* m = std::get_if<TMaerkeBlok>(&b)) PlacerMaerke(s, i, *m);
+    else if (const auto* reg = std::get_if<TRegisterBlok>(&b)) PlacerRegister(s, *reg);
+    else if (std::holds_alternative<TIndholdBlok>(b)) PlacerIndhold(s);
+    else if (std::holds_alternative<TSideskiftBlok>(b)) {
       if (!s.sideTom) s.NySide();
-    } else if (const auto* l2 = std::get_if<TLuft>(&b)) s.y += s.Foer(l2->Punkt);
-    else if (std::holds_alternative<TFyld>(b)) s.y += std::max(0.0, s.Plads() - HoejdeTilSideskift(s, i));
-    else if (const auto* fri = std::get_if<TFri>(&b)) PlacerFri(s, *fri);
+    } else if (const auto* l2 = std::get_if<TLuftBlok>(&b)) s.y += s.Foer(l2->Punkt);
+    else if (std::holds_alternative<TFyldBlok>(b)) s.y += std::max(0.0, s.Plads() - HoejdeTilSideskift(s, i));
+    else if (const auto* fri = std::get_if<TFriBlok>(&b)) PlacerFri(s, *fri);
   }
   // A last page left empty by a closing break is no page.
   if (s.sider.size() > 1 && s.sideTom) s.sider.pop_back();

@@ -31,9 +31,9 @@
 
 namespace kvistor {
 
-enum class TJust { Venstre, Midte, Hoejre };
+enum class TSatsJust { Venstre, Midte, Hoejre };
 
-struct TOverskrift {
+struct TOverskriftBlok {
   int Niveau = 1;  // 1..3
   // Markup allowed. Shown after its number.
   std::string Tekst;
@@ -47,12 +47,12 @@ struct TOverskrift {
   std::string Maal;
 };
 
-struct TAfsnit {
+struct TAfsnitBlok {
   std::string Tekst;  // light markup (graphics/pdf_dokument.h); "\n" breaks a line
   double Punkt = 10;
   bool Fed = false;
   bool Kursiv = false;
-  TJust Just = TJust::Venstre;
+  TSatsJust Just = TSatsJust::Venstre;
   double LuftFoer = 0;     // points above
   double LuftEfter = 5;    // points below
   double Indrykning = 0;   // points from the left
@@ -60,16 +60,16 @@ struct TAfsnit {
   bool HoldMedNaeste = false;  // introduces what follows (a table, a figure)
 };
 
-struct TPunktliste {
+struct TPunktlisteBlok {
   std::vector<std::string> Punkter;  // light markup
   double Punkt = 10;
   bool Nummereret = false;  // "1." "2." ... instead of bullets
 };
 
-struct TTabel {
+struct TTabelBlok {
   // Relative widths of the columns, shared out over the text width.
   std::vector<double> Bredder;
-  std::vector<TJust> Just;          // per column; missing columns are left-aligned
+  std::vector<TSatsJust> Just;          // per column; missing columns are left-aligned
   std::vector<std::vector<std::string>> Hoved;   // rows of the head (light markup)
   std::vector<std::vector<std::string>> Raekker; // rows of the body (light markup)
   double Punkt = 9;
@@ -83,7 +83,7 @@ struct TKodeblok {
   double LuftEfter = 6;
 };
 
-struct TFigur {
+struct TFigurBlok {
   // Draws the picture into a canvas of the size it is given.
   std::function<void(TLaerred&, int bredde, int hoejde)> Tegn;
   double Forhold = 0.6;  // height over width
@@ -94,23 +94,23 @@ struct TFigur {
 
 // A picture from PNG bytes (a screenshot), scaled to its share of the text
 // width (and to the page when too tall), never split.
-struct TBilledfil {
+struct TBilledBlok {
   std::string Png;
   double Bredde = 1.0;  // share of the text width
   std::string Tekst;    // the caption below it (markup), may be empty
 };
 
 // An invisible mark: a link target whose page the register can name.
-struct TMaerke {
+struct TMaerkeBlok {
   std::string Navn;
 };
 
 // A register (an index): each word with the pages of its marks, each page
 // number a link to its mark.
-struct TRegister {
+struct TRegisterBlok {
   struct TOpslag {
     std::string Ord;                  // markup allowed
-    std::vector<std::string> Maerker; // names of TMaerke blocks or of headings
+    std::vector<std::string> Maerker; // names of TMaerkeBlok blocks or of headings
   };
   std::vector<TOpslag> Opslag;
   double Punkt = 9.5;
@@ -118,29 +118,29 @@ struct TRegister {
 
 // The contents: every heading with IIndhold of level 1 and 2, its number,
 // its words and its page, each entry a link.
-struct TIndhold {};
+struct TIndholdBlok {};
 
-struct TSideskift {};
+struct TSideskiftBlok {};
 
-struct TLuft {
+struct TLuftBlok {
   double Punkt = 12;
 };
 
 // Space that pushes the blocks after it, up to the next page break, down
 // to the foot of the page (a cover's sign-off block). Only paragraphs,
 // tables, fixed blocks and space may follow it there.
-struct TFyld {};
+struct TFyldBlok {};
 
 // Anything else of a fixed height, drawn by the caller (a cover's
 // signature fields).
-struct TFri {
+struct TFriBlok {
   double Hoejde = 0;
   std::function<void(TPdfDokument&, double x, double y, double bredde)> Tegn;
 };
 
-using TBlok = std::variant<TOverskrift, TAfsnit, TPunktliste, TTabel, TKodeblok, TFigur,
-                           TBilledfil, TIndhold, TSideskift, TLuft, TFyld, TFri, TMaerke,
-                           TRegister>;
+using TBlok = std::variant<TOverskriftBlok, TAfsnitBlok, TPunktlisteBlok, TTabelBlok, TKodeblok, TFigurBlok,
+                           TBilledBlok, TIndholdBlok, TSideskiftBlok, TLuftBlok, TFyldBlok, TFriBlok, TMaerkeBlok,
+                           TRegisterBlok>;
 
 struct TSideopsaetning {
   double Bredde = A4BreddePt;

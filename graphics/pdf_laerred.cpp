@@ -22,7 +22,8 @@ void Kilde(cairo_t* cr, TFarve f) { cairo_set_source_rgb(cr, f.R / 255.0, f.G / 
 
 TPdfLaerred::TPdfLaerred(TPdfDokument& pdf, double x, double y, int bredde, int hoejde,
                          double enhed, TSkrift skrift)
-    : pdf_(pdf), x0_(x), y0_(y), enhed_(enhed), skrift_(std::move(skrift)) {
+    : pdf_(pdf), x0_(x), y0_(y), enhed_(enhed), skrift_(std::move(skrift)),
+      grundPunkt_(skrift_.Punkt) {
   cairo_t* cr = pdf_.Indre().cr;
   cairo_save(cr);
   cairo_new_path(cr);
@@ -158,6 +159,11 @@ int TPdfLaerred::TekstBredde(const std::string& tekst) {
 int TPdfLaerred::TekstHoejde(const std::string& tekst) {
   const TOpsatTekst t = SaetRaaTekst(pdf_, tekst.empty() ? std::string("0") : tekst, skrift_, 0);
   return static_cast<int>(std::ceil(t.Hoejde() / enhed_));
+}
+
+void TPdfLaerred::SaetTekstSkala(double skala) {
+  const double s = std::isfinite(skala) && skala > 0 ? skala : 1.0;
+  skrift_.Punkt = std::max(std::min(PdfMindsteSkrift, grundPunkt_), grundPunkt_ * s);
 }
 
 void TPdfLaerred::SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) {

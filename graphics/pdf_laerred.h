@@ -21,6 +21,8 @@ namespace kvistor {
 
 inline constexpr double PdfFigurEnhed = 0.4;  // points per canvas unit
 inline constexpr double PdfFigurSkrift = 8.5; // points, the drawings' texts
+// A label the renderer sets smaller to fit never goes below this on paper.
+inline constexpr double PdfMindsteSkrift = 8.0;
 
 class TPdfLaerred : public TLaerred {
  public:
@@ -43,6 +45,10 @@ class TPdfLaerred : public TLaerred {
   void SaetPixel(int x, int y, TFarve farve) override;
   int TekstBredde(const std::string& tekst) override;
   int TekstHoejde(const std::string& tekst) override;
+  // Smaller labels, but never below PdfMindsteSkrift: print must stay
+  // legible, and the renderer measures after setting the scale, so its
+  // layout holds with the size kept.
+  void SaetTekstSkala(double skala) override;
   void SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) override;
   void SaetTekstFarve(TFarve farve) override { tekstFarve_ = farve; }
   void TekstUd(int x, int y, const std::string& tekst) override;
@@ -56,6 +62,7 @@ class TPdfLaerred : public TLaerred {
   TPdfDokument& pdf_;
   double x0_, y0_, enhed_;
   TSkrift skrift_;
+  double grundPunkt_;  // the font's own size, before any scale
   struct TStykke {
     TPixelPunkt fra, til;
   };

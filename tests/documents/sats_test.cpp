@@ -15,14 +15,14 @@ TEST(Sats, EnDeltTabelGentagerSitHovedOgEfterladerIntetTomtHoved) {
   TDokument d;
   // Filler that leaves little room at the foot of page 1, so the heading
   // and the table's head must go with their first row to page 2.
-  TAfsnit fyld;
+  TAfsnitBlok fyld;
   for (int i = 0; i < 52; ++i) fyld.Tekst += "Linje " + std::to_string(i + 1) + "\n";
   fyld.Tekst.pop_back();
   d.Blokke.push_back(fyld);
-  TOverskrift o;
+  TOverskriftBlok o;
   o.Tekst = "Tabellen";
   d.Blokke.push_back(o);
-  TTabel t;
+  TTabelBlok t;
   t.Bredder = {1, 3};
   t.Hoved = {{"Nummer", "Hovedtekst"}};
   for (int i = 1; i <= 120; ++i) t.Raekker.push_back({std::to_string(i), "række " + std::to_string(i)});
@@ -73,17 +73,17 @@ TEST(Sats, EnDeltTabelGentagerSitHovedOgEfterladerIntetTomtHoved) {
 // one raster image.
 TEST(Sats, RegisterOgBillede) {
   TDokument d;
-  d.Blokke.push_back(TAfsnit{"Første side."});
-  d.Blokke.push_back(TSideskift{});
-  d.Blokke.push_back(TMaerke{"her"});
-  d.Blokke.push_back(TPunktliste{{"en", "to"}, 10, true});
+  d.Blokke.push_back(TAfsnitBlok{"Første side."});
+  d.Blokke.push_back(TSideskiftBlok{});
+  d.Blokke.push_back(TMaerkeBlok{"her"});
+  d.Blokke.push_back(TPunktlisteBlok{{"en", "to"}, 10, true});
   static const char png[] =
       "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x02\x00"
       "\x00\x00\x01\x08\x02\x00\x00\x00\x7b\x40\xe8\xdd\x00\x00\x00\x0d\x49\x44\x41\x54\x78"
       "\x9c\x63\xf8\xcf\x00\x04\xff\x01\x07\x00\x01\xff\xe2\x23\x9e\x59\x00\x00\x00\x00\x49"
       "\x45\x4e\x44\xae\x42\x60\x82";
-  d.Blokke.push_back(TBilledfil{std::string(png, sizeof png - 1), 0.3, "Et billede"});
-  d.Blokke.push_back(TRegister{{{"Mærket", {"her"}}}});
+  d.Blokke.push_back(TBilledBlok{std::string(png, sizeof png - 1), 0.3, "Et billede"});
+  d.Blokke.push_back(TRegisterBlok{{{"Mærket", {"her"}}}});
 
   TPdfDokument pdf({});
   const TSatsResultat r = SaetDokument(pdf, d);
