@@ -1,7 +1,11 @@
 #pragma once
 // The exit codes of kvistor-cli and the run routines of its commands. Each
 // routine gets its parsed call (cli/tilvalg.h) and returns an exit code.
+#include <string>
+#include <variant>
+
 #include "cli/tilvalg.h"
+#include "common/ur.h"
 
 namespace kvistor {
 
@@ -20,9 +24,16 @@ inline constexpr int KodeStoppet = 130;
 int AlvorligsteKode(int a, int b);
 
 int RapportKommando(TKald& kald);
-// --dato "yyyy-MM-dd,HH:mm:ss": the refusal of a value that is no real date
-// and time, or nothing.
+// --dato "yyyy-MM-dd,HH:mm:ss", every field with its digits and a real
+// calendar date and time of day. A text of another layout is a format
+// error, a day that the month does not have (2026-02-30) or an hour beyond
+// 23 an impossible date or time: the message, or the time.
+std::variant<TTidspunkt, std::string> LaesDato(const std::string& s);
+// The refusal of a value that is no real date and time, or nothing.
 std::optional<std::string> KontrollerDato(const std::string& vaerdi);
+// kvistor-cli dokumentation (cli/dokumentation_kommando.cpp): the
+// calculation document as PDF.
+int DokumentationKommando(TKald& kald);
 int TegningKommando(TKald& kald);
 // The design aids (cli/hjaelpemiddel_kommandoer.cpp): KodeOk when a variant
 // passes, KodeAdvarsel when none does.

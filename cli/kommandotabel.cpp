@@ -213,6 +213,46 @@ std::vector<TKommando> Tabel() {
       .kode4 = "kravet til brandmodstand er ikke opfyldt",
       .koer = BrandKommando,
   });
+  auto navn = [](std::string navn, std::string hjaelp) {
+    return TTilvalg{.navn = std::move(navn),
+                    .vaerdinavn = "NAVN",
+                    .art = TVaerdiArt::Tekst,
+                    .hjaelp = std::move(hjaelp)};
+  };
+  t.push_back({
+      .navn = "dokumentation",
+      .formaal = "skriver den statiske dokumentation af projektet som PDF-fil",
+      .beskrivelse =
+          "Beregner projektet og skriver \"Statisk dokumentation\" (A2.2 Statiske beregninger) "
+          "som PDF-fil: forside med navne, dato og underskriftsfelter, indhold, "
+          "forudsætninger og programmets antagelser, laster, lastkombinationer, begge "
+          "kontroltegninger, rapporten uændret, kurverne for de tilfælde, der giver største "
+          "bøjning, referencer og, med rapportomfanget \"Detaljeret\", rapportens detaljerede "
+          "del som bilag A. Forsiden angiver projektfilens navn og de første 12 cifre af dens "
+          "SHA-256.\n\n"
+          "Navnene hentes fra programmets indstillinger (~/.config/Kvistor/Kvistor.conf), "
+          "medmindre de gives som tilvalg; uden navne står underskriftslinjerne tomme.",
+      .tilvalg = {Uddata("FIL.pdf", "PDF-filen; -o - er standard-output.", true),
+                  navn("--firma", "Firmanavnet på forsiden, i sidehovedet og i rapportens "
+                                  "hoved, højst 70 tegn."),
+                  navn("--udfoert-af", "Den, der har udført beregningen."),
+                  navn("--kontrolleret-af", "Den, der har kontrolleret beregningen."),
+                  {.navn = "--sag",
+                   .vaerdinavn = "NR",
+                   .art = TVaerdiArt::Tekst,
+                   .hjaelp = "Sagsnummeret på forsiden og i sidehovedet."},
+                  {.navn = "--dato",
+                   .vaerdinavn = "\"yyyy-MM-dd,HH:mm:ss\"",
+                   .art = TVaerdiArt::Tekst,
+                   .hjaelp = "Dokumentets dato og beregningstidspunktet i rapportens hoved; "
+                             "ellers maskinens ur. Samme projekt og dato giver samme fil.",
+                   .eksempel = "2026-03-01,14:05:00",
+                   .kontrol = KontrollerDato},
+                  Tolerant()},
+      .kode0 = "dokumentet er skrevet, og alle tre konklusioner er OK",
+      .kode4 = "dokumentet er skrevet, men en advarsel er givet",
+      .koer = DokumentationKommando,
+  });
   return t;
 }
 

@@ -13,7 +13,7 @@ std::string Projektnavn(const std::string& projekt) {
 }
 
 int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddataside& side,
-                           TKommandolinjeDialog& dlg) {
+                           TKommandolinjeDialog& dlg, std::string* bytes) {
   std::vector<TErstatning> erstatninger;
   const std::string navn = Projektnavn(projekt);
   // A closed standard input has nothing to read; say so in plain words.
@@ -24,7 +24,8 @@ int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddatasi
   switch (AabnProjekt(navn, side, dlg,
                       {.StandardInput = projekt == Standardstroem,
                        .KunFejl = true,
-                       .Erstatninger = tolerant ? nullptr : &erstatninger})) {
+                       .Erstatninger = tolerant ? nullptr : &erstatninger,
+                       .Bytes = bytes})) {
     case TProjektLaesning::KanIkkeHente: return KodeBrug;
     case TProjektLaesning::Afvist: return KodeAfvist;
     case TProjektLaesning::Laest: break;

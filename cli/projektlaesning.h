@@ -20,8 +20,10 @@ std::string Projektnavn(const std::string& projekt);
 // project file. A batch run must not compute values nobody typed: unless
 // `tolerant`, a file with values the reader had to substitute is refused,
 // with one line per value (line, what was read, what would be used).
+// With `bytes` the bytes read are handed back: the calculation document
+// names the SHA-256 of exactly what it was computed from.
 // `tolerant` keeps the window's way: each value is told and substituted.
 int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddataside& side,
-                           TKommandolinjeDialog& dlg);
+                           TKommandolinjeDialog& dlg, std::string* bytes = nullptr);
 
 }  // namespace kvistor

@@ -34,26 +34,6 @@ struct TRapportValg {
   bool tolerant = false;
 };
 
-// "yyyy-MM-dd,HH:mm:ss", every field with its digits and a real calendar
-// date and time of day. A text of another layout is a format error, a day
-// that the month does not have (2026-02-30) or an hour beyond 23 an
-// impossible date or time: the message, or the time.
-std::variant<TTidspunkt, std::string> LaesDato(const std::string& s) {
-  static const char skabelon[] = "dddd-dd-dd,dd:dd:dd";
-  bool form = s.size() == 19;
-  for (std::size_t i = 0; form && i < 19; ++i)
-    form = skabelon[i] == 'd' ? s[i] >= '0' && s[i] <= '9' : s[i] == skabelon[i];
-  if (!form) return "--dato skal skrives som \"yyyy-MM-dd,HH:mm:ss\", fx \"2026-03-01,14:05:00\".";
-  auto tal = [&](int fra, int n) { return std::stoi(s.substr(fra, n)); };
-  TTidspunkt t{tal(0, 4), tal(5, 2), tal(8, 2), tal(11, 2), tal(14, 2), tal(17, 2)};
-  const bool skudaar = (t.aar % 4 == 0 && t.aar % 100 != 0) || t.aar % 400 == 0;
-  const int dage[] = {31, skudaar ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (t.maaned < 1 || t.maaned > 12 || t.dag < 1 || t.dag > dage[t.maaned - 1])
-    return "--dato " + s + " er en umulig dato: " + s.substr(0, 10) + " findes ikke.";
-  if (t.time > 23 || t.minut > 59 || t.sekund > 59)
-    return "--dato " + s + " er et umuligt klokkeslæt: " + s.substr(11) + " findes ikke.";
-  return t;
-}
 
 // The options of the call, checked against each other; a usage error's
 // text otherwise.
@@ -156,6 +136,23 @@ std::vector<TUddata> Uddata(const TRapportValg& v) {
 }
 
 }  // namespace
+
+std::variant<TTidspunkt, std::string> LaesDato(const std::string& s) {
+  static const char skabelon[] = "dddd-dd-dd,dd:dd:dd";
+  bool form = s.size() == 19;
+  for (std::size_t i = 0; form && i < 19; ++i)
+    form = skabelon[i] == 'd' ? s[i] >= '0' && s[i] <= '9' : s[i] == skabelon[i];
+  if (!form) return "--dato skal skrives som \"yyyy-MM-dd,HH:mm:ss\", fx \"2026-03-01,14:05:00\".";
+  auto tal = [&](int fra, int n) { return std::stoi(s.substr(fra, n)); };
+  TTidspunkt t{tal(0, 4), tal(5, 2), tal(8, 2), tal(11, 2), tal(14, 2), tal(17, 2)};
+  const bool skudaar = (t.aar % 4 == 0 && t.aar % 100 != 0) || t.aar % 400 == 0;
+  const int dage[] = {31, skudaar ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (t.maaned < 1 || t.maaned > 12 || t.dag < 1 || t.dag > dage[t.maaned - 1])
+    return "--dato " + s + " er en umulig dato: " + s.substr(0, 10) + " findes ikke.";
+  if (t.time > 23 || t.minut > 59 || t.sekund > 59)
+    return "--dato " + s + " er et umuligt klokkeslæt: " + s.substr(11) + " findes ikke.";
+  return t;
+}
 
 std::optional<std::string> KontrollerDato(const std::string& vaerdi) {
   const auto d = LaesDato(vaerdi);

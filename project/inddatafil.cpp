@@ -489,6 +489,7 @@ TProjektLaesning AabnProjekt(const std::string& filnavn, TInddataside& side, TBr
   if (!linier || !LaesInddatafil(side, *linier, filnavn, d, a.Erstatninger))
     return TProjektLaesning::Afvist;
   side.InddataAendret = 0;
+  if (a.Bytes) *a.Bytes = std::move(bytes);
   return TProjektLaesning::Laest;
 }
 

@@ -98,6 +98,9 @@ struct TAabning {
   // When given, the substituted values are gathered here instead of being
   // told one by one.
   std::vector<TErstatning>* Erstatninger = nullptr;
+  // When given, the bytes of a project that was read are handed back here,
+  // so a document can name the checksum of exactly what it was computed from.
+  std::string* Bytes = nullptr;
 };
 
 // Opens a project file into the model: at most MaksProjektfilBytes of it

@@ -5,6 +5,7 @@
 
 #include "common/format.h"
 #include "purlin/suppldata.h"
+#include "report/antagelser.h"
 
 namespace kvistor {
 
@@ -114,8 +115,8 @@ void BygForudsaetninger(TTekstlinjer& r, const Inddata& ind, const TSupplData& s
   }
 
   SkrivLinje(r, "");
-  SkrivLinje(r, "Normudgaver: Last: EN 1990 & EN 1991 m. danske NA pr. januar 2015");
-  SkrivLinje(r, "             Træ:  EN 1995+A1 m. danske NA pr. januar 2015");
+  SkrivLinje(r, std::string("Normudgaver: Last: ") + NormudgaveLast);
+  SkrivLinje(r, std::string("             Træ:  ") + NormudgaveTrae);
   SkrivLinje(r, std::string("  Anvendelsesklasse: ") + TekstAf(anvendelse, 3, ind.AnvKlasse) +
                     "             Konsekvensklasse: " + TekstAf(konsekvens, 3, ind.Sikkl));
   SkrivLinje(r, Streg(RapportBredde));
