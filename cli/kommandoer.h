@@ -29,5 +29,7 @@ int TegningKommando(TKald& kald);
 int DimensionerKommando(TKald& kald);
 int CharnierKommando(TKald& kald);
 int KurverKommando(TKald& kald);
+// The result tables of one or more projects (cli/tabel_kommando.cpp).
+int TabelKommando(TKald& kald);
 
 }  // namespace kvistor

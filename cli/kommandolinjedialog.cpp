@@ -20,10 +20,13 @@ void TKommandolinjeDialog::Skriv(const std::string& art, const std::string& teks
   fejl_ << forstavelse_ << art << t << "\n";
 }
 
-void TKommandolinjeDialog::Fejl(const std::string& tekst) {
+void TKommandolinjeDialog::SkrivFejl(const std::string& tekst) {
+  if (!fejlVist_) foersteFejl_ = tekst;
   fejlVist_ = true;
   Skriv("Fejl: ", tekst);
 }
+
+void TKommandolinjeDialog::Fejl(const std::string& tekst) { SkrivFejl(tekst); }
 void TKommandolinjeDialog::Advarsel(const std::string& tekst) { Skriv("Advarsel: ", tekst); }
 void TKommandolinjeDialog::Besked(const std::string& tekst) { Skriv("", tekst); }
 void TKommandolinjeDialog::Information(const std::string& tekst) { Skriv("", tekst); }
@@ -32,13 +35,9 @@ bool TKommandolinjeDialog::InformationOkAnnuller(const std::string& tekst) {
   fejl_ << forstavelse_ << "(svaret Annuller)\n";
   return false;
 }
-void TKommandolinjeDialog::FejlDialog(const std::string& tekst) {
-  fejlVist_ = true;
-  Skriv("Fejl: ", tekst);
-}
+void TKommandolinjeDialog::FejlDialog(const std::string& tekst) { SkrivFejl(tekst); }
 bool TKommandolinjeDialog::FejlDialogOkAnnuller(const std::string& tekst) {
-  fejlVist_ = true;
-  Skriv("Fejl: ", tekst);
+  SkrivFejl(tekst);
   fejl_ << forstavelse_ << "(svaret Annuller)\n";
   return false;
 }

@@ -1,12 +1,15 @@
-// kvistor-cli tegning tvaer|laengde PROJEKT.aid -o FIL.svg: one of the two
-// control drawings of a project as an SVG picture, the same drawing the
-// program shows on its pages "Kontrol, tvær" and "Kontrol, længde".
+// kvistor-cli tegning tvaer|laengde PROJEKT.aid -o FIL.svg|.dxf: one of the
+// two control drawings of a project, the same drawing the program shows on
+// its pages "Kontrol, tvær" and "Kontrol, længde": an SVG picture of a
+// given size, or a DXF drawing at true size for a CAD program.
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "cli/kommandoer.h"
 #include "cli/projektlaesning.h"
+#include "cli/uddata.h"
+#include "graphics/dxf_tegning.h"
 #include "graphics/kontroltegning.h"
 #include "graphics/svg_laerred.h"
 
@@ -34,6 +37,8 @@ int TegningKommando(TKald& kald) {
     dlg.Fejl("Tegningen kan ikke gemmes oven i projektfilen " + projekt);
     return KodeBrug;
   }
+  const auto format = BestemTegneformat(kald);
+  if (const auto* tekst = std::get_if<std::string>(&format)) return kald.BrugsFejl(*tekst);
   // A file that cannot be read at all is a file error; one that can be read
   // but is not a project file is refused input.
   TInddataside side = NyInddataside();
@@ -41,19 +46,11 @@ int TegningKommando(TKald& kald) {
       kode != KodeOk)
     return kode;
 
+  if (std::get<TTegneformat>(format) == TTegneformat::Dxf)
+    return SkrivUddata(kald, udfil, DxfKontroltegning(tegning, side.Inddata).Dxf, dlg);
   TSvgLaerred svg(bredde, hoejde);
   TegnKontroltegning(tegning, side.Inddata, svg, bredde, hoejde);
-
-  // Whether the standard output took it all is checked at the end of the call.
-  if (udfil == Standardstroem) {
-    kald.ud << svg.Svg();
-    return KodeOk;
-  }
-  if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
-    dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
-    return KodeBrug;
-  }
-  return KodeOk;
+  return SkrivUddata(kald, udfil, svg.Svg(), dlg);
 }
 
 }  // namespace kvistor

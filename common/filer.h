@@ -44,6 +44,11 @@ std::string BeskedKanIkkeGemme(const std::string& filnavn, const TFilUdfald& udf
 // saves the file it points to.
 TFilUdfald SkrivFil(const std::string& filnavn, std::string_view bytes);
 
+// The extension of a file name in lower case, without its full stop: "dxf"
+// of "Hal.DXF"; empty when the name's last part has none. The command line
+// and the window choose a file's format by it.
+std::string Efternavn(std::string_view filnavn);
+
 inline constexpr std::size_t Ubegraenset = std::numeric_limits<std::size_t>::max();
 
 // Reads a whole file, or at most `maks` bytes of it: a longer file (or an
