@@ -203,7 +203,7 @@ std::vector<TKommando> Tabel() {
       .navn = "tabel",
       .formaal = "samler projekternes resultater i et regneark (XLSX), CSV eller JSON",
       .beskrivelse =
-          "Beregner projekterne som rapport gør og samler resultaterne i én tabelfil. "
+          "Beregner projekterne, som kommandoen rapport gør, og samler resultaterne i én tabelfil. "
           "Filnavnets efternavn bestemmer formatet: .xlsx er et regneark med arkene "
           "\"Oversigt\" (én række pr. projekt), \"Fagtyper\", \"Tilfælde\" og \"Kurver\"; "
           ".csv er \"Oversigt\", som et dansk regneark åbner den ved dobbeltklik (semikolon, "
@@ -212,7 +212,8 @@ std::vector<TKommando> Tabel() {
           "--format csv CSV; et regneark skrives kun til en fil.\n\n"
           "Hvert projekt får sin række i den rækkefølge, filerne er givet, også et projekt, "
           "der afvises, hvis beregning afbrydes, eller som ikke kan læses: rækken viser "
-          "status og årsag, og meddelelsen skrives på standard-error med filnavnet foran. "
+          "status og årsag, og meddelelsen skrives på standard-error (med filnavnet foran, "
+          "når der er flere). "
           "Tabellen skrives også da, og slutkoden er den alvorligste.",
       .maksProjekter = 0,
       .tilvalg = {Uddata("FIL.xlsx|.csv|.json",
