@@ -1,5 +1,8 @@
 #include "app/qt_laerred.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QFontMetrics>
 #include <QPolygon>
 
@@ -7,7 +10,7 @@ namespace kvistor {
 
 QColor TilQFarve(TFarve f) { return QColor(f.R, f.G, f.B); }
 
-TQtLaerred::TQtLaerred(QPainter& maler) : maler_(maler) {
+TQtLaerred::TQtLaerred(QPainter& maler) : maler_(maler), skrift_(maler.font()) {
   maler_.setBrush(QBrush(Qt::white, Qt::SolidPattern));
 }
 
@@ -77,6 +80,17 @@ int TQtLaerred::TekstBredde(const std::string& tekst) {
 int TQtLaerred::TekstHoejde(const std::string& tekst) {
   (void)tekst;
   return maler_.fontMetrics().height();
+}
+
+void TQtLaerred::SaetTekstSkala(double skala) {
+  if (!std::isfinite(skala)) skala = 1;
+  skala = std::clamp(skala, 0.1, 10.0);
+  QFont f = skrift_;
+  if (skrift_.pointSizeF() > 0)
+    f.setPointSizeF(skrift_.pointSizeF() * skala);
+  else
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(skrift_.pixelSize() * skala))));
+  maler_.setFont(f);
 }
 
 void TQtLaerred::SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) {

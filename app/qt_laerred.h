@@ -23,6 +23,7 @@ class TQtLaerred : public TLaerred {
   void SaetPixel(int x, int y, TFarve farve) override;
   int TekstBredde(const std::string& tekst) override;
   int TekstHoejde(const std::string& tekst) override;
+  void SaetTekstSkala(double skala) override;
   void SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) override;
   void SaetTekstFarve(TFarve farve) override { tekstFarve_ = farve; }
   void TekstUd(int x, int y, const std::string& tekst) override;
@@ -31,6 +32,7 @@ class TQtLaerred : public TLaerred {
   void OpdaterPensel();
 
   QPainter& maler_;
+  QFont skrift_;  // the painter's font when the canvas was made: text scale 1
   QPoint position_;
   TFarve penFarve_;
   TPenselStil penselStil_ = TPenselStil::Fuld;

@@ -43,8 +43,13 @@ TekstGruppeType& NyTekstGruppe(TTekstGruppeListe& grupper, int farve, int vandre
   return grupper.back();
 }
 
-void TilfoejTekst(TekstGruppeType& gruppe, std::string tekst, double x, double y) {
-  gruppe.Tekster.push_back({x, y, std::move(tekst)});
+TekstType& TilfoejTekst(TekstGruppeType& gruppe, std::string tekst, double x, double y) {
+  TekstType t;
+  t.X = x;
+  t.Y = y;
+  t.Tekst = std::move(tekst);
+  gruppe.Tekster.push_back(std::move(t));
+  return gruppe.Tekster.back();
 }
 
 void FrigivLinjer(TLinjeListe& linjer) { linjer.clear(); }

@@ -38,6 +38,20 @@ struct TekstType {
   double X = 0;
   double Y = 0;
   std::string Tekst;  // UTF-8
+  // How a label is laid out in the fitted view; only the renderer knows the
+  // pixels. Skala sets the text at that part of the canvas's font size.
+  // MaksBredde (world units; 0: any width) is the span between the ticks of
+  // the dimension it labels: a wider text is set smaller, down to half size,
+  // so that it stands between them, clear of them. UndvigX and UndvigY (-1, 0
+  // or +1: the way of falling world x and y, or rising) let the renderer move
+  // the text that way from its point, a pixel at a time, until it touches no
+  // line, no marker and no other text, and stays on the surface; where no
+  // such place lies within a text height it tries a smaller size. Points and
+  // lines never move.
+  double Skala = 1;
+  double MaksBredde = 0;
+  int UndvigX = 0;
+  int UndvigY = 0;
 };
 
 struct TekstGruppeType {
@@ -119,7 +133,9 @@ void TilfoejPunkt(LinjeType& linje, double x, double y);
 TekstGruppeType& NyTekstGruppe(TTekstGruppeListe& grupper, int farve, int vandretJust,
                                int lodretJust);
 
-void TilfoejTekst(TekstGruppeType& gruppe, std::string tekst, double x, double y);
+// Returns the new text, to set its layout; the reference holds until the
+// group's next text is appended.
+TekstType& TilfoejTekst(TekstGruppeType& gruppe, std::string tekst, double x, double y);
 
 // Empties the lists (the drawing is rebuilt for every painting).
 void FrigivLinjer(TLinjeListe& linjer);

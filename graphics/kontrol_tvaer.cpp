@@ -134,8 +134,13 @@ void TegnDetalje(TLinjeListe& linjer, TTekstGruppeListe& tekster, const Inddata&
 
   TegnAasTvaersnit(linjer, ind, s, x0 - 0.02 * h * sn, y0 + 0.02 * h * c, 20);
 
+  // The note hangs from the section's lower right corner, where the support
+  // line passes; it may move right and down off that line.
   TekstGruppeType& note = NyTekstGruppe(tekster, Sort, 0, 2);
-  TilfoejTekst(note, "Positive reaktioner", x0 + 0.01 * b * c, y0 + 0.01 * b * sn);
+  TekstType& positive =
+      TilfoejTekst(note, "Positive reaktioner", x0 + 0.01 * b * c, y0 + 0.01 * b * sn);
+  positive.UndvigX = 1;
+  positive.UndvigY = -1;
 
   // The support: twice the enlarged width, along the slope under the purlin.
   LinjeType& understoetning = SortLinje(linjer);
@@ -146,15 +151,16 @@ void TegnDetalje(TLinjeListe& linjer, TTekstGruppeListe& tekster, const Inddata&
   const double H = b / 400;
   // z: perpendicular to the roof, pushing up on the lower face.
   Pil(linjer, Sort, 3, x0, y0, ind.TagVink + 90, L, H);
+  // Each arrow's name hangs below its tail, and may move down off the shaft.
   TekstGruppeType& retning = NyTekstGruppe(tekster, Sort, 1, 2);
-  TilfoejTekst(retning, "z-retning", x0 + L * sn, y0 - L * c);
+  TilfoejTekst(retning, "z-retning", x0 + L * sn, y0 - L * c).UndvigY = -1;
 
   // y: along the slope towards the ridge, on the left face one twentieth of
   // the enlarged depth above its lower corner.
   const double tx = x0 - 0.01 * b * c - h * sn / 1000;
   const double ty = y0 - 0.01 * b * sn + h * c / 1000;
   Pil(linjer, Sort, 3, tx, ty, ind.TagVink, L, H);
-  TilfoejTekst(retning, "y-retning", tx - L * c, ty - L * sn);
+  TilfoejTekst(retning, "y-retning", tx - L * c, ty - L * sn).UndvigY = -1;
 }
 
 void TegnMand(TLinjeListe& linjer, TTekstGruppeListe& tekster, double xc, double u) {
@@ -195,7 +201,8 @@ void TegnKontrolTvaer(TLinjeListe& linjer, TTekstGruppeListe& tekster, const Ind
   for (int i = 1; i <= 3; ++i) {
     const double x = s.xAas[i];
     TegnAasTvaersnit(linjer, ind, s, x, TagHojde(s, x), 1);
-    TilfoejTekst(numre, Format("%d", {i}), x, TagHojde(s, x) + 0.2);
+    // Up off the roof line and the load widths, where the drawing is small.
+    TilfoejTekst(numre, Format("%d", {i}), x, TagHojde(s, x) + 0.2).UndvigY = 1;
   }
 
   const double d = ind.AaseAfst * s.CosV / 2;  // half the horizontal purlin spacing

@@ -48,9 +48,15 @@ class TLaerred {
   virtual void Polygon(const std::vector<TPixelPunkt>& punkter) = 0;
   virtual void SaetPixel(int x, int y, TFarve farve) = 0;
 
-  // Size in pixels of a text (UTF-8) in the canvas's font.
+  // Size in pixels of a text (UTF-8) in the canvas's font at the present
+  // text scale.
   virtual int TekstBredde(const std::string& tekst) = 0;
   virtual int TekstHoejde(const std::string& tekst) = 0;
+  // Sets the texts that follow (and their measure) at `skala` times the size
+  // of the canvas's own font; 1 restores it. Labels in a cramped drawing are
+  // set smaller this way. A canvas that cannot scale its font may keep it:
+  // the renderer measures after setting the scale, so its layout stays true.
+  virtual void SaetTekstSkala(double skala) { (void)skala; }
   virtual void SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) = 0;
   virtual void SaetTekstFarve(TFarve farve) = 0;
   // Writes the text at (x, y) as aligned, on a transparent background.

@@ -34,11 +34,18 @@ TreGrupper NyeGrupper(TTekstGruppeListe& tekster) {
   return g;
 }
 
-// Text above and distance below a common x, p being the tick size.
+// Text above and distance below a common x, p being the tick size. The
+// renderer may move the text further up and the distance further down (and
+// both further out, -1 or +1 in `ud`, off a vertical line), and set them
+// smaller to fit `spaend`, the span between the ticks (0: any width).
 void Etiketter(TekstGruppeType& gruppe, const std::string& tekst, const std::string& afstand,
-               double x, double y, double p) {
-  TilfoejTekst(gruppe, tekst, x, y + p);
-  TilfoejTekst(gruppe, afstand, x, y - p);
+               double x, double y, double p, double spaend = 0, int ud = 0) {
+  for (const auto& [t, side] : {std::pair{&tekst, 1}, std::pair{&afstand, -1}}) {
+    TekstType& e = TilfoejTekst(gruppe, *t, x, y + side * p);
+    e.MaksBredde = spaend;
+    e.UndvigX = ud;
+    e.UndvigY = side;
+  }
 }
 
 }  // namespace
@@ -62,9 +69,13 @@ void MaalVandret(TLinjeListe& linjer, TTekstGruppeListe& tekster, int placering,
 
   const std::string afstand = Afstand(x2 - x1, decimaler);
   switch (placering) {
-    case PlaceringVenstre: Etiketter(*g.venstre, tekst, afstand, x1 + p / 2, y, p); break;
-    case PlaceringMidte: Etiketter(*g.midte, tekst, afstand, (x1 + x2) / 2, y, p); break;
-    case PlaceringHoejre: Etiketter(*g.hoejre, tekst, afstand, x2 - p / 2, y, p); break;
+    case PlaceringVenstre:
+      Etiketter(*g.venstre, tekst, afstand, x1 + p / 2, y, p, x2 - x1 - p / 2);
+      break;
+    case PlaceringMidte: Etiketter(*g.midte, tekst, afstand, (x1 + x2) / 2, y, p, x2 - x1); break;
+    case PlaceringHoejre:
+      Etiketter(*g.hoejre, tekst, afstand, x2 - p / 2, y, p, x2 - x1 - p / 2);
+      break;
     default: break;
   }
 }
@@ -96,7 +107,7 @@ void MaalVandretUdv(TLinjeListe& linjer, TTekstGruppeListe& tekster, int placeri
   const std::string afstand = Afstand(x2 - x1, decimaler);
   switch (placering) {
     case PlaceringVenstre: Etiketter(*g.venstre, tekst, afstand, x2 + p / 2, y, p); break;
-    case PlaceringMidte: Etiketter(*g.midte, tekst, afstand, (x1 + x2) / 2, y, p); break;
+    case PlaceringMidte: Etiketter(*g.midte, tekst, afstand, (x1 + x2) / 2, y, p, x2 - x1); break;
     case PlaceringHoejre: Etiketter(*g.hoejre, tekst, afstand, x1 - p / 2, y, p); break;
     default: break;
   }
@@ -140,9 +151,9 @@ void MaalLodret(TLinjeListe& linjer, TTekstGruppeListe& tekster, int placering, 
   const double m = (y1 + y2) / 2;
   const std::string afstand = Afstand(y2 - y1, decimaler);
   switch (placering) {
-    case PlaceringVenstre: Etiketter(*g.venstre, tekst, afstand, x + p / 2, m, p); break;
-    case PlaceringMidte: Etiketter(*g.midte, tekst, afstand, x, m, p); break;
-    case PlaceringHoejre: Etiketter(*g.hoejre, tekst, afstand, x - p / 2, m, p); break;
+    case PlaceringVenstre: Etiketter(*g.venstre, tekst, afstand, x + p / 2, m, p, 0, 1); break;
+    case PlaceringMidte: Etiketter(*g.midte, tekst, afstand, x, m, p, 0, 1); break;
+    case PlaceringHoejre: Etiketter(*g.hoejre, tekst, afstand, x - p / 2, m, p, 0, -1); break;
     default: break;
   }
 }

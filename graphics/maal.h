@@ -5,7 +5,11 @@
 // points), the text above the line and the distance below it. Their polylines
 // are black, solid, 1 pixel wide and unfilled; their text groups black and
 // vertically centred. Tick size p is in world units, so ticks scale with the
-// drawing while the arrowheads (marker symbols) keep their pixel size.
+// drawing while the arrowheads (marker symbols) keep their pixel size. The
+// labels carry their layout wishes (graphics/displayliste.h): where the
+// drawing is cramped the renderer moves the text up and the distance down,
+// off the line and its arrowheads, and sets a label wider than the span
+// between the ticks smaller.
 #include <string>
 
 #include "graphics/displayliste.h"

@@ -1,6 +1,7 @@
 #include "graphics/svg_laerred.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace kvistor {
@@ -15,6 +16,20 @@ std::string Midt(int v) {
   if (v >= 0) return std::to_string(v) + ".5";
   if (v == -1) return "-0.5";
   return "-" + std::to_string(-(v + 1)) + ".5";
+}
+
+// A size with two decimals and a full stop, whatever the C library's locale.
+std::string Decimaltal(double v) {
+  const long long hundrededele = std::llround(v * 100);
+  std::string s = std::to_string(hundrededele / 100) + ".";
+  const long long rest = hundrededele % 100;
+  if (rest < 10) s += '0';
+  return s + std::to_string(rest);
+}
+
+// A measure at the text scale, rounded up to a whole pixel.
+int Skaleret(double maal, double skala) {
+  return static_cast<int>(std::ceil(maal * skala - 1e-9));
 }
 
 std::string Hex(TFarve f) {
@@ -132,10 +147,15 @@ int TSvgLaerred::TekstBredde(const std::string& tekst) {
   int tegn = 0;  // characters, not bytes
   for (unsigned char b : tekst)
     if ((b & 0xC0) != 0x80) ++tegn;
-  return SvgTegnBredde * tegn;
+  return Skaleret(SvgTegnBredde * tegn, tekstSkala_);
 }
 
-int TSvgLaerred::TekstHoejde(const std::string&) { return SvgTekstHoejde; }
+int TSvgLaerred::TekstHoejde(const std::string&) { return Skaleret(SvgTekstHoejde, tekstSkala_); }
+
+void TSvgLaerred::SaetTekstSkala(double skala) {
+  // Nothing smaller than a tenth, and no nonsense, reaches the picture.
+  tekstSkala_ = std::isfinite(skala) ? std::clamp(skala, 0.1, 10.0) : 1.0;
+}
 
 void TSvgLaerred::SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) {
   vandret_ = vandret;
@@ -144,13 +164,17 @@ void TSvgLaerred::SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) {
 
 void TSvgLaerred::TekstUd(int x, int y, const std::string& tekst) {
   AfslutSti();
+  const int over = static_cast<int>(std::lround(SvgOverLinje * tekstSkala_));
   const int grundlinje =
-      lodret_ == TLodretJust::Top ? y + SvgOverLinje : y - (SvgTekstHoejde - SvgOverLinje);
+      lodret_ == TLodretJust::Top ? y + over : y - (TekstHoejde(tekst) - over);
   const char* anker = vandret_ == TVandretJust::Venstre ? "start"
                       : vandret_ == TVandretJust::Hoejre ? "end"
                                                           : "middle";
   krop_ += "<text x=\"" + Tal(x) + "\" y=\"" + Tal(grundlinje) + "\" text-anchor=\"" + anker +
-           "\" fill=\"" + Hex(tekstFarve_) + "\">" + XmlTekst(tekst) + "</text>\n";
+           "\" fill=\"" + Hex(tekstFarve_) + "\"" +
+           (tekstSkala_ != 1 ? " font-size=\"" + Decimaltal(SvgSkriftHoejde * tekstSkala_) + "px\""
+                             : std::string()) +
+           ">" + XmlTekst(tekst) + "</text>\n";
 }
 
 std::string TSvgLaerred::Svg() const {

@@ -10,7 +10,9 @@
 // alignment is left to the viewer (text-anchor), so the rule only matters for
 // the view's measure of "0" and for the vertical placement: a text aligned by
 // its top has its baseline SvgOverLinje pixels below the point, one aligned
-// by its bottom has it SvgTekstHoejde - SvgOverLinje pixels above.
+// by its bottom has it SvgTekstHoejde - SvgOverLinje pixels above. A text
+// scale (SaetTekstSkala) scales the font size and all three measures; the
+// widths and heights are rounded up to whole pixels.
 //
 // The picture is UTF-8 (SVG's own encoding), not the code page of the
 // program's text files.
@@ -45,6 +47,7 @@ class TSvgLaerred : public TLaerred {
   void SaetPixel(int x, int y, TFarve farve) override;
   int TekstBredde(const std::string& tekst) override;
   int TekstHoejde(const std::string& tekst) override;
+  void SaetTekstSkala(double skala) override;
   void SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) override;
   void SaetTekstFarve(TFarve farve) override { tekstFarve_ = farve; }
   void TekstUd(int x, int y, const std::string& tekst) override;
@@ -67,6 +70,7 @@ class TSvgLaerred : public TLaerred {
   TVandretJust vandret_ = TVandretJust::Venstre;
   TLodretJust lodret_ = TLodretJust::Top;
   TFarve tekstFarve_;
+  double tekstSkala_ = 1;
   std::set<std::string> krydsFarver_;  // hatch patterns to define, by colour
 };
 

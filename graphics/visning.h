@@ -57,7 +57,10 @@ void TilpasLige(Visning& v, TLaerred& laerred, int bredde, int hoejde, double xm
 int TilX(const Visning& v, double x);
 int TilY(const Visning& v, double y);
 
-// Draws the polylines, then the texts.
+// Draws the polylines, then the texts. A text with layout wishes (the
+// labels: TekstType's Skala, MaksBredde, UndvigX and UndvigY) is set smaller
+// and moved off the lines and the other texts here, where the pixels and the
+// canvas's text measure are known.
 void TegnListe(const Visning& v, const TLinjeListe& linjer, const TTekstGruppeListe& tekster);
 
 // Draws marker symbol `art` (1..9) at the world point (x, y) with the current pen.

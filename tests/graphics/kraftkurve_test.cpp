@@ -7,6 +7,7 @@
 
 #include "hjaelp/dialog_fake.h"
 #include "graphics/kraftkurvetegning.h"
+#include "graphics/svg_laerred.h"
 #include "calculation/tvaersnit_byg.h"
 #include "project/inddatafil.h"
 #include "calculation/beregning.h"
@@ -67,7 +68,8 @@ TEST(Kraftkurver, EkstremerneErRapportensMyMaxOgMyMin) {
   // labelled extremes.
   TLinjeListe linjer;
   TTekstGruppeListe tekster;
-  TegnKraftkurver(linjer, tekster, *kurver);
+  TSvgLaerred svg(1000, 600);
+  TegnKraftkurver(linjer, tekster, *kurver, svg, 1000, 600 * static_cast<int>(kurver->size()));
   const auto antal = [&](int markoer) {
     std::size_t n = 0;
     for (const LinjeType& l : linjer)

@@ -1,8 +1,10 @@
 #pragma once
-// A canvas that paints nothing and records what it is asked to draw, with the
-// pen, brush and text state in force at the time, so tests can check the
-// pixels the renderer produces. Texts measure a fixed width per character
-// and a fixed height.
+// A canvas that records what it is asked to draw, with the pen, brush and
+// text state in force at the time, so tests can check the pixels the
+// renderer produces. On its own it paints nothing and texts measure a fixed
+// width per character and a fixed height (both times the text scale,
+// rounded up); made on another canvas it passes every call on to it, which
+// draws and measures the texts.
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@ struct TOptagetStreg {
 
 struct TOptagetPolygon {
   std::vector<TPixelPunkt> Punkter;
+  int Bredde = 1;  // the pen's
   TPenselStil PenselStil = TPenselStil::Ingen;
   TFarve PenselFarve;
   TFarve PenFarve;
@@ -36,12 +39,16 @@ struct TOptagetTekst {
   TVandretJust Vandret = TVandretJust::Venstre;
   TLodretJust Lodret = TLodretJust::Top;
   TFarve Farve;
+  double Skala = 1;
+  // The text's box as measured when it was written: left, top, width, height.
+  int V = 0, T = 0, B = 0, H = 0;
 };
 
 class TOptagendeLaerred : public TLaerred {
  public:
   explicit TOptagendeLaerred(int tegnBredde = 7, int tekstHoejde = 13)
       : tegnBredde_(tegnBredde), tekstHoejde_(tekstHoejde) {}
+  explicit TOptagendeLaerred(TLaerred& videre) : videre_(&videre) {}
 
   std::vector<TOptagetStreg> Streger;
   std::vector<TOptagetPolygon> Polygoner;
@@ -61,13 +68,16 @@ class TOptagendeLaerred : public TLaerred {
   void SaetPixel(int x, int y, TFarve farve) override;
   int TekstBredde(const std::string& tekst) override;
   int TekstHoejde(const std::string& tekst) override;
+  void SaetTekstSkala(double skala) override;
   void SaetTekstJustering(TVandretJust vandret, TLodretJust lodret) override;
   void SaetTekstFarve(TFarve farve) override;
   void TekstUd(int x, int y, const std::string& tekst) override;
 
  private:
-  int tegnBredde_;
-  int tekstHoejde_;
+  TLaerred* videre_ = nullptr;
+  int tegnBredde_ = 7;
+  int tekstHoejde_ = 13;
+  double tekstSkala_ = 1;
   TPenStil penStil_ = TPenStil::Fuld;
   int penBredde_ = 1;
   TFarve penFarve_;
@@ -78,5 +88,11 @@ class TOptagendeLaerred : public TLaerred {
   TLodretJust lodret_ = TLodretJust::Top;
   TFarve tekstFarve_;
 };
+
+// What a user would see as a fault in a drawing: a text whose box lies partly
+// outside the surface, touches a pixel of a line, a marker or an outline, or
+// overlaps another text. One line for each, naming the texts; none for a
+// clean drawing.
+std::vector<std::string> Tekstkonflikter(const TOptagendeLaerred& l, int bredde, int hoejde);
 
 }  // namespace kvistor
