@@ -1,6 +1,7 @@
 // kvistor-cli dimensioner | charnier | kurver: the design aids without a
 // window. Each reads one project file and prints its table in Danish on
-// standard output; kurver writes the force diagrams as an SVG picture.
+// standard output; kurver writes the force diagrams as an SVG picture or a
+// DXF drawing.
 // Exit codes: 0 a variant (or the project) passes all three verdicts, 4 none
 // does, 2 input refused, 3 calculation aborted, 1 usage or file error, 130
 // a search stopped with Ctrl+C.
@@ -15,11 +16,13 @@
 #include "cli/kommandolinjedialog.h"
 #include "cli/projektlaesning.h"
 #include "cli/uddatakontrol.h"
+#include "cli/uddata.h"
 #include "design/charnieroptimering.h"
 #include "design/noegletal.h"
 #include "design/tvaersnitssoegning.h"
 #include "common/format.h"
 #include "common/tegnsaet.h"
+#include "graphics/dxf_tegning.h"
 #include "graphics/kraftkurvetegning.h"
 #include "graphics/svg_laerred.h"
 #include "project/inddatafil.h"
@@ -206,7 +209,6 @@ int CharnierKommando(TKald& kald) {
 }
 
 int KurverKommando(TKald& kald) {
-  std::ostream& ud = kald.ud;
   std::ostream& fejl = kald.fejl;
   const std::string& projekt = kald.projekter.front();
   const std::string udfil = *kald.Tekst("-o");
@@ -220,6 +222,8 @@ int KurverKommando(TKald& kald) {
     TKommandolinjeDialog(fejl).Fejl(*sammenstoed);
     return KodeBrug;
   }
+  const auto format = BestemTegneformat(kald);
+  if (const auto* tekst = std::get_if<std::string>(&format)) return kald.BrugsFejl(*tekst);
   int kode = KodeOk;
   const std::optional<Inddata> ind = LaesProjekt(projekt, kald.Har("--tolerant"), fejl, kode);
   if (!ind) return kode;
@@ -237,18 +241,15 @@ int KurverKommando(TKald& kald) {
     // A case that the chain does not compute is the user's choice.
     return noegletal.Beregnet() ? KodeBrug : KodeAfbrudt;
   }
-  // Without a height: room for each pair of diagrams.
-  if (!hoejde) hoejde = std::min(20000, 300 * static_cast<int>(2 * kurver->size()));
-  TSvgLaerred svg(bredde, *hoejde);
-  TegnKraftkurveDiagram(*kurver, svg, bredde, *hoejde);
-  // Whether the standard output took it all is checked at the end of the call.
-  if (udfil == Standardstroem) {
-    ud << svg.Svg();
-  } else if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
-    dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
-    return KodeBrug;
-  } else if (!u.note.empty()) {
-    dlg.Advarsel(u.note);
+  if (std::get<TTegneformat>(format) == TTegneformat::Dxf) {
+    if (const int k = SkrivUddata(kald, udfil, DxfKraftkurver(*kurver).Dxf, dlg); k != KodeOk)
+      return k;
+  } else {
+    // Without a height: room for each pair of diagrams.
+    if (!hoejde) hoejde = std::min(20000, 300 * static_cast<int>(2 * kurver->size()));
+    TSvgLaerred svg(bredde, *hoejde);
+    TegnKraftkurveDiagram(*kurver, svg, bredde, *hoejde);
+    if (const int k = SkrivUddata(kald, udfil, svg.Svg(), dlg); k != KodeOk) return k;
   }
   return noegletal.Tal.AlleOk() ? KodeOk : KodeIngen;
 }

@@ -43,5 +43,7 @@ int KurverKommando(TKald& kald);
 // The fire check (cli/brand_kommando.cpp): KodeOk when the required
 // resistance is met (or none is required), KodeAdvarsel when it is not.
 int BrandKommando(TKald& kald);
+// The result tables of one or more projects (cli/tabel_kommando.cpp).
+int TabelKommando(TKald& kald);
 
 }  // namespace kvistor

@@ -28,8 +28,7 @@ TSvar TKommandolinjeDialog::Meddel(TBeskedArt art, const std::string&, const std
                     (art == TBeskedArt::Advarsel && knapper != TKnapper::Ok);
   if (art == TBeskedArt::Bip) return TSvar::Ok;
   if (fejl) {
-    fejlVist_ = true;
-    Skriv("Fejl: ", tekst);
+    SkrivFejl(tekst);
   } else {
     Skriv(art == TBeskedArt::Advarsel ? "Advarsel: " : "", tekst);
   }
@@ -37,6 +36,12 @@ TSvar TKommandolinjeDialog::Meddel(TBeskedArt art, const std::string&, const std
   if (svar == TSvar::Annuller) fejl_ << forstavelse_ << "(svaret Annuller)\n";
   if (svar == TSvar::Nej) fejl_ << forstavelse_ << "(svaret Nej)\n";
   return svar;
+}
+
+void TKommandolinjeDialog::SkrivFejl(const std::string& tekst) {
+  if (!fejlVist_) foersteFejl_ = tekst;
+  fejlVist_ = true;
+  Skriv("Fejl: ", tekst);
 }
 
 }  // namespace kvistor

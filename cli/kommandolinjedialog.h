@@ -23,14 +23,18 @@ class TKommandolinjeDialog : public TBrugerDialog {
   std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
   std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }
 
-  // Whether any error has been printed.
+  // Whether any error has been printed, and the first one's text (a
+  // table's row gives it as the reason a project has no figures).
   bool FejlVist() const { return fejlVist_; }
+  const std::string& FoersteFejl() const { return foersteFejl_; }
 
  private:
   void Skriv(const std::string& art, const std::string& tekst);
+  void SkrivFejl(const std::string& tekst);
   std::ostream& fejl_;
   std::string forstavelse_;
   bool fejlVist_ = false;
+  std::string foersteFejl_;
 };
 
 }  // namespace kvistor

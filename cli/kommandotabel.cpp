@@ -15,13 +15,32 @@ std::optional<std::string> KontrollerFilnavn(const std::string& v) {
   return std::nullopt;
 }
 
-TTilvalg Uddata(std::string vaerdinavn, std::string hjaelp, bool paakraevet) {
+TTilvalg Uddata(std::string vaerdinavn, std::string hjaelp, bool paakraevet,
+                std::string eksempel = "") {
   return {.navn = "-o",
           .vaerdinavn = std::move(vaerdinavn),
           .art = TVaerdiArt::Tekst,
           .hjaelp = std::move(hjaelp),
           .paakraevet = paakraevet,
+          .eksempel = std::move(eksempel),
           .kontrol = KontrollerFilnavn};
+}
+
+// -o of a drawing, and the format where the file's name does not tell it.
+TTilvalg Tegningsfil() {
+  return Uddata("FIL.svg|.dxf",
+                "Tegningsfilen; efternavnet .svg eller .dxf bestemmer formatet. -o - er "
+                "standard-output.",
+                true, "tegning.svg");
+}
+TTilvalg Tegneformat() {
+  return {.navn = "--format",
+          .vaerdinavn = "FORMAT",
+          .art = TVaerdiArt::Valg,
+          .valg = {"svg", "dxf"},
+          .hjaelp = "Formatet, når -o er - eller et filnavn, der ikke ender på .svg eller .dxf "
+                    "(standard svg). Ved et filnavn på .svg eller .dxf skal det passe til "
+                    "efternavnet."};
 }
 
 TTilvalg Pixel(std::string navn, std::string vaerdinavn, std::string hjaelp) {
@@ -96,16 +115,22 @@ std::vector<TKommando> Tabel() {
   });
   t.push_back({
       .navn = "tegning",
-      .formaal = "tegner en kontroltegning af projektet som SVG-fil",
+      .formaal = "tegner en kontroltegning af projektet som SVG- eller DXF-fil",
       .beskrivelse = "Tegner kontroltegningen af tværsnittet (tvaer) eller af åsens "
-                     "længdeforløb (laengde) som SVG-fil, den samme tegning som programmets "
-                     "sider \"Kontrol, tvær\" og \"Kontrol, længde\".",
+                     "længdeforløb (laengde), den samme tegning som programmets sider "
+                     "\"Kontrol, tvær\" og \"Kontrol, længde\": som SVG-billede med den "
+                     "størrelse i pixel, --bredde og --hoejde giver, eller som DXF-tegning "
+                     "(AutoCAD 2000, tegnsæt Windows-1252) til et CAD-program i sand størrelse, "
+                     "én tegningsenhed en millimeter, med tekster og pile til den målestok, "
+                     "hvor tegningen kan være på et A3-ark. Lag efter rolle: KONTUR, TERRAEN, "
+                     "LASTBREDDE, TRAE, BESLAG, FIGUR og TEKST.",
       .ord = {"tvaer", "laengde"},
       .ordAliaser = {{"tvær", "tvaer"}, {"længde", "laengde"}},
       .ordnavn = "tegning",
-      .tilvalg = {Uddata("FIL.svg", "SVG-filen; -o - er standard-output.", true),
-                  Pixel("--bredde", "B", "Tegningens bredde i pixel (standard 760)."),
-                  Pixel("--hoejde", "H", "Tegningens højde i pixel (standard 520)."),
+      .tilvalg = {Tegningsfil(),
+                  Tegneformat(),
+                  Pixel("--bredde", "B", "SVG-billedets bredde i pixel (standard 760)."),
+                  Pixel("--hoejde", "H", "SVG-billedets højde i pixel (standard 520)."),
                   Tolerant()},
       .kode0 = "tegningen er skrevet",
       .koer = TegningKommando,
@@ -148,12 +173,17 @@ std::vector<TKommando> Tabel() {
   });
   t.push_back({
       .navn = "kurver",
-      .formaal = "tegner forskydningskraft- og momentkurverne som SVG-fil",
+      .formaal = "tegner forskydningskraft- og momentkurverne som SVG- eller DXF-fil",
       .beskrivelse =
           "Tegner forskydningskraft- og momentkurverne langs hele åsen med understøtninger, "
-          "charnierer og ekstremværdier som SVG-fil. Uden --lk og --lt tegnes de "
-          "lasttilfælde, der er dimensionsgivende for bøjning i hver fagtype (KE, MF, LE).",
-      .tilvalg = {Uddata("FIL.svg", "SVG-filen; -o - er standard-output.", true),
+          "charnierer og ekstremværdier som SVG-billede eller som DXF-tegning til et "
+          "CAD-program. Uden --lk og --lt tegnes de lasttilfælde, der er dimensionsgivende "
+          "for bøjning i hver fagtype (KE, MF, LE).\n\n"
+          "DXF-tegningen er i fast målestok til plot i 1:1: 1:50 langs åsen (20 mm pr. "
+          "meter) og 100 mm pr. diagram; lag KURVE, KURVEFLADE, SYSTEM, CHARNIER, EKSTREMUM "
+          "og TEKST.",
+      .tilvalg = {Tegningsfil(),
+                  Tegneformat(),
                   {.navn = "--lk",
                    .vaerdinavn = "N",
                    .art = TVaerdiArt::Heltal,
@@ -178,9 +208,10 @@ std::vector<TKommando> Tabel() {
                    .hjaelp = "Åsen (standard 2).",
                    .kraever = {"--lk"},
                    .eksempel = "2"},
-                  Pixel("--bredde", "B", "Billedets bredde i pixel (standard 1000)."),
+                  Pixel("--bredde", "B", "SVG-billedets bredde i pixel (standard 1000)."),
                   Pixel("--hoejde", "H",
-                        "Billedets højde i pixel (standard 600 pr. lasttilfælde, højst 20000)."),
+                        "SVG-billedets højde i pixel (standard 600 pr. lasttilfælde, højst "
+                        "20000)."),
                   Tolerant()},
       .kode0 = "projektet består alle tre kontroller",
       .kode4 = "en rød advarsel vises",
@@ -252,6 +283,38 @@ std::vector<TKommando> Tabel() {
       .kode0 = "dokumentet er skrevet, og alle tre konklusioner er OK",
       .kode4 = "dokumentet er skrevet, men en advarsel er givet",
       .koer = DokumentationKommando,
+  });
+  t.push_back({
+      .navn = "tabel",
+      .formaal = "samler projekternes resultater i et regneark (XLSX), CSV eller JSON",
+      .beskrivelse =
+          "Beregner projekterne, som kommandoen rapport gør, og samler resultaterne i én tabelfil. "
+          "Filnavnets efternavn bestemmer formatet: .xlsx er et regneark med arkene "
+          "\"Oversigt\" (én række pr. projekt), \"Fagtyper\", \"Tilfælde\" og \"Kurver\"; "
+          ".csv er \"Oversigt\", som et dansk regneark åbner den ved dobbeltklik (semikolon, "
+          "decimalkomma, UTF-8); .json er til skripter (punktum som decimaltegn, enheder i "
+          "nøglerne, programmets version). -o - skriver JSON på standard-output, med "
+          "--format csv CSV; et regneark skrives kun til en fil.\n\n"
+          "Hvert projekt får sin række i den rækkefølge, filerne er givet, også et projekt, "
+          "der afvises, hvis beregning afbrydes, eller som ikke kan læses: rækken viser "
+          "status og årsag, og meddelelsen skrives på standard-error (med filnavnet foran, "
+          "når der er flere). "
+          "Tabellen skrives også da, og slutkoden er den alvorligste.",
+      .maksProjekter = 0,
+      .tilvalg = {Uddata("FIL.xlsx|.csv|.json",
+                         "Tabelfilen; efternavnet .xlsx, .csv eller .json bestemmer formatet. "
+                         "-o - er standard-output.",
+                         true, "tabel.json"),
+                  {.navn = "--format",
+                   .vaerdinavn = "FORMAT",
+                   .art = TVaerdiArt::Valg,
+                   .valg = {"json", "csv"},
+                   .hjaelp = "Formatet på standard-output ved -o - (standard json). Ved et "
+                             "filnavn skal det passe til efternavnet."},
+                  Tolerant()},
+      .kode0 = "tabellen er skrevet, og alle projekter består alle tre kontroller",
+      .kode4 = "tabellen er skrevet, men et projekt holder ikke alle tre kontroller",
+      .koer = TabelKommando,
   });
   return t;
 }

@@ -1,6 +1,7 @@
-// kvistor-cli tegning tvaer|laengde PROJEKT.aid -o FIL.svg: one of the two
-// control drawings of a project as an SVG picture, the same drawing the
-// program shows on its pages "Kontrol, tvær" and "Kontrol, længde".
+// kvistor-cli tegning tvaer|laengde PROJEKT.aid -o FIL.svg|.dxf: one of the
+// two control drawings of a project, the same drawing the program shows on
+// its pages "Kontrol, tvær" and "Kontrol, længde": an SVG picture of a
+// given size, or a DXF drawing at true size for a CAD program.
 #include <optional>
 #include <ostream>
 #include <string>
@@ -8,6 +9,8 @@
 #include "cli/kommandoer.h"
 #include "cli/projektlaesning.h"
 #include "cli/uddatakontrol.h"
+#include "cli/uddata.h"
+#include "graphics/dxf_tegning.h"
 #include "graphics/kontroltegning.h"
 #include "graphics/svg_laerred.h"
 #include "project/feltregler.h"
@@ -36,6 +39,8 @@ int TegningKommando(TKald& kald) {
     dlg.Fejl(*sammenstoed);
     return KodeBrug;
   }
+  const auto format = BestemTegneformat(kald);
+  if (const auto* tekst = std::get_if<std::string>(&format)) return kald.BrugsFejl(*tekst);
   // A file that cannot be read at all is a file error; one that can be read
   // but is not a project file is refused input.
   TInddataside side = NyInddataside();
@@ -48,21 +53,11 @@ int TegningKommando(TKald& kald) {
     return KodeAfvist;
   }
 
+  if (std::get<TTegneformat>(format) == TTegneformat::Dxf)
+    return SkrivUddata(kald, udfil, DxfKontroltegning(tegning, side.Inddata).Dxf, dlg);
   TSvgLaerred svg(bredde, hoejde);
   TegnKontroltegning(tegning, side.Inddata, svg, bredde, hoejde);
-
-  // Whether the standard output took it all is checked at the end of the call.
-  if (udfil == Standardstroem) {
-    kald.ud << svg.Svg();
-    return KodeOk;
-  }
-  if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
-    dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
-    return KodeBrug;
-  } else if (!u.note.empty()) {
-    dlg.Advarsel(u.note);
-  }
-  return KodeOk;
+  return SkrivUddata(kald, udfil, svg.Svg(), dlg);
 }
 
 }  // namespace kvistor

@@ -381,6 +381,15 @@ TFilUdfald LaesStandardInput(std::string& indhold, std::size_t maks) {
   return LaesFraFd(STDIN_FILENO, indhold, maks);
 }
 
+std::string Efternavn(std::string_view filnavn) {
+  const std::size_t punktum = filnavn.find_last_of("./");
+  if (punktum == std::string_view::npos || filnavn[punktum] != '.') return "";
+  std::string e(filnavn.substr(punktum + 1));
+  for (char& c : e)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return e;
+}
+
 std::optional<TFilIdentitet> FindFilIdentitet(const std::string& filnavn) {
   struct stat st {};
   if (::stat(filnavn.c_str(), &st) != 0) return std::nullopt;

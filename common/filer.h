@@ -68,6 +68,10 @@ TFilUdfald SkrivFil(const std::string& filnavn, std::string_view bytes, const TF
 // that is ignored or has a handler of its own is left as it is. Called once
 // by each program's main().
 void InstallerSignalOprydning();
+// The extension of a file name in lower case, without its full stop: "dxf"
+// of "Hal.DXF"; empty when the name's last part has none. The command line
+// and the window choose a file's format by it.
+std::string Efternavn(std::string_view filnavn);
 
 inline constexpr std::size_t Ubegraenset = std::numeric_limits<std::size_t>::max();
 

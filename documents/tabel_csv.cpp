@@ -1,7 +1,6 @@
 // The result tables as CSV for Danish spreadsheet programs.
-#include <algorithm>
-#include <cctype>
 
+#include "common/filer.h"
 #include "common/format.h"
 #include "documents/tabelskrivning.h"
 
@@ -39,11 +38,7 @@ std::string CelleTekst(const TKolonne& k, const TCelle& c) {
 }
 
 std::optional<TTabelFormat> TabelFormatAfFilnavn(const std::string& filnavn) {
-  const std::size_t punktum = filnavn.find_last_of("./");
-  if (punktum == std::string::npos || filnavn[punktum] != '.') return std::nullopt;
-  std::string ext = filnavn.substr(punktum + 1);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string ext = Efternavn(filnavn);
   if (ext == "xlsx") return TTabelFormat::Xlsx;
   if (ext == "csv") return TTabelFormat::Csv;
   if (ext == "json") return TTabelFormat::Json;

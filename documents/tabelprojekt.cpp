@@ -15,6 +15,16 @@ namespace kvistor {
 
 namespace {
 
+// A message as one line of a cell: its lines (CR LF, as the message boxes
+// break them) joined by one blank.
+std::string EnLinje(const std::string& t) {
+  std::string s;
+  s.reserve(t.size());
+  for (std::size_t i = 0; i < t.size(); ++i)
+    if (!(t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n')) s += t[i];
+  return RensTekst(s);
+}
+
 // Passes every message on and keeps the first, which becomes the row's
 // reason when the project is refused or stopped.
 class THuskendeDialog : public TBrugerDialog {
@@ -35,7 +45,7 @@ class THuskendeDialog : public TBrugerDialog {
 
  private:
   void Husk(const std::string& t) {
-    if (Foerste.empty()) Foerste = RensTekst(t);
+    if (Foerste.empty()) Foerste = EnLinje(t);
   }
   TBrugerDialog& videre_;
 };
@@ -93,7 +103,7 @@ TTabelProjekt IkkeBeregnetProjekt(const std::string& fil, TTabelUdfald udfald,
   TTabelProjekt p;
   p.Fil = fil;
   p.Udfald = udfald;
-  p.Aarsag = RensTekst(aarsag);
+  p.Aarsag = EnLinje(aarsag);
   if (ind) {
     p.Laest = true;
     p.Projektnavn = ind->Projektnavn;

@@ -79,7 +79,17 @@ fi
 "$cli" tegning tvaer "$usr/share/kvistor/Standard.aid" -o "$tmp/tvaer.svg" \
   || fejl "kvistor-cli tegning sluttede med kode $?"
 grep -q '<svg' "$tmp/tvaer.svg" || fejl "kvistor-cli tegning skrev ingen SVG"
-echo "== den udpakkede kvistor-cli: version, rapport og tegning af Standard.aid er i orden"
+"$cli" tegning tvaer "$usr/share/kvistor/Standard.aid" -o "$tmp/tvaer.dxf" \
+  || fejl "kvistor-cli tegning (DXF) sluttede med kode $?"
+grep -q 'AC1015' "$tmp/tvaer.dxf" || fejl "kvistor-cli tegning skrev ingen DXF"
+# The workbook is written through libxlsxwriter, which the package must
+# depend on for the unpacked program to run on another machine.
+dpkg-deb --field "$deb" Depends | grep -q 'libxlsxwriter' \
+  || fejl "pakken afhænger ikke af libxlsxwriter"
+"$cli" tabel "$usr/share/kvistor/Standard.aid" -o "$tmp/tabel.xlsx" \
+  || fejl "kvistor-cli tabel sluttede med kode $?"
+[ "$(head -c 2 "$tmp/tabel.xlsx")" = PK ] || fejl "kvistor-cli tabel skrev intet regneark"
+echo "== den udpakkede kvistor-cli: version, rapport, tegninger og tabel af Standard.aid er i orden"
 
 # The desktop program answers --version without opening a window; the time
 # limit keeps a program that opens one anyway from hanging the check.

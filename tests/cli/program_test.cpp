@@ -4,11 +4,13 @@
 // under one name at the same time.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
-#include "cli/program.h"
+#include "hjaelp/program.h"
 #include "common/indstillinger.h"
 #include "hjaelp/test_mappe.h"
 
@@ -25,6 +27,11 @@ using test::Vent;
 
 const std::string Standard = (fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
 const std::string Dato = "2026-03-01,14:05:00";
+
+using test::Koer;
+using test::Start;
+using test::TKoersel;
+using test::Vent;
 
 std::string StandardMed(const test::TTestMappe& m, const std::string& navn,
                         const std::vector<std::pair<int, std::string>>& linjer) {

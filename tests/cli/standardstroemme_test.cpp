@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "cli/program.h"
+#include "hjaelp/program.h"
 #include "cli/uddatakontrol.h"
 
 namespace kvistor {

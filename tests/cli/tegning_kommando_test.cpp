@@ -1,11 +1,15 @@
-// kvistor-cli tegning run in-process: the SVG file, usage errors, damaged
-// project files and the project's own name as output, with their exit codes.
+// kvistor-cli tegning run in-process: the SVG file, the DXF drawings of
+// tegning and kurver (read back by ezdxf), usage errors, damaged project
+// files and the project's own name as output, with their exit codes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
 #include "cli/kommandoer.h"
+#include "graphics/dxf_tegning.h"
+#include "hjaelp/projekt.h"
+#include "hjaelp/python.h"
 #include "hjaelp/test_mappe.h"
 
 namespace kvistor {
@@ -21,13 +25,14 @@ struct Resultat {
   std::string ud, fejl;
 };
 
-Resultat Tegn(const std::vector<std::string>& a) {
-  std::vector<std::string> alle{"tegning"};
-  alle.insert(alle.end(), a.begin(), a.end());
+Resultat Koer(std::vector<std::string> kommando, const std::vector<std::string>& a) {
+  kommando.insert(kommando.end(), a.begin(), a.end());
   std::ostringstream ud, fejl;
-  const int kode = KoerKvistorCli(alle, ud, fejl);
+  const int kode = KoerKvistorCli(kommando, ud, fejl);
   return {kode, ud.str(), fejl.str()};
 }
+
+Resultat Tegn(const std::vector<std::string>& a) { return Koer({"tegning"}, a); }
 
 TEST(TegningKommando, BeggeTegningerSkrivesSomSvgMedDenOenskedeStoerrelse) {
   test::TTestMappe m;
@@ -49,16 +54,49 @@ TEST(TegningKommando, BeggeTegningerSkrivesSomSvgMedDenOenskedeStoerrelse) {
   EXPECT_EQ(std::distance(fs::directory_iterator(m.sti), fs::directory_iterator()), 2);
 }
 
+// A name ending in .dxf, or --format dxf where the name does not tell,
+// gives the DXF drawing: the control drawings at true size as the DXF
+// canvas draws them, the force diagrams at their fixed scale.
+TEST(TegningKommando, DxfEfterEfternavnetEllerFormatUdenRevisionsfejl) {
+  test::TTestMappe m;
+  using A = std::vector<std::string>;
+  for (const auto& [kommando, fil] : {std::pair{A{"tegning", "tvaer"}, "tvaer.DXF"},
+                                      std::pair{A{"tegning", "laengde"}, "laengde.dxf"},
+                                      std::pair{A{"kurver"}, "kurver.dxf"}}) {
+    const auto r = Koer(kommando, {StandardAid, "-o", m / fil});
+    ASSERT_EQ(r.kode, 0) << r.fejl;
+    const auto s = Koer(kommando, {StandardAid, "-o", "-", "--format", "dxf"});
+    EXPECT_EQ(s.ud, Bytes(m / fil)) << fil;
+    EXPECT_EQ(Koer(kommando, {StandardAid, "-o", m / "x.tegning", "--format", "dxf"}).kode, 0);
+    EXPECT_EQ(Bytes(m / "x.tegning"), Bytes(m / fil)) << fil;
+  }
+  const Inddata ind = test::StandardProjekt();
+  EXPECT_EQ(Bytes(m / "tvaer.DXF"), DxfKontroltegning(TKontroltegning::Tvaer, ind).Dxf);
+  EXPECT_EQ(Bytes(m / "laengde.dxf"), DxfKontroltegning(TKontroltegning::Laengde, ind).Dxf);
+
+  KRAEV_PYTHON_MODUL("ezdxf");
+  for (const char* fil : {"tvaer.DXF", "laengde.dxf", "kurver.dxf"}) {
+    const auto u = test::KoerPython(fs::path(KVISTOR_KILDEMAPPE) / "tests/graphics/dxf_tjek.py",
+                                    {m / fil}, m.sti);
+    EXPECT_EQ(u.kode, 0) << fil << ":\n" << u.ud;
+  }
+}
+
 TEST(TegningKommando, ForkertBrugGiverKode1OgSkriverIngenFil) {
   test::TTestMappe m;
-  const std::string fil = m / "x.svg";
+  const std::string fil = m / "x.svg", dxf = m / "x.dxf";
   using A = std::vector<std::string>;
   for (const A& a : {A{}, A{"skraa", StandardAid, "-o", fil}, A{"tvaer", StandardAid},
                      A{"tvaer", StandardAid, "-o", fil, "--bredde", "abc"},
                      A{"tvaer", StandardAid, "-o", fil, "--bredde", "0"},
-                     A{"tvaer", m / "findes-ikke.aid", "-o", fil}})
+                     A{"tvaer", m / "findes-ikke.aid", "-o", fil},
+                     // A drawing to scale has no size in pixels; the name and
+                     // the format must agree.
+                     A{"tvaer", StandardAid, "-o", dxf, "--hoejde", "400"},
+                     A{"tvaer", StandardAid, "-o", fil, "--format", "dxf"}})
     EXPECT_EQ(Tegn(a).kode, 1) << ::testing::PrintToString(a);
-  EXPECT_FALSE(fs::exists(fil));
+  EXPECT_EQ(Koer({"kurver"}, {StandardAid, "-o", dxf, "--bredde", "400"}).kode, 1);
+  EXPECT_FALSE(fs::exists(fil) || fs::exists(dxf));
   const auto h = Tegn({"--help"});
   EXPECT_EQ(h.kode, 0);
   EXPECT_NE(h.ud.find("Brug: kvistor-cli tegning tvaer|laengde"), std::string::npos);

@@ -1,5 +1,5 @@
 #pragma once
-// The real kvistor-cli started as a child process, with its standard
+// The real kvistor-cli started as a child process for the tests, with its standard
 // streams from files, descriptors or closed.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
