@@ -21,7 +21,8 @@ QString Beskeder(const TSkriptetDialog& dlg) {
 
 }  // namespace
 
-std::unique_ptr<TVejledningsKilde> ByggKilde(const QString& projektfil, QString& fejl) {
+std::unique_ptr<TVejledningsKilde> ByggKilde(const QString& projektfil, const TTidspunkt& dato,
+                                             QString& fejl) {
   auto k = std::make_unique<TVejledningsKilde>();
   TSkriptetDialog dlg;
   dlg.standardSvar = false;  // any question from a calculation is a fault here
@@ -40,8 +41,7 @@ std::unique_ptr<TVejledningsKilde> ByggKilde(const QString& projektfil, QString&
   }
   k->Suppl = koersel.Suppl;
   k->Beregning = std::move(koersel.Beregning);
-  // The date in the report head is the day the guide is built.
-  const TSystemUr ur;
+  const TFastUr ur(dato);
   Inddata normal = ind;
   normal.RappOmfang = 0;
   Inddata detaljeret = ind;

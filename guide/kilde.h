@@ -7,6 +7,7 @@
 
 #include "project/inddataside.h"
 #include "calculation/beregning.h"
+#include "common/ur.h"
 #include "purlin/suppldata.h"
 #include "report/rapport.h"
 
@@ -20,9 +21,11 @@ struct TVejledningsKilde {
   TRapportResultat Detaljeret;  // the report, extent "Detaljeret", with curve data
 };
 
-// Reads the project and computes it. Returns nullptr, with the reason in
-// `fejl`, when the project cannot be read or computed: the guide is then not
-// built, since its examples would be wrong.
-std::unique_ptr<TVejledningsKilde> ByggKilde(const QString& projektfil, QString& fejl);
+// Reads the project and computes it; the reports are dated `dato` (the
+// edition's date, so the guide is the same on every build). Returns nullptr,
+// with the reason in `fejl`, when the project cannot be read or computed:
+// the guide is then not built, since its examples would be wrong.
+std::unique_ptr<TVejledningsKilde> ByggKilde(const QString& projektfil, const TTidspunkt& dato,
+                                             QString& fejl);
 
 }  // namespace kvistor

@@ -1,14 +1,13 @@
 #include "guide/markdown.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace kvistor {
 
 namespace {
 
-QString Px(double v, double skala) { return QString::number(v * skala, 'f', 1) + "px"; }
-
-QString Escape(const QString& s) { return s.toHtmlEscaped(); }
+std::string S(const QString& s) { return s.toStdString(); }
 
 // A table row split at its pipes, the outer ones dropped.
 QStringList TabelCeller(const QString& linje) {
@@ -25,61 +24,94 @@ bool ErSkillelinje(const QString& linje) {
   return re.match(linje).hasMatch();
 }
 
-}  // namespace
-
-QString IndlejretTilHtml(const QString& tekst) {
-  // Code spans first, so that their stars stay stars.
-  QStringList kode;
-  QString t;
-  for (qsizetype i = 0; i < tekst.size(); ++i) {
-    if (tekst[i] == '`') {
-      const qsizetype slut = tekst.indexOf('`', i + 1);
-      if (slut > i) {
-        kode << tekst.mid(i + 1, slut - i - 1);
-        t += QString("\x01%1\x02").arg(kode.size() - 1);
-        i = slut;
-        continue;
-      }
-    }
-    t += tekst[i];
+// A character the layout's markup would read as a mark, taken as it stands.
+QString Undslip(const QString& s) {
+  QString u;
+  for (const QChar c : s) {
+    if (c == '\\' || c == '*' || c == '`' || c == '[') u += '\\';
+    u += c;
   }
-  t = Escape(t);
-  static const QRegularExpression fed(R"(\*\*(.+?)\*\*)");
-  static const QRegularExpression kursiv(R"((?<![\w*])\*(?!\s)(.+?)(?<!\s)\*(?![\w*]))");
-  t.replace(fed, "<b>\\1</b>");
-  t.replace(kursiv, "<i>\\1</i>");
-  static const QRegularExpression plads("\x01(\\d+)\x02");
-  QString ud;
-  qsizetype fra = 0;
-  auto it = plads.globalMatch(t);
-  while (it.hasNext()) {
-    const auto m = it.next();
-    ud += t.mid(fra, m.capturedStart() - fra);
-    ud += "<span style=\"font-family:'Liberation Mono'\">" + Escape(kode[m.captured(1).toInt()]) +
-          "</span>";
-    fra = m.capturedEnd();
-  }
-  ud += t.mid(fra);
-  return ud;
+  return u;
 }
 
-TMarkdownResultat MarkdownTilHtml(const QString& md, double pxSkala) {
+// The width a column asks for: its longest word matters as much as its
+// longest cell, since a cell breaks between words only.
+double Kolonnebehov(const std::vector<QStringList>& raekker, qsizetype k) {
+  double laengst = 3, ord = 3;
+  for (const QStringList& r : raekker) {
+    if (k >= r.size()) continue;
+    QString t = r[k];
+    t.remove('*').remove('`');
+    laengst = std::max(laengst, static_cast<double>(t.size()));
+    for (const QString& w : t.split(' ', Qt::SkipEmptyParts))
+      ord = std::max(ord, static_cast<double>(w.size()));
+  }
+  return std::max(std::min(laengst, 45.0), ord * 1.15);
+}
+
+// A fenced block: short ones (an excerpt, a command) stay whole; a long one
+// breaks anywhere but leaves no two lines behind or alone.
+TKodeblok Kodeblok(const QStringList& linjer, bool rapport) {
+  TKodeblok k;
+  k.Punkt = rapport ? 8.2 : 8.6;
+  for (const QString& l : linjer) k.Linjer.push_back(S(l));
+  const std::size_t n = k.Linjer.size();
+  k.BrudFoer.assign(n, n > 30);
+  for (std::size_t i = 0; i < n; ++i)
+    if (i < 3 || i + 2 >= n) k.BrudFoer[i] = false;
+  return k;
+}
+
+}  // namespace
+
+std::string IndlejretTilMarkering(const QString& tekst) {
+  // Code spans first, so that their stars stay stars; then the pairs of
+  // bold and italic marks; every other mark character is taken as it stands.
+  QString ud;
+  static const QRegularExpression fed(R"(\*\*(.+?)\*\*)");
+  static const QRegularExpression kursiv(R"((?<![\w*])\*(?!\s)(.+?)(?<!\s)\*(?![\w*]))");
+  static const QRegularExpression link(R"(\[([^\]]+)\]\(#([A-Za-z0-9_-]+)\))");
+  const auto almindelig = [&](QString t) {
+    // Pairs become private characters, so the escaping leaves them alone.
+    t.replace(fed, QString(QChar(0xE001)) + "\\1" + QChar(0xE001));
+    t.replace(kursiv, QString(QChar(0xE002)) + "\\1" + QChar(0xE002));
+    t.replace(link, QString(QChar(0xE003)) + "\\1" + QChar(0xE004) + "\\2" + QChar(0xE005));
+    QString u = Undslip(t);
+    u.replace(QChar(0xE001), "**").replace(QChar(0xE002), "*");
+    u.replace(QChar(0xE003), "[").replace(QChar(0xE004), "](#").replace(QChar(0xE005), ")");
+    return u;
+  };
+  qsizetype fra = 0;
+  while (fra < tekst.size()) {
+    const qsizetype start = tekst.indexOf('`', fra);
+    const qsizetype slut = start < 0 ? -1 : tekst.indexOf('`', start + 1);
+    if (slut < 0) {
+      ud += almindelig(tekst.mid(fra));
+      break;
+    }
+    ud += almindelig(tekst.mid(fra, start - fra));
+    QString kode = tekst.mid(start + 1, slut - start - 1);
+    kode.replace("\\", "\\\\");
+    ud += "`" + kode + "`";
+    fra = slut + 1;
+  }
+  return S(ud);
+}
+
+TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& billeder) {
   TMarkdownResultat r;
   const QStringList linjer = md.split('\n');
-  const auto px = [pxSkala](double v) { return Px(v, pxSkala); };
-  QString& h = r.Html;
+  auto& b = r.Blokke;
 
   int kapitel = 0, afsnit = 0, underafsnit = 0, figur = 0;
   QString bilag;  // the appendix letter once the appendices have begun
 
-  static const QRegularExpression overskriftRe(R"(^(#{1,3})\s+(.*)$)");
-  static const QRegularExpression figurRe(R"(^!\[(.*)\]\(figur:([A-Za-z0-9_]+)\)\s*$)");
+  static const QRegularExpression overskriftRe(R"(^(#{1,3})\s+(.*?)(?:\s*\{#([A-Za-z0-9_-]+)\})?$)");
+  static const QRegularExpression figurRe(R"(^!\[(.*)\]\((figur|skaermbillede):([A-Za-z0-9_-]+)\)\s*$)");
   static const QRegularExpression punktRe(R"(^[-*]\s+(.*)$)");
   static const QRegularExpression nummerRe(R"(^\d+[.)]\s+(.*)$)");
   static const QRegularExpression bilagRe(R"(^Bilag\s+([A-Z])\b)");
-
-  const QString afsnitStil =
-      QString("margin-top:0px; margin-bottom:%1; line-height:125%;").arg(px(7));
+  static const QRegularExpression linkRe(R"(\]\(#([A-Za-z0-9_-]+)\))");
 
   qsizetype i = 0;
   const qsizetype n = linjer.size();
@@ -90,8 +122,9 @@ TMarkdownResultat MarkdownTilHtml(const QString& md, double pxSkala) {
       ++i;
       continue;
     }
+    for (auto it = linkRe.globalMatch(t); it.hasNext();) r.Maal << it.next().captured(1);
     if (t == "\\newpage") {
-      h += "<p style=\"page-break-before:always; margin:0px\"></p>\n";
+      b.push_back(TSideskiftBlok{});
       ++i;
       continue;
     }
@@ -105,50 +138,51 @@ TMarkdownResultat MarkdownTilHtml(const QString& md, double pxSkala) {
       o.Niveau = static_cast<int>(m.captured(1).size());
       o.Tekst = m.captured(2).trimmed();
       if (o.Niveau == 1) {
-        if (const auto b = bilagRe.match(o.Tekst); b.hasMatch()) {
-          bilag = b.captured(1);
-        } else if (bilag.isEmpty()) {
-          o.Nummer = QString::number(++kapitel);
-        }
+        if (const auto bm = bilagRe.match(o.Tekst); bm.hasMatch()) bilag = bm.captured(1);
+        else if (bilag.isEmpty()) o.Nummer = QString::number(++kapitel);
         afsnit = underafsnit = 0;
       } else if (o.Niveau == 2) {
         ++afsnit;
         underafsnit = 0;
-        o.Nummer = (bilag.isEmpty() ? QString::number(kapitel) : bilag) + "." +
-                   QString::number(afsnit);
+        o.Nummer = (bilag.isEmpty() ? QString::number(kapitel) : bilag) + "." + QString::number(afsnit);
       } else {
         ++underafsnit;
         o.Nummer = (bilag.isEmpty() ? QString::number(kapitel) : bilag) + "." +
                    QString::number(afsnit) + "." + QString::number(underafsnit);
       }
-      const QString fuld = o.Nummer.isEmpty() ? o.Tekst : o.Nummer + "  " + o.Tekst;
-      const double stoerrelse[] = {0, 17, 13, 11};
-      const double over[] = {0, 0, 14, 10};
-      const double under[] = {0, 12, 6, 4};
-      QString stil = QString("font-size:%1pt; font-weight:bold; margin-top:%2; margin-bottom:%3;")
-                         .arg(stoerrelse[o.Niveau])
-                         .arg(px(over[o.Niveau]))
-                         .arg(px(under[o.Niveau]));
-      if (o.Niveau == 1) stil += " page-break-before:always; color:#1d3c6e;";
-      h += QString("<h%1 style=\"%2\">%3</h%1>\n")
-               .arg(o.Niveau)
-               .arg(stil, IndlejretTilHtml(fuld));
+      o.Maal = m.captured(3);
+      if (o.Maal.isEmpty())
+        o.Maal = o.Nummer.isEmpty() ? "bilag-" + bilag.toLower()
+                                    : "afsnit-" + QString(o.Nummer).replace('.', '-');
+      TOverskriftBlok ob;
+      ob.Niveau = o.Niveau;
+      ob.Tekst = IndlejretTilMarkering(o.Tekst);
+      ob.Nummer = S(o.Nummer);
+      ob.Nummereret = !o.Nummer.isEmpty();
+      ob.NySide = o.Niveau == 1;
+      ob.Maal = S(o.Maal);
+      b.push_back(ob);
       r.Overskrifter.push_back(o);
       ++i;
       continue;
     }
     if (const auto m = figurRe.match(t); m.hasMatch()) {
-      ++figur;
-      const QString navn = m.captured(2);
+      const QString navn = m.captured(3);
       r.Figurer << navn;
-      h += QString("<p align=\"center\" style=\"margin-top:%1; margin-bottom:%2;\">"
-                   "<img src=\"figur:%3\" /></p>\n")
-               .arg(px(6), px(2), navn);
-      h += QString("<p align=\"center\" style=\"font-size:9pt; margin-top:0px; margin-bottom:%1;\">"
-                   "<i>Figur %2. %3</i></p>\n")
-               .arg(px(10))
-               .arg(figur)
-               .arg(IndlejretTilHtml(m.captured(1)));
+      const std::string tekst = "Figur " + std::to_string(++figur) + ". " +
+                                IndlejretTilMarkering(m.captured(1));
+      if (m.captured(2) == "figur") {
+        auto f = billeder.Figur ? billeder.Figur(navn, tekst) : std::nullopt;
+        if (!f) r.Fejl << "Ukendt figur: " + navn;
+        else b.push_back(std::move(*f));
+      } else {
+        auto s = billeder.Skaermbillede ? billeder.Skaermbillede(navn) : std::nullopt;
+        if (!s) r.Fejl << "Skærmbilledet mangler: " + navn;
+        else {
+          s->Tekst = tekst;
+          b.push_back(*s);
+        }
+      }
       ++i;
       continue;
     }
@@ -158,15 +192,27 @@ TMarkdownResultat MarkdownTilHtml(const QString& md, double pxSkala) {
       ++i;
       while (i < n && !linjer[i].trimmed().startsWith("```")) kode << linjer[i++];
       ++i;  // the closing fence
-      const double pt = art == "rapport" ? 7.6 : 8.5;
-      QString indhold;
-      for (const QString& k : kode) indhold += Escape(k) + "\n";
-      if (indhold.endsWith('\n')) indhold.chop(1);
-      h += QString("<pre style=\"font-family:'Liberation Mono'; font-size:%1pt; "
-                   "background-color:#f3f3ef; margin-top:%2; margin-bottom:%3; "
-                   "margin-left:%4;\">%5</pre>\n")
-               .arg(pt)
-               .arg(px(2), px(9), px(8), indhold);
+      if (art == "register") {
+        TRegisterBlok reg;
+        for (const QString& l : kode) {
+          const qsizetype skel = l.lastIndexOf('|');
+          if (l.trimmed().isEmpty()) continue;
+          if (skel < 0) {
+            r.Fejl << "Registerlinje uden |: " + l;
+            continue;
+          }
+          TRegisterBlok::TOpslag o;
+          o.Ord = IndlejretTilMarkering(l.left(skel).trimmed());
+          for (const QString& maal : l.mid(skel + 1).split(',', Qt::SkipEmptyParts)) {
+            o.Maerker.push_back(S(maal.trimmed()));
+            r.Maal << maal.trimmed();
+          }
+          reg.Opslag.push_back(o);
+        }
+        b.push_back(reg);
+      } else {
+        b.push_back(Kodeblok(kode, art == "rapport"));
+      }
       continue;
     }
     if (t.startsWith('|')) {
@@ -176,65 +222,53 @@ TMarkdownResultat MarkdownTilHtml(const QString& md, double pxSkala) {
         r.Fejl << "Tabel uden skillelinje: " + raekker.first();
         continue;
       }
-      const QStringList hoved = TabelCeller(raekker[0]);
-      QStringList just;
-      for (const QString& s : TabelCeller(raekker[1])) {
-        if (s.startsWith(':') && s.endsWith(':')) just << "center";
-        else if (s.endsWith(':')) just << "right";
-        else just << "left";
-      }
-      // A narrow table of two columns would look lost across the page.
-      const QString bredde = hoved.size() <= 2 ? "55%" : "100%";
-      h += QString("<table border=\"1\" cellspacing=\"0\" cellpadding=\"%1\" width=\"" + bredde + "\" "
-                   "style=\"border-collapse:collapse; border-color:#9a9a9a; "
-                   "font-size:8.5pt; margin-top:%2; margin-bottom:%3;\">\n<thead><tr>")
-               .arg(3 * pxSkala, 0, 'f', 1)
-               .arg(px(2), px(10));
-      for (qsizetype k = 0; k < hoved.size(); ++k)
-        h += QString("<th bgcolor=\"#e4e8ef\" align=\"%1\">%2</th>")
-                 .arg(k < just.size() ? just[k] : "left", IndlejretTilHtml(hoved[k]));
-      h += "</tr></thead>\n";
+      std::vector<QStringList> celler{TabelCeller(raekker[0])};
       for (qsizetype rr = 2; rr < raekker.size(); ++rr) {
-        const QStringList celler = TabelCeller(raekker[rr]);
-        if (celler.size() != hoved.size())
+        celler.push_back(TabelCeller(raekker[rr]));
+        if (celler.back().size() != celler.front().size())
           r.Fejl << QString("Tabelrække med %1 celler, hovedet har %2: %3")
-                        .arg(celler.size())
-                        .arg(hoved.size())
+                        .arg(celler.back().size())
+                        .arg(celler.front().size())
                         .arg(raekker[rr]);
-        h += "<tr>";
-        for (qsizetype k = 0; k < celler.size(); ++k)
-          h += QString("<td align=\"%1\">%2</td>")
-                   .arg(k < just.size() ? just[k] : "left", IndlejretTilHtml(celler[k]));
-        h += "</tr>\n";
       }
-      h += "</table>\n";
+      TTabelBlok tb;
+      tb.Punkt = 8.5;
+      for (const QString& s : TabelCeller(raekker[1]))
+        tb.Just.push_back(s.startsWith(':') && s.endsWith(':') ? TSatsJust::Midte
+                          : s.endsWith(':')                    ? TSatsJust::Hoejre
+                                                               : TSatsJust::Venstre);
+      for (qsizetype k = 0; k < celler.front().size(); ++k) tb.Bredder.push_back(Kolonnebehov(celler, k));
+      const auto omsaet = [](const QStringList& l) {
+        std::vector<std::string> v;
+        for (const QString& c : l) v.push_back(IndlejretTilMarkering(c));
+        return v;
+      };
+      tb.Hoved.push_back(omsaet(celler.front()));
+      for (std::size_t rr = 1; rr < celler.size(); ++rr) tb.Raekker.push_back(omsaet(celler[rr]));
+      b.push_back(tb);
       continue;
     }
     const bool punkt = punktRe.match(t).hasMatch();
     const bool nummer = nummerRe.match(t).hasMatch();
     if (punkt || nummer) {
       const QRegularExpression& re = punkt ? punktRe : nummerRe;
-      QStringList punkter;
+      TPunktlisteBlok l;
+      l.Nummereret = nummer;
       while (i < n) {
-        const QString l = linjer[i];
-        const QString lt = l.trimmed();
+        const QString li = linjer[i];
+        const QString lt = li.trimmed();
         if (lt.isEmpty()) break;
-        if (const auto m = re.match(lt); m.hasMatch() && !l.startsWith("  ")) {
-          punkter << m.captured(1);
-        } else if (!punkter.isEmpty() && l.startsWith("  ")) {
-          punkter.last() += " " + lt;
+        if (const auto m = re.match(lt); m.hasMatch() && !li.startsWith("  ")) {
+          l.Punkter.push_back(IndlejretTilMarkering(m.captured(1)));
+        } else if (!l.Punkter.empty() && li.startsWith("  ")) {
+          l.Punkter.back() += " " + IndlejretTilMarkering(lt);
         } else {
           break;
         }
+        for (auto it = linkRe.globalMatch(lt); it.hasNext();) r.Maal << it.next().captured(1);
         ++i;
       }
-      const QString tag = punkt ? "ul" : "ol";
-      h += QString("<%1 style=\"margin-top:0px; margin-bottom:%2; -qt-list-indent:1;\">\n")
-               .arg(tag, px(6));
-      for (const QString& p : punkter)
-        h += QString("<li style=\"margin-bottom:%1; line-height:125%;\">%2</li>\n")
-                 .arg(px(2), IndlejretTilHtml(p));
-      h += QString("</%1>\n").arg(tag);
+      b.push_back(l);
       continue;
     }
     // A paragraph: every following line up to an empty line or a block.
@@ -246,11 +280,18 @@ TMarkdownResultat MarkdownTilHtml(const QString& md, double pxSkala) {
           lt.startsWith("![") || punktRe.match(lt).hasMatch() || nummerRe.match(lt).hasMatch() ||
           lt == "\\newpage")
         break;
+      for (auto it = linkRe.globalMatch(lt); it.hasNext();) r.Maal << it.next().captured(1);
       afsnitTekst += " " + lt;
       ++i;
     }
-    h += QString("<p style=\"%1\">%2</p>\n").arg(afsnitStil, IndlejretTilHtml(afsnitTekst));
+    TAfsnitBlok a;
+    a.Tekst = IndlejretTilMarkering(afsnitTekst);
+    a.LuftEfter = 6;
+    // A paragraph that ends in a colon introduces what follows it.
+    a.HoldMedNaeste = afsnitTekst.endsWith(':');
+    b.push_back(a);
   }
+  r.Maal.removeDuplicates();
   return r;
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the user guide as built: the PDF exists, every font is embedded,
 # its text holds every heading of the source, Bilag B holds all 13 load
-# combinations, the figures were drawn (their own texts are in the PDF), and
-# no placeholder or figure reference was left unresolved.
+# combinations, the figures were drawn (their own texts are in the PDF), no
+# placeholder or figure reference was left unresolved, and (tjek_pdf.py) the
+# metadata, the language, the outline and the links are there.
 #   tjek_vejledning.sh Kvistor10_Brugervejledning.pdf brugervejledning.md
 set -uo pipefail
 pdf="$1"
@@ -35,7 +36,7 @@ while IFS= read -r overskrift; do
   niveau=$(grep -E '^#{1,3} ' "$kilde" | grep -m1 -F -- "$overskrift" | grep -o '^#*' | wc -c)
   if [ "$niveau" -le 3 ]; then mindst=2; else mindst=1; fi  # "#"/"##" (wc counts the newline)
   [ "$antal" -ge "$mindst" ] || fejl "overskriften \"$overskrift\" står ${antal} gang(e) i PDF'en"
-done < <(grep -E '^#{1,3} ' "$kilde" | sed -E 's/^#+ +//')
+done < <(grep -E '^#{1,3} ' "$kilde" | sed -E 's/^#+ +//; s/ *\{#[A-Za-z0-9_-]+\}$//')
 
 # Bilag B, from its heading in the text (the last occurrence, after the
 # table of contents), with every load combination 1 to 13.
@@ -53,7 +54,7 @@ done
 
 # No heading stands last on a page: the last line of every page above its
 # footer is not a numbered heading of the source.
-overskrifter=$(grep -E '^#{1,3} ' "$kilde" | sed -E 's/^#+ +//')
+overskrifter=$(grep -E '^#{1,3} ' "$kilde" | sed -E 's/^#+ +//; s/ *\{#[A-Za-z0-9_-]+\}$//')
 sider=$(pdfinfo "$pdf" | awk '/^Pages:/{print $2}')
 for s in $(seq 2 "$sider"); do
   sidst=$(pdftotext -f "$s" -l "$s" -enc UTF-8 "$pdf" - | grep -v '^Kvistor 1.0 · Brugervejledning$' \
@@ -67,6 +68,9 @@ done
 for rest in "{{" "}}" "figur:" "!["; do
   indeholder "$rest" && fejl "uopløst pladsholder eller figur: \"$rest\""
 done
+
+# Metadata, language, outline and links, as a reader's software sees them.
+/usr/bin/python3 "$(dirname "$0")/tjek_pdf.py" "$pdf" "$kilde" || fejl=1
 
 [ "$fejl" -eq 0 ] && echo "Brugervejledningen er i orden: $(pdfinfo "$pdf" | awk '/^Pages:/{print $2}') sider"
 exit "$fejl"
