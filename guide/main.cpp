@@ -143,9 +143,9 @@ int main(int argc, char** argv) {
     return b;
   };
   TMarkdownResultat r = MarkdownTilBlokke(udfyldt, billeder);
-  // A link must lead somewhere: to a heading of the guide.
+  // A link must lead somewhere: to a heading or a mark of the guide.
   for (const QString& maal : r.Maal) {
-    bool findes = maal == "indhold";
+    bool findes = maal == "indhold" || r.Maerker.contains(maal);
     for (const TOverskrift& o : r.Overskrifter) findes = findes || o.Maal == maal;
     if (!findes) r.Fejl << "Link til et ukendt mål: #" + maal;
   }

@@ -128,6 +128,13 @@ TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& bill
       ++i;
       continue;
     }
+    static const QRegularExpression maerkeRe(R"(^\{#([A-Za-z0-9_-]+)\}$)");
+    if (const auto m = maerkeRe.match(t); m.hasMatch()) {
+      b.push_back(TMaerkeBlok{S(m.captured(1))});
+      r.Maerker << m.captured(1);
+      ++i;
+      continue;
+    }
     if (t.startsWith("<!--")) {  // a comment for the writer, never printed
       while (i < n && !linjer[i].contains("-->")) ++i;
       ++i;

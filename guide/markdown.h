@@ -3,7 +3,8 @@
 // (documents/sats.h). Only what the guide uses is understood:
 // - headings (#, ##, ###), numbered 1, 1.1, 1.1.1 and, from a chapter
 //   "Bilag X" on, X.1, X.1.1; "{#navn}" at the end gives a heading its link
-//   target, so the text can link to it with [ord](#navn);
+//   target, so the text can link to it with [ord](#navn); "{#navn}" alone
+//   on a line marks the place of what follows;
 // - paragraphs, bullet and numbered lists, pipe tables, fenced code blocks;
 // - figures "![caption](figur:navn)" drawn by the program and screenshots
 //   "![caption](skaermbillede:navn)", a PNG the program took of itself;
@@ -41,6 +42,7 @@ struct TMarkdownResultat {
   std::vector<TOverskrift> Overskrifter;  // in document order
   QStringList Figurer;                    // picture names in document order
   QStringList Maal;                       // every link target the text uses
+  QStringList Maerker;                    // the marks "{#navn}" on lines of their own
   QStringList Fejl;                       // what could not be understood
 };
 

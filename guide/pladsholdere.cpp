@@ -12,6 +12,7 @@
 #include "project/sneformfaktor.h"
 #include "loads/vindzoner.h"
 #include "project/antalfag.h"
+#include "project/feltregler.h"
 #include "project/felttabel.h"
 #include "project/katalog.h"
 #include "purlin/traemateriale.h"
@@ -457,6 +458,30 @@ QString Graenser() {
   return t;
 }
 
+// One line of a message as the guide quotes it: the line breaks of the
+// message box become blanks.
+QString Besked(std::string_view b) { return Q(b).replace("\r\n", " ").replace('\n', ' '); }
+
+// Every message of a field rule and of a range, built from the field table
+// as the checks themselves build them.
+QString FeltBeskeder() {
+  QString s = Hoved({"Meddelelse", "Felt", "Hvad du gør"}, "lll");
+  for (const TFeltRaekke& r : FeltTabel()) {
+    if (r.Fil == TFilForm::Ingen || r.Art == TFeltArt::Gemt) continue;
+    const QString felt = Ledetekst(r);
+    if (!r.Besked.empty())
+      s += Raekke({"»" + Besked(r.Besked) + "«", felt,
+                   r.Regel == TRegelArt::MindstFire ? "Skriv et helt antal fag på mindst 4."
+                   : r.Regel == TRegelArt::Tagvinkel ? "Skriv en tagvinkel fra 0 til 75 grader."
+                                                      : "Ret værdien; den gamle værdi står stadig i feltet."});
+    if (r.HarOmraade)
+      s += Raekke({"»" + Besked(BeskedUdenforOmraade(r)) + "«", felt,
+                   "Værdien er større end nogen virkelig bygning har; ret den (ofte en enhedsfejl, "
+                   "fx mm skrevet i et felt i m)."});
+  }
+  return s;
+}
+
 }  // namespace
 
 QString UdfyldPladsholdere(const QString& md, const TVejledningsKilde& k, QStringList& fejl) {
@@ -511,6 +536,7 @@ QString UdfyldPladsholdere(const QString& md, const TVejledningsKilde& k, QStrin
       else if (navn == "udvidet") blok = Udvidet(k, arg.isEmpty() ? 40 : arg.toInt());
       else if (navn == "kurvefil") blok = Kurvefil(k);
       else if (navn == "graenser") blok = Graenser();
+      else if (navn == "meddelelser_felter") blok = FeltBeskeder();
       else fejl << "Ukendt pladsholder: " + linje.trimmed();
       ud += "\n" + blok + "\n";
       continue;

@@ -58,7 +58,7 @@ std::optional<TBrudtRegel> FoersteBrudteRegel(const Inddata& d) {
     if (!RegelHolder(r.Regel, v)) return brud(k, r.Besked);
     if (!IOmraade(r, v)) return brud(k, BeskedUdenforOmraade(r));
     if (k == K::EditGavlRammeAfst && !(d.GavlRammeAfst <= d.Rammeafstand))
-      return brud(k, BeskedGavlReduceret);
+      return brud(k, BeskedGavlForStor);
     if (k == K::EditCharnForsk) {
       if (!(d.CharnForsk < d.Rammeafstand)) return brud(k, BeskedCharnForskRamme);
       if (!(d.CharnForsk < d.GavlRammeAfst)) return brud(k, BeskedCharnForskGavl);

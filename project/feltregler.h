@@ -29,6 +29,12 @@ inline constexpr std::string_view BeskedCharnForskRamme =
     "Charnierforskydningen skal være mindre end Rammeafstanden";
 inline constexpr std::string_view BeskedCharnForskGavl =
     "Charnierforskydningen skal være mindre end gavlrammeafstanden";
+// Leaving the field reduces the gable-bay span and says so; a record that
+// is checked whole (before a calculation, a file on the command line) is
+// refused as it stands, and the message says what to correct instead.
+inline constexpr std::string_view BeskedGavlForStor =
+    "Gavlrammeafstanden må ikke være større end normalrammeafstanden.\r\n"
+    "Ret gavlrammeafstanden eller normalrammeafstanden.";
 inline constexpr std::string_view BeskedGavlReduceret =
     "Gavlrammeafstanden må ikke være større end normalrammeafstanden.\r\nDen er derfor reduceret.";
 inline constexpr std::string_view BeskedRammeReduceret =

@@ -3,11 +3,14 @@
 # its text holds every heading of the source, Bilag B holds all 13 load
 # combinations, the figures were drawn (their own texts are in the PDF), no
 # placeholder or figure reference was left unresolved, and (tjek_pdf.py) the
-# metadata, the language, the outline and the links are there.
-#   tjek_vejledning.sh Kvistor10_Brugervejledning.pdf brugervejledning.md
+# metadata, the language, the outline and the links are there, and
+# (tjek_meddelelser.py) every message of the program stands in the guide.
+#   tjek_vejledning.sh Kvistor10_Brugervejledning.pdf brugervejledning.md UDFYLDT.md KILDEMAPPE
 set -uo pipefail
 pdf="$1"
 kilde="$2"
+udfyldt="$3"
+kildemappe="$4"
 fejl=0
 fejl() { echo "FEJL: $*"; fejl=1; }
 
@@ -71,6 +74,8 @@ done
 
 # Metadata, language, outline and links, as a reader's software sees them.
 /usr/bin/python3 "$(dirname "$0")/tjek_pdf.py" "$pdf" "$kilde" || fejl=1
+# Every message of the program is explained in the guide.
+/usr/bin/python3 "$(dirname "$0")/tjek_meddelelser.py" "$kildemappe" "$udfyldt" || fejl=1
 
 [ "$fejl" -eq 0 ] && echo "Brugervejledningen er i orden: $(pdfinfo "$pdf" | awk '/^Pages:/{print $2}') sider"
 exit "$fejl"

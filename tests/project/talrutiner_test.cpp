@@ -73,7 +73,7 @@ TEST(FoersteBrudteRegel, RaekkefoelgeOgBeskeder) {
       {[](Inddata& d) { d.AntalFag = 1001; }, K::EditAntalFag,
        "Der kan højst regnes med 1000 fag.\r\nReducér antal fag."},
       {[](Inddata& d) { d.GavlRammeAfst = 6.01; }, K::EditGavlRammeAfst,
-       std::string(BeskedGavlReduceret)},
+       std::string(BeskedGavlForStor)},
       {[](Inddata& d) { d.CharnForsk = 6.0; }, K::EditCharnForsk,
        "Charnierforskydningen skal være mindre end Rammeafstanden"},
       {[](Inddata& d) { d.GavlRammeAfst = 0.8; }, K::EditCharnForsk,

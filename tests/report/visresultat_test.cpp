@@ -62,9 +62,10 @@ TEST(VisResultat, BrudtFeltregelGiverFoersteReglensBeskedOgIngenRapport) {
   // The rules' order and messages are checked with FoersteBrudteRegel.
   const TBrud brud[] = {
       {"antal fag", [](Inddata& d) { d.AntalFag = 3; }, "Der skal mindst være 4 fag"},
-      // Not reduced here, whatever the message says: the record is refused.
+      // Refused as it stands, and the message says so (not "reduced").
       {"gavlfag større end rammeafstand", [](Inddata& d) { d.GavlRammeAfst = 6.5; },
-       "Gavlrammeafstanden må ikke være større end normalrammeafstanden.\r\nDen er derfor reduceret."},
+       "Gavlrammeafstanden må ikke være større end normalrammeafstanden.\r\n"
+       "Ret gavlrammeafstanden eller normalrammeafstanden."},
       // Otherwise the hinge would lie left of the gable support: no first span.
       {"charnier mod gavlfag", [](Inddata& d) { d.GavlRammeAfst = 0.8, d.CharnForsk = 0.86; },
        "Charnierforskydningen skal være mindre end gavlrammeafstanden"},
