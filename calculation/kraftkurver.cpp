@@ -1,10 +1,15 @@
 #include "calculation/kraftkurver.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "common/format.h"
 #include "loads/lastkombinationer.h"
 #include "calculation/beregning.h"
+#include "calculation/tavsdialog.h"
+#include "calculation/tvaersnit_byg.h"
+#include "project/antalfag.h"
+#include "project/feltregler.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/statik.h"
 
@@ -108,12 +113,11 @@ std::string TilfaeldeNavn(const TTilfaeldeId& t) {
   return Format("Ås %d, LK %d, LT %s", {t.Aas, t.LK, std::string(1, t.LT)});
 }
 
-std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, const TSupplData& sd,
-                                                     TBrugerDialog& dialog) {
+namespace {
+
+// The heads of the bending rankings of a finished run, in bay-type order.
+std::vector<TTilfaeldeId> Givende(const TBeregning& ber) {
   std::vector<TTilfaeldeId> r;
-  TBeregning ber;
-  if (BeregnAlleTilfaelde(ber, Normalt(ind), sd, dialog) != TBeregningsUdfald::Gennemfoert)
-    return r;
   for (int t = 1; t <= 3; ++t) {
     const auto& liste = ber.Dimensionsgivende[RangUGBoej][t];
     if (liste.empty() || !liste.front().Tilfaelde) continue;
@@ -122,6 +126,43 @@ std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, const TS
     if (std::find(r.begin(), r.end(), id) == r.end()) r.push_back(id);
   }
   return r;
+}
+
+}  // namespace
+
+std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, const TSupplData& sd,
+                                                     TBrugerDialog& dialog) {
+  TBeregning ber;
+  if (BeregnAlleTilfaelde(ber, Normalt(ind), sd, dialog) != TBeregningsUdfald::Gennemfoert)
+    return {};
+  return Givende(ber);
+}
+
+TKurveValg BestemKurveValg(const Inddata& ind) {
+  TKurveValg v;
+  if (auto brud = FoersteBrudteRegel(ind)) {
+    v.Besked = *brud;
+    return v;
+  }
+  if (ind.AntalFag > MaksFagIBeregning) {
+    v.Besked = TekstForMangeFag;
+    return v;
+  }
+  TSupplData sd;
+  BestemTvaersnit(ind, sd);
+  TTavsDialog dialog;
+  TBeregning ber;
+  if (BeregnAlleTilfaelde(ber, Normalt(ind), sd, dialog) != TBeregningsUdfald::Gennemfoert) {
+    v.Besked = dialog.Foerste.empty() ? std::string("beregningen blev afbrudt.") : dialog.Foerste;
+    return v;
+  }
+  for (const TTilfaelde& c : ber.Tilfaelde) v.Alle.push_back({c.Aas, c.LK, c.LT});
+  std::sort(v.Alle.begin(), v.Alle.end(), [](const TTilfaeldeId& a, const TTilfaeldeId& b) {
+    return std::tie(a.Aas, a.LK, a.LT) < std::tie(b.Aas, b.LK, b.LT);
+  });
+  v.Alle.erase(std::unique(v.Alle.begin(), v.Alle.end()), v.Alle.end());
+  v.Givende = Givende(ber);
+  return v;
 }
 
 std::optional<std::vector<TKraftkurve>> BeregnKraftkurver(const Inddata& indtastet,

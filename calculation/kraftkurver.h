@@ -45,6 +45,17 @@ struct TKraftkurve {
 std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, const TSupplData& sd,
                                                      TBrugerDialog& dialog);
 
+// What the page of diagrams offers: every case the run computes and the
+// cases that govern bending. The record is checked as before any
+// calculation; nothing is shown, a refusal or a stopped run comes back as
+// its first message.
+struct TKurveValg {
+  std::vector<TTilfaeldeId> Alle;     // by purlin, combination and letter, no repeats
+  std::vector<TTilfaeldeId> Givende;  // as BoejningsgivendeTilfaelde
+  std::string Besked;                 // empty lists: why
+};
+TKurveValg BestemKurveValg(const Inddata& ind);
+
 // The curves of each case asked for (whatever the report extent of the
 // record). nullopt, after a message, when the run does not complete or a
 // case is not computed in this chain ("findes ikke").

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calculation/tavsdialog.h"
 #include "calculation/tvaersnit_byg.h"
 #include "project/antalfag.h"
 #include "project/feltregler.h"
 #include "calculation/beregning.h"
+#include "project/katalog.h"
 #include "purlin/lastkombinationsarter.h"
 #include "report/resume.h"
 #include "report/visresultat.h"
@@ -14,39 +16,6 @@
 namespace kvistor {
 
 namespace {
-
-// Keeps the first message and answers every question with Cancel, as the
-// command line does: a calculation asks only after an inconsistency, and a
-// search must not go on with numbers nobody has looked at.
-class TTavsDialog : public TBrugerDialog {
- public:
-  std::string Foerste;
-  void Fejl(const std::string& t) override { Gem(t); }
-  void Advarsel(const std::string& t) override { Gem(t); }
-  void Besked(const std::string& t) override { Gem(t); }
-  void Information(const std::string& t) override { Gem(t); }
-  bool InformationOkAnnuller(const std::string& t) override {
-    Gem(t);
-    return false;
-  }
-  void FejlDialog(const std::string& t) override { Gem(t); }
-  bool FejlDialogOkAnnuller(const std::string& t) override {
-    Gem(t);
-    return false;
-  }
-  bool JaNej(const std::string& t) override {
-    Gem(t);
-    return false;
-  }
-  void Bip() override {}
-  std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
-  std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }
-
- private:
-  void Gem(const std::string& t) {
-    if (Foerste.empty()) Foerste = t;
-  }
-};
 
 // The field a broken rule's message belongs to.
 std::optional<TKontrol> FeltForBesked(const std::string& besked) {
@@ -76,7 +45,19 @@ std::optional<TNoegletalResultat> AfvisInddata(const Inddata& ind) {
   return std::nullopt;
 }
 
-TNoegletalResultat BeregnNoegletal(const Inddata& indtastet) {
+namespace {
+
+// The summary's own thresholds.
+void BestemDomme(TNoegletal& n) {
+  const TAdvarselsnoter noter = BestemNoter(n.UGTvaersnit, n.UGBeslag, n.LuMindst);
+  n.AasOk = !noter.Aas;
+  n.SamlingOk = !noter.Samling;
+  n.NedbojningOk = !noter.Nedbojn;
+}
+
+}  // namespace
+
+TNoegletalResultat BeregnNoegletal(const Inddata& indtastet, TBeslagGrundlag* beslagGrundlag) {
   if (auto afvist = AfvisInddata(indtastet)) return std::move(*afvist);
 
   // The normal extent: the detailed one only adds text nobody reads here.
@@ -97,31 +78,45 @@ TNoegletalResultat BeregnNoegletal(const Inddata& indtastet) {
     return r;
   }
 
-  // The heads of the rankings, without building them: the largest rounded
-  // value of each quantity over the ultimate cases.
+  // The heads of the rankings, without building them: the largest value of
+  // each quantity over the ultimate cases. Every value of a run that went
+  // through is a finite number, and rounding to hundredths keeps the order,
+  // so the largest rounded value is the largest value rounded.
   TNoegletal& n = r.Tal;
   n.UGTvaersnitUafrundet = n.UGBeslagUafrundet = -HUGE_VAL;
   for (const TTilfaelde& c : ber.Tilfaelde) {
     if (!ErBrudLK(c.LK)) continue;
     for (int t = 1; t <= 3; ++t) {
       const TFagResultat& f = c.FagRes[t];
-      n.UGTvaersnit = std::max({n.UGTvaersnit, RangeringsVaerdi(f, RangUGBoej),
-                                RangeringsVaerdi(f, RangUGForsk)});
-      n.UGBeslag = std::max(n.UGBeslag, RangeringsVaerdi(f, RangUGBeslag));
       n.UGTvaersnitUafrundet = std::max({n.UGTvaersnitUafrundet, f.UGBoej, f.UGForsk});
       n.UGBeslagUafrundet = std::max(n.UGBeslagUafrundet, f.UGBeslag);
     }
   }
+  TFagResultat stoerst;
+  stoerst.UGBoej = n.UGTvaersnitUafrundet;
+  stoerst.UGBeslag = n.UGBeslagUafrundet;
+  n.UGTvaersnit = std::max(0.0, RangeringsVaerdi(stoerst, RangUGBoej));
+  n.UGBeslag = std::max(0.0, RangeringsVaerdi(stoerst, RangUGBeslag));
   for (int t = 1; t <= 3; ++t)
     for (int k = 0; k <= 1; ++k) n.LuMindst = std::min<int>(n.LuMindst, ber.LuForhold[t][k]);
 
-  // The summary's own thresholds.
-  const TAdvarselsnoter noter = BestemNoter(n.UGTvaersnit, n.UGBeslag, n.LuMindst);
-  n.AasOk = !noter.Aas;
-  n.SamlingOk = !noter.Samling;
-  n.NedbojningOk = !noter.Nedbojn;
+  BestemDomme(n);
   r.Udfald = TNoegletalUdfald::Beregnet;
+  if (beslagGrundlag) *beslagGrundlag = BygBeslagGrundlag(ber, ind, sd);
   return r;
+}
+
+std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBeslagGrundlag& grundlag,
+                                             int beslag) {
+  const TBData* b = BeslagData(beslag);
+  if (!b) return std::nullopt;
+  const TBeslagKontrol k = KontrollerBeslag(grundlag, *b);
+  if (!k.Endelig) return std::nullopt;
+  TNoegletal n = tal;
+  n.UGBeslag = std::max(0.0, k.UGBeslag);
+  n.UGBeslagUafrundet = k.UGBeslagUafrundet;
+  BestemDomme(n);
+  return n;
 }
 
 }  // namespace kvistor

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "calculation/beslagskift.h"
 #include "project/inddata.h"
 #include "project/inddataside.h"
 
@@ -48,8 +49,16 @@ struct TNoegletalResultat {
 // Checks the field rules (the check that guards every calculation), builds
 // the working record and runs every load case in the normal extent. Shows
 // nothing: messages end up in Besked. Safe to call from several threads at
-// once on different records.
-TNoegletalResultat BeregnNoegletal(const Inddata& ind);
+// once on different records. With `beslagGrundlag` a run that went through
+// also hands back what the joint check of another hanger needs.
+TNoegletalResultat BeregnNoegletal(const Inddata& ind, TBeslagGrundlag* beslagGrundlag = nullptr);
+
+// The figures of the same project with hanger `beslag` instead, from the
+// hanger basis of its run: the same numbers to the bit as a run of its own,
+// without solving the chain again. nullopt when that run would have
+// stopped on numbers too large to show, or the hanger is no catalogue row.
+std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBeslagGrundlag& grundlag,
+                                             int beslag);
 
 // The field rules and the bay limit alone, as BeregnNoegletal checks them
 // first: nothing when a calculation may start, else the refusal.

@@ -1,0 +1,45 @@
+#pragma once
+// The hinge-offset chart of "Optimer charnierforskydning": the utilisation
+// of the cross-section (black) and of the joint (blue) against the offset,
+// 100 % dashed, the chosen offset and the 1/7 rule's as vertical lines, and
+// the offsets below the input page's small-offset limit shaded. Built as a
+// display list like the force diagrams and fitted without equal scales.
+//
+// World coordinates: x the offset in metres, y the utilisation as a ratio
+// (1 = 100 %). The scale reaches the largest value up to 200 %; what lies
+// above (a hinge close to a support, a hanger that takes nothing) runs
+// along the top edge.
+#include <optional>
+#include <vector>
+
+#include "graphics/displayliste.h"
+#include "graphics/laerred.h"
+#include "graphics/visning.h"
+
+namespace kvistor {
+
+struct TCharnierKurvePunkt {
+  double ForskydningM = 0;
+  double Tvaersnit = 0;  // utilisations as ratios; not finite: off the scale
+  double Samling = 0;
+};
+
+struct TCharnierKurveData {
+  std::vector<TCharnierKurvePunkt> Punkter;  // rising offsets
+  std::optional<double> ValgtM;               // the best offset (or the least bad)
+  bool ValgtBestaar = true;                   // "bedst", else "mindst dårlig"
+  std::optional<double> Regel17M;             // the 1/7 rule's offset
+  double LilleGraenseM = 0;                   // below it: shaded
+};
+
+inline constexpr double CharnierKurveLoft = 2.0;
+
+void TegnCharnierKurve(TLinjeListe& linjer, TTekstGruppeListe& tekster,
+                       const TCharnierKurveData& data);
+
+// Builds and draws the chart fitted into the surface; nothing with fewer
+// than two points.
+Visning TegnCharnierKurveDiagram(const TCharnierKurveData& data, TLaerred& laerred, int bredde,
+                                 int hoejde);
+
+}  // namespace kvistor
