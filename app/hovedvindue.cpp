@@ -270,7 +270,12 @@ THovedvindue::THovedvindue(TBrugerDialog& dlg, const TUr& ur, const std::string&
   // Start-up: the lists, then "Standard.aid" (or the project asked for).
   travl_ = true;
   side_ = StartInddataside(programmappe, dlg_);
-  side_.Firmanavn = StandardFirmanavn();
+  // The firm of the settings, the same file the command line reads.
+  {
+    TIndstillinger indstillinger;
+    LaesIndstillinger(IndstillingsfilNavn(), indstillinger);
+    side_.Firmanavn = FirmanavnFraIndstillinger(indstillinger);
+  }
   if (!projekt.empty()) {
     std::vector<std::string> linier;
     if (!LaesTekstfil(projekt, linier))

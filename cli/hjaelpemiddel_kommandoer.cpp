@@ -31,48 +31,6 @@ namespace {
 // No variant passes: the same code as a report with a red note.
 constexpr int KodeIngen = KodeAdvarsel;
 
-const char* const HjaelpDimensioner =
-    "Brug: kvistor-cli dimensioner PROJEKT.aid [--alle-klasser] [--tolerant]\n"
-    "\n"
-    "Finder det mindste tilstrækkelige åsetværsnit for projektet: hver standardhøjde\n"
-    "og -bredde i projektets styrkeklasse (med --alle-klasser i alle styrkeklasser)\n"
-    "beregnes med det første gerberbeslag på beslaglisten, hvis samling holder.\n"
-    "Varianterne, der består alle tre kontroller (åsetværsnit, samling og\n"
-    "nedbøjning), vises ordnet efter tværsnitsareal og højde, den bedste først;\n"
-    "de øvrige tælles.\n"
-    "\n"
-    "Slutkode 0 når mindst én variant består, 4 når ingen gør, 2 når inddata\n"
-    "afvises, 1 ved forkert brug eller en fil, der ikke kan læses.\n";
-
-const char* const HjaelpCharnier =
-    "Brug: kvistor-cli charnier PROJEKT.aid [--tolerant]\n"
-    "\n"
-    "Beregner projektet med egen charnierforskydning (\"Nej\") fra 0 m til lige under\n"
-    "gavlrammeafstanden i skridt på 10 mm og viser den forskydning, der giver den\n"
-    "mindste største udnyttelsesgrad (først bøjning/forskydning, så samling), med\n"
-    "en tabel over udnyttelsen for hver 10 cm, så det ses hvor fladt optimum er,\n"
-    "og hvor 1/7-reglen (\"Ja\") ligger på kurven.\n"
-    "\n"
-    "Slutkode 0 når mindst én forskydning består alle tre kontroller, 4 når ingen\n"
-    "gør, 2 når inddata afvises, 1 ved forkert brug eller en fil, der ikke kan læses.\n";
-
-const char* const HjaelpKurver =
-    "Brug: kvistor-cli kurver PROJEKT.aid -o FIL.svg [--lk N --lt X --aas N]\n"
-    "                        [--bredde B --hoejde H] [--tolerant]\n"
-    "\n"
-    "Tegner forskydningskraft- og momentkurverne langs hele åsen med understøtninger,\n"
-    "charnierer og ekstremværdier som SVG-fil. Uden --lk og --lt tegnes det\n"
-    "lasttilfælde, der er dimensionsgivende for bøjning i hver fagtype (KE, MF, LE).\n"
-    "  --lk N     lastkombination 1-12.\n"
-    "  --lt X     lasttilfælde a-x.\n"
-    "  --aas N    ås 1-3 (standard 2).\n"
-    "  --bredde B, --hoejde H   billedets størrelse i pixel.\n"
-    "  -o -       skriver billedet på standard-output.\n"
-    "\n"
-    "Slutkode 0 når projektet består alle tre kontroller, 4 når en rød advarsel\n"
-    "vises, 2 når inddata afvises, 3 når beregningen afbrydes, 1 ved forkert brug\n"
-    "eller en fil, der ikke kan læses eller skrives.\n";
-
 std::string Procent(double ug) { return Format("%1.0n %%", {ug * 100}); }
 
 // The joint: above UGIngenBaereevne the hanger takes nothing of a force.
@@ -113,48 +71,6 @@ std::optional<Inddata> LaesProjekt(const std::string& sti, bool tolerant, std::o
   return side.Inddata;
 }
 
-// One project file and the options the command knows; false on a usage
-// error (after the message).
-bool LaesArgumenter(const std::vector<std::string>& a, const std::vector<std::string>& flag,
-                    const std::vector<std::string>& medVaerdi, std::string& projekt,
-                    std::vector<std::pair<std::string, std::string>>& valg, const char* hjaelp,
-                    std::ostream& fejl) {
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const std::string& x = a[i];
-    if (std::find(flag.begin(), flag.end(), x) != flag.end()) {
-      valg.emplace_back(x, "");
-    } else if (std::find(medVaerdi.begin(), medVaerdi.end(), x) != medVaerdi.end()) {
-      if (i + 1 >= a.size() || a[i + 1].empty()) {
-        fejl << "Fejl: " << x << " mangler sin værdi.\n" << hjaelp;
-        return false;
-      }
-      valg.emplace_back(x, a[++i]);
-    } else if (x.size() > 1 && x[0] == '-' && x != Standardstroem) {
-      fejl << "Fejl: ukendt tilvalg " << x << ".\n" << hjaelp;
-      return false;
-    } else if (projekt.empty()) {
-      projekt = x;
-    } else {
-      fejl << "Fejl: kun én projektfil ad gangen.\n" << hjaelp;
-      return false;
-    }
-  }
-  if (projekt.empty()) {
-    fejl << "Fejl: projektfilen mangler.\n" << hjaelp;
-    return false;
-  }
-  return true;
-}
-
-bool Har(const std::vector<std::pair<std::string, std::string>>& valg, const std::string& navn) {
-  return std::any_of(valg.begin(), valg.end(), [&](const auto& v) { return v.first == navn; });
-}
-
-bool BedtOmHjaelp(const std::vector<std::string>& a) {
-  return std::find(a.begin(), a.end(), "--help") != a.end() ||
-         std::find(a.begin(), a.end(), "-h") != a.end();
-}
-
 // The refusal of a record before any search: the first broken rule.
 int Afvist(const TNoegletalResultat& r, std::ostream& fejl) {
   TKommandolinjeDialog dlg(fejl);
@@ -162,33 +78,16 @@ int Afvist(const TNoegletalResultat& r, std::ostream& fejl) {
   return KodeAfvist;
 }
 
-std::optional<int> LaesHeltalIOmraade(const std::string& s, int fra, int til) {
-  if (s.empty() || s.size() > 6) return std::nullopt;
-  int v = 0;
-  for (char c : s) {
-    if (c < '0' || c > '9') return std::nullopt;
-    v = v * 10 + (c - '0');
-  }
-  if (v < fra || v > til) return std::nullopt;
-  return v;
-}
-
 }  // namespace
 
-int DimensionerKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
-                        std::ostream& fejl) {
-  if (BedtOmHjaelp(argumenter)) {
-    ud << HjaelpDimensioner;
-    return KodeOk;
-  }
-  std::string projekt;
-  std::vector<std::pair<std::string, std::string>> valg;
-  if (!LaesArgumenter(argumenter, {"--alle-klasser", "--tolerant"}, {}, projekt, valg, HjaelpDimensioner, fejl))
-    return KodeBrug;
+int DimensionerKommando(TKald& kald) {
+  std::ostream& ud = kald.ud;
+  std::ostream& fejl = kald.fejl;
   int kode = KodeOk;
-  const std::optional<Inddata> ind = LaesProjekt(projekt, Har(valg, "--tolerant"), fejl, kode);
+  const std::optional<Inddata> ind =
+      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), fejl, kode);
   if (!ind) return kode;
-  const bool alle = Har(valg, "--alle-klasser");
+  const bool alle = kald.Har("--alle-klasser");
 
   // The record must pass its rules apart from the section the search sets.
   Inddata proeve = *ind;
@@ -225,17 +124,12 @@ int DimensionerKommando(const std::vector<std::string>& argumenter, std::ostream
   return s.Bestaaede.empty() ? KodeIngen : KodeOk;
 }
 
-int CharnierKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
-                     std::ostream& fejl) {
-  if (BedtOmHjaelp(argumenter)) {
-    ud << HjaelpCharnier;
-    return KodeOk;
-  }
-  std::string projekt;
-  std::vector<std::pair<std::string, std::string>> valg;
-  if (!LaesArgumenter(argumenter, {"--tolerant"}, {}, projekt, valg, HjaelpCharnier, fejl)) return KodeBrug;
+int CharnierKommando(TKald& kald) {
+  std::ostream& ud = kald.ud;
+  std::ostream& fejl = kald.fejl;
   int kode = KodeOk;
-  const std::optional<Inddata> ind = LaesProjekt(projekt, Har(valg, "--tolerant"), fejl, kode);
+  const std::optional<Inddata> ind =
+      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), fejl, kode);
   if (!ind) return kode;
   Inddata proeve = *ind;
   proeve.CharnForskStd = 0;
@@ -299,63 +193,23 @@ int CharnierKommando(const std::vector<std::string>& argumenter, std::ostream& u
   return nogenOk ? KodeOk : KodeIngen;
 }
 
-int KurverKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
-                   std::ostream& fejl) {
-  if (BedtOmHjaelp(argumenter)) {
-    ud << HjaelpKurver;
-    return KodeOk;
-  }
-  std::string projekt;
-  std::vector<std::pair<std::string, std::string>> valg;
-  if (!LaesArgumenter(argumenter, {"--tolerant"}, {"-o", "--lk", "--lt", "--aas", "--bredde", "--hoejde"},
-                      projekt, valg, HjaelpKurver, fejl))
-    return KodeBrug;
-  std::string udfil;
-  std::optional<int> lk, aas;
-  std::optional<char> lt;
-  int bredde = 1000, hoejde = 0;
-  for (const auto& [navn, v] : valg) {
-    if (navn == "-o") {
-      udfil = v;
-    } else if (navn == "--lt") {
-      if (v.size() != 1 || v[0] < 'a' || v[0] > 'x') {
-        fejl << "Fejl: --lt skal være et bogstav fra a til x.\n";
-        return KodeBrug;
-      }
-      lt = v[0];
-    } else {
-      const bool erLk = navn == "--lk", erAas = navn == "--aas";
-      const std::optional<int> tal =
-          LaesHeltalIOmraade(v, 1, erLk ? 12 : erAas ? 3 : 20000);
-      if (!tal) {
-        fejl << "Fejl: ugyldig værdi til " << navn << ": " << v << "\n";
-        return KodeBrug;
-      }
-      if (erLk)
-        lk = *tal;
-      else if (erAas)
-        aas = *tal;
-      else if (navn == "--bredde")
-        bredde = *tal;
-      else
-        hoejde = *tal;
-    }
-  }
-  if (udfil.empty()) {
-    fejl << "Fejl: -o FIL.svg mangler.\n" << HjaelpKurver;
-    return KodeBrug;
-  }
-  if (lk.has_value() != lt.has_value() || (aas && !lk)) {
-    fejl << "Fejl: --lk og --lt angives sammen (og --aas kun med dem).\n" << HjaelpKurver;
-    return KodeBrug;
-  }
+int KurverKommando(TKald& kald) {
+  std::ostream& ud = kald.ud;
+  std::ostream& fejl = kald.fejl;
+  const std::string& projekt = kald.projekter.front();
+  const std::string udfil = *kald.Tekst("-o");
+  const std::optional<int> lk = kald.Heltal("--lk");
+  const std::optional<int> lt = kald.Heltal("--lt");
+  const std::optional<int> aas = kald.Heltal("--aas");
+  const int bredde = kald.Heltal("--bredde").value_or(1000);
+  std::optional<int> hoejde = kald.Heltal("--hoejde");
   // The picture must never overwrite the project it was drawn from.
   if (udfil != Standardstroem && ErProjektfilen(ProjektIdentitet(projekt), udfil)) {
     fejl << "Fejl: Kurverne kan ikke gemmes oven i projektfilen " << projekt << "\n";
     return KodeBrug;
   }
   int kode = KodeOk;
-  const std::optional<Inddata> ind = LaesProjekt(projekt, Har(valg, "--tolerant"), fejl, kode);
+  const std::optional<Inddata> ind = LaesProjekt(projekt, kald.Har("--tolerant"), fejl, kode);
   if (!ind) return kode;
   const TNoegletalResultat noegletal = BeregnNoegletal(*ind);
   if (noegletal.Udfald == TNoegletalUdfald::Afvist) return Afvist(noegletal, fejl);
@@ -365,7 +219,7 @@ int KurverKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
   BestemTvaersnit(*ind, sd);
   std::vector<TTilfaeldeId> tilfaelde;
   if (lk)
-    tilfaelde.push_back({aas.value_or(2), *lk, *lt});
+    tilfaelde.push_back({aas.value_or(2), *lk, static_cast<char>(*lt)});
   else
     tilfaelde = BoejningsgivendeTilfaelde(*ind, sd, dlg);
   const auto kurver = tilfaelde.empty() ? std::nullopt : BeregnKraftkurver(*ind, sd, tilfaelde, dlg);
@@ -373,16 +227,13 @@ int KurverKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
     // A case that the chain does not compute is the user's choice.
     return noegletal.Beregnet() ? KodeBrug : KodeAfbrudt;
   }
-  if (hoejde == 0) hoejde = std::min(20000, 300 * static_cast<int>(2 * kurver->size()));
-  TSvgLaerred svg(bredde, hoejde);
-  TegnKraftkurveDiagram(*kurver, svg, bredde, hoejde);
+  // Without a height: room for each pair of diagrams.
+  if (!hoejde) hoejde = std::min(20000, 300 * static_cast<int>(2 * kurver->size()));
+  TSvgLaerred svg(bredde, *hoejde);
+  TegnKraftkurveDiagram(*kurver, svg, bredde, *hoejde);
+  // Whether the standard output took it all is checked at the end of the call.
   if (udfil == Standardstroem) {
     ud << svg.Svg();
-    ud.flush();
-    if (!ud) {
-      dlg.Fejl("Kurverne kan ikke skrives på standard-output.");
-      return KodeBrug;
-    }
   } else if (const TFilUdfald u = SkrivFil(udfil, svg.Svg()); !u) {
     dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
     return KodeBrug;

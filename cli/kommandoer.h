@@ -1,31 +1,33 @@
 #pragma once
-// The sub-commands of kvistor-cli. Each takes the arguments after its own
-// name and returns one of the program's exit codes below.
-#include <iosfwd>
-#include <string>
-#include <vector>
+// The exit codes of kvistor-cli and the run routines of its commands. Each
+// routine gets its parsed call (cli/tilvalg.h) and returns an exit code.
+#include "cli/tilvalg.h"
 
 namespace kvistor {
 
 // The exit codes of kvistor-cli, the only place they are numbered.
 inline constexpr int KodeOk = 0;        // all verdicts OK
-inline constexpr int KodeBrug = 1;      // usage or file error
+inline constexpr int KodeBrug = 1;      // usage or file error, lost output included
 inline constexpr int KodeAfvist = 2;    // input refused
 inline constexpr int KodeAfbrudt = 3;   // calculation aborted
-inline constexpr int KodeAdvarsel = 4;  // report written, but a warning note raised
+inline constexpr int KodeAdvarsel = 4;  // written, but a verdict fails
+// Stopped by Ctrl+C, as a shell reports a program ended by SIGINT.
+inline constexpr int KodeStoppet = 130;
 
-int RapportKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
-                    std::ostream& fejl);
-int TegningKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
-                    std::ostream& fejl);
+// With several projects the call ends with its most serious outcome: an
+// interruption, then an aborted calculation, refused input, a usage or file
+// error, a failing verdict, all OK.
+int AlvorligsteKode(int a, int b);
+
+int RapportKommando(TKald& kald);
+// --dato "yyyy-MM-dd,HH:mm:ss": the refusal of a value that is no real date
+// and time, or nothing.
+std::optional<std::string> KontrollerDato(const std::string& vaerdi);
+int TegningKommando(TKald& kald);
 // The design aids (cli/hjaelpemiddel_kommandoer.cpp): KodeOk when a variant
 // passes, KodeAdvarsel when none does.
-int DimensionerKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
-                        std::ostream& fejl);
-int CharnierKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
-                     std::ostream& fejl);
-int KurverKommando(const std::vector<std::string>& argumenter, std::ostream& ud,
-                   std::ostream& fejl);
-void SkrivHjaelp(std::ostream& ud);
+int DimensionerKommando(TKald& kald);
+int CharnierKommando(TKald& kald);
+int KurverKommando(TKald& kald);
 
 }  // namespace kvistor

@@ -1,34 +1,30 @@
-// kvistor-cli: computes project files and writes reports and control drawings
-// without a window.
+// kvistor-cli: computes project files and writes reports, drawings and the
+// design aids' tables without a window.
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/kommandoer.h"
-#include "common/version.h"
+#include "cli/standardstroemme.h"
 
 int main(int argc, char** argv) {
+  using namespace kvistor;
   // A reader that goes away (kvistor-cli ... | head) is reported as a write
   // error with its reason, rather than ending the program silently.
   std::signal(SIGPIPE, SIG_IGN);
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "hjaelp") {
-    kvistor::SkrivHjaelp(std::cout);
-    return args.empty() ? kvistor::KodeBrug : kvistor::KodeOk;
+  SikrStandardstroemme();
+  TStandardOutputBuffer udbuffer(STDOUT_FILENO);
+  std::ostream ud(&udbuffer);
+  const TMiljoe miljoe{IndstillingsfilNavn(), ::isatty(STDERR_FILENO) == 1};
+  int kode = KoerKvistorCli({argv + 1, argv + argc}, ud, std::cerr, miljoe);
+  // Every command, the helps and --version alike: output the standard
+  // output did not take is a failed call, never a success.
+  if (const auto aarsag = udbuffer.Luk()) {
+    std::cerr << "Fejl: Uddata kan ikke skrives på standard-output.\n" << *aarsag << "\n";
+    kode = AlvorligsteKode(kode, KodeBrug);
   }
-  if (args[0] == "--version") {
-    std::cout << "kvistor-cli " << kvistor::ProgramVersion << "\n";
-    return kvistor::KodeOk;
-  }
-  const std::string kommando = args[0];
-  args.erase(args.begin());
-  if (kommando == "rapport") return kvistor::RapportKommando(args, std::cout, std::cerr);
-  if (kommando == "tegning") return kvistor::TegningKommando(args, std::cout, std::cerr);
-  if (kommando == "dimensioner") return kvistor::DimensionerKommando(args, std::cout, std::cerr);
-  if (kommando == "charnier") return kvistor::CharnierKommando(args, std::cout, std::cerr);
-  if (kommando == "kurver") return kvistor::KurverKommando(args, std::cout, std::cerr);
-  std::cerr << "Ukendt kommando: " << kommando << "\n";
-  kvistor::SkrivHjaelp(std::cerr);
-  return kvistor::KodeBrug;
+  return kode;
 }

@@ -1,5 +1,8 @@
 #include "cli/projektlaesning.h"
 
+#include <cerrno>
+
+#include "cli/standardstroemme.h"
 #include "common/format.h"
 #include "project/inddatafil.h"
 
@@ -13,6 +16,11 @@ int LaesProjektTilKommando(const std::string& projekt, bool tolerant, TInddatasi
                            TKommandolinjeDialog& dlg) {
   std::vector<TErstatning> erstatninger;
   const std::string navn = Projektnavn(projekt);
+  // A closed standard input has nothing to read; say so in plain words.
+  if (projekt == Standardstroem && !StandardInputAaben()) {
+    dlg.Fejl(BeskedKanIkkeHente(navn, StroemAarsag(EBADF, "Standard-input")));
+    return KodeBrug;
+  }
   switch (LaesProjekt(navn, projekt == Standardstroem, side, dlg,
                       tolerant ? nullptr : &erstatninger)) {
     case TProjektLaesning::KanIkkeHente: return KodeBrug;

@@ -8,17 +8,22 @@
 
 namespace kvistor {
 
-Visning TegnKontroltegning(TKontroltegning tegning, const Inddata& ind, TLaerred& laerred,
-                           int bredde, int hoejde) {
+void BygKontroltegning(TKontroltegning tegning, const Inddata& ind, TLinjeListe& linjer,
+                       TTekstGruppeListe& tekster) {
   // Always from the current input, computed or not.
   TSupplData s;
   BestemTvaersnit(ind, s);
-  TLinjeListe linjer;
-  TTekstGruppeListe tekster;
   if (tegning == TKontroltegning::Tvaer)
     TegnKontrolTvaer(linjer, tekster, ind, s);
   else
     TegnKontrolLaengde(linjer, tekster, ind, s);
+}
+
+Visning TegnKontroltegning(TKontroltegning tegning, const Inddata& ind, TLaerred& laerred,
+                           int bredde, int hoejde) {
+  TLinjeListe linjer;
+  TTekstGruppeListe tekster;
+  BygKontroltegning(tegning, ind, linjer, tekster);
   return Vis(laerred, bredde, hoejde, linjer, tekster, true);
 }
 

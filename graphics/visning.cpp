@@ -161,6 +161,10 @@ void TegnMarkoer(const Visning& v, int art, double x, double y) {
   TLaerred& c = *v.Laerred;
   const int sx = p.X;
   const int sy = p.Y;
+  // The symbols' sizes in screen pixels, scaled for a true-size device.
+  const double k = v.MarkoerSkala > 0 && std::isfinite(v.MarkoerSkala) ? v.MarkoerSkala : 1.0;
+  auto m = [k](int px) { return static_cast<int>(Round(px * k)); };
+  const int m3 = m(3), m4 = m(4), m5 = m(5), m6 = m(6);
   auto streg = [&c](int x1, int y1, int x2, int y2) {
     c.FlytTil(x1, y1);
     c.LinjeTil(x2, y2);
@@ -169,42 +173,42 @@ void TegnMarkoer(const Visning& v, int art, double x, double y) {
   switch (art) {
     case 1: c.SaetPixel(sx, sy, c.PenFarve()); break;
     case 2:
-      streg(sx, sy - 5, sx, sy + 5);
-      streg(sx - 5, sy, sx + 5, sy);
+      streg(sx, sy - m5, sx, sy + m5);
+      streg(sx - m5, sy, sx + m5, sy);
       break;
     case 3:  // a small square (no drawing uses it)
-      c.FlytTil(sx - 3, sy - 3);
-      c.LinjeTil(sx + 3, sy - 3);
-      c.LinjeTil(sx + 3, sy + 3);
-      c.LinjeTil(sx - 3, sy + 3);
-      c.LinjeTil(sx - 3, sy - 3);
+      c.FlytTil(sx - m3, sy - m3);
+      c.LinjeTil(sx + m3, sy - m3);
+      c.LinjeTil(sx + m3, sy + m3);
+      c.LinjeTil(sx - m3, sy + m3);
+      c.LinjeTil(sx - m3, sy - m3);
       break;
     case 4:  // a small diamond (no drawing uses it)
-      c.FlytTil(sx, sy - 4);
-      c.LinjeTil(sx + 4, sy);
-      c.LinjeTil(sx, sy + 4);
-      c.LinjeTil(sx - 4, sy);
-      c.LinjeTil(sx, sy - 4);
+      c.FlytTil(sx, sy - m4);
+      c.LinjeTil(sx + m4, sy);
+      c.LinjeTil(sx, sy + m4);
+      c.LinjeTil(sx - m4, sy);
+      c.LinjeTil(sx, sy - m4);
       break;
     case 5:  // a diagonal cross (no drawing uses it)
-      streg(sx - 4, sy - 4, sx + 4, sy + 4);
-      streg(sx - 4, sy + 4, sx + 4, sy - 4);
+      streg(sx - m4, sy - m4, sx + m4, sy + m4);
+      streg(sx - m4, sy + m4, sx + m4, sy - m4);
       break;
     case 6:  // arrowhead pointing up
-      streg(sx - 3, sy + 6, sx, sy);
-      streg(sx + 3, sy + 6, sx, sy);
+      streg(sx - m3, sy + m6, sx, sy);
+      streg(sx + m3, sy + m6, sx, sy);
       break;
     case 7:  // pointing down
-      streg(sx - 3, sy - 6, sx, sy);
-      streg(sx + 3, sy - 6, sx, sy);
+      streg(sx - m3, sy - m6, sx, sy);
+      streg(sx + m3, sy - m6, sx, sy);
       break;
     case 8:  // pointing left
-      streg(sx + 6, sy + 3, sx, sy);
-      streg(sx + 6, sy - 3, sx, sy);
+      streg(sx + m6, sy + m3, sx, sy);
+      streg(sx + m6, sy - m3, sx, sy);
       break;
     case 9:  // pointing right
-      streg(sx - 6, sy + 3, sx, sy);
-      streg(sx - 6, sy - 3, sx, sy);
+      streg(sx - m6, sy + m3, sx, sy);
+      streg(sx - m6, sy - m3, sx, sy);
       break;
     default: break;
   }

@@ -24,6 +24,10 @@ struct Visning {
   double SkalaY = 0;
   double TekstHoejde = 0;  // minus the pixel height of "0" in the canvas's font
   double TekstBredde = 0;  // pixel width of "0"
+  // Pixels per pixel of the marker symbols. On the screen a marker keeps its
+  // pixel size whatever the drawing's scale; a device that draws at true
+  // size (DXF) makes the symbols as large as its texts call for instead.
+  double MarkoerSkala = 1;
 };
 
 // The palette of the display list's colour indices; any other index is black.

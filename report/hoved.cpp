@@ -1,13 +1,15 @@
 #include "report/hoved.h"
 
-#ifndef KVISTOR_FIRMANAVN
-#define KVISTOR_FIRMANAVN ""
-#endif
+#include "common/tegnsaet.h"
 
 namespace kvistor {
 
-std::string StandardFirmanavn() {
-  return ForsteTegn(KVISTOR_FIRMANAVN, KapFirmanavn);
+std::string RensFirmanavn(std::string_view navn) {
+  return ForsteTegn(RensTekst(navn), KapFirmanavn);
+}
+
+std::string FirmanavnFraIndstillinger(const TIndstillinger& ind) {
+  return RensFirmanavn(LaesTekst(ind, NoegleFirma).value_or(""));
 }
 
 TRapportHoved BygRapportHoved(const Inddata& ind, const std::string& firmanavn,

@@ -3,7 +3,9 @@
 // when and by whom the result was computed.
 #include <array>
 #include <string>
+#include <string_view>
 
+#include "common/indstillinger.h"
 #include "common/ur.h"
 #include "project/inddata.h"
 #include "report/rapportlinjer.h"
@@ -14,9 +16,14 @@ namespace kvistor {
 // "Afsnit/Delprojekt:", "Beregnet:".
 using TRapportHoved = std::array<std::string, 7>;
 
-// The company name this installation was built with (CMake cache variable
-// KVISTOR_FIRMANAVN; empty by default), cut to its 70 characters.
-std::string StandardFirmanavn();
+// A company name from outside (the settings file, --firma) made fit for
+// the head line: control and separator characters become blanks (a line
+// break would split the report's lines), cut to its 70 characters.
+std::string RensFirmanavn(std::string_view navn);
+
+// The company name of the settings ("Firma"), made fit as above; empty when
+// the settings hold none.
+std::string FirmanavnFraIndstillinger(const TIndstillinger& ind);
 
 TRapportHoved BygRapportHoved(const Inddata& ind, const std::string& firmanavn,
                               const TTidspunkt& nu);

@@ -29,6 +29,8 @@ dpkg-deb --field "$deb"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+# The unpacked programs must not see the settings of whoever builds.
+export XDG_CONFIG_HOME="$tmp/indstillinger"
 dpkg-deb -x "$deb" "$tmp/rod"
 usr="$tmp/rod/usr"
 cli="$usr/bin/kvistor-cli"

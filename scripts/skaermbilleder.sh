@@ -13,5 +13,7 @@ Xvfb ":$nr" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$nr" ] && break; sleep 0.1; done
-DISPLAY=":$nr" "$build/kvistor-skaermbilleder" "$ud"
+# The pictures show the program's own defaults, never the settings (firm
+# name, window place) of whoever takes them.
+DISPLAY=":$nr" XDG_CONFIG_HOME="$build/ingen-indstillinger" "$build/kvistor-skaermbilleder" "$ud"
 ls "$ud"/*.png

@@ -22,11 +22,16 @@ struct Resultat {
   std::string ud, fejl;
 };
 
-using TKommando = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+using TKommando = const char*;
+constexpr TKommando DimensionerKommando = "dimensioner";
+constexpr TKommando CharnierKommando = "charnier";
+constexpr TKommando KurverKommando = "kurver";
 
 Resultat Koer(TKommando k, const std::vector<std::string>& a) {
+  std::vector<std::string> alle{k};
+  alle.insert(alle.end(), a.begin(), a.end());
   std::ostringstream ud, fejl;
-  const int kode = k(a, ud, fejl);
+  const int kode = KoerKvistorCli(alle, ud, fejl);
   return {kode, ud.str(), fejl.str()};
 }
 

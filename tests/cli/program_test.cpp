@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "common/indstillinger.h"
 #include "report/test_mappe.h"
 
 extern char** environ;
@@ -81,6 +82,21 @@ TEST(Program, UdenArgumenterKode1MedHjaelpKode0) {
     EXPECT_NE(h.ud.find("Slutkoder"), std::string::npos);
   }
   EXPECT_EQ(Koer({"regn"}).kode, 1);
+}
+
+TEST(Program, FirmanavnetKommerFraIndstillingerneMedmindreFirmaGives) {
+  test::TTestMappe m;
+  TIndstillinger ind;
+  SaetTekst(ind, NoegleFirma, "Tømrer & Søn, ApS\nLinje 2");
+  ASSERT_TRUE(GemIndstillinger(m / "Kvistor/Kvistor.conf", ind));
+  const std::string foer = std::getenv("XDG_CONFIG_HOME");
+  ::setenv("XDG_CONFIG_HOME", m.sti.c_str(), 1);
+  const TKoersel r = Koer({"rapport", Standard});
+  const TKoersel f = Koer({"rapport", Standard, "--firma", "Andet Firma"});
+  ::setenv("XDG_CONFIG_HOME", foer.c_str(), 1);
+  EXPECT_EQ(r.kode, 0) << r.fejl;
+  EXPECT_NE(r.ud.find("\nFirma:             Tømrer & Søn, ApS Linje 2\n"), std::string::npos) << r.ud;
+  EXPECT_NE(f.ud.find("\nFirma:             Andet Firma\n"), std::string::npos);
 }
 
 TEST(Program, DatoTagerSidsteDagIMaanedenOgAfviserUmuligeDatoer) {
