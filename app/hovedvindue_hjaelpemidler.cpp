@@ -6,11 +6,9 @@
 #include <cmath>
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -18,7 +16,7 @@
 #include "app/hjaelpemiddel_dialog.h"
 #include "app/hovedvindue.h"
 #include "app/kurveside.h"
-#include "common/filer.h"
+#include "common/indstillinger.h"
 #include "design/aaseoptimering.h"
 #include "design/brug.h"
 #include "design/charnieroptimering.h"
@@ -55,14 +53,12 @@ THjaelpemiddelResultat FraTabel(const TTabel& t) {
 }
 
 // The prices of the settings file's section [Priser], else the defaults. A
-// damaged section is said once and the defaults are used.
+// damaged section is said and the defaults are used.
 TPrisTabel IndstilledePriser(TBrugerDialog& dlg) {
-  const QSettings indstillinger(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kvistor"),
-                                QStringLiteral("Kvistor"));
-  const std::string fil = indstillinger.fileName().toStdString();
-  std::string tekst;
-  if (!QFileInfo::exists(QString::fromStdString(fil)) || !LaesFil(fil, tekst, 1 << 20)) return StandardPriser;
-  const TPrisLaesning l = LaesPriserFraIndstillinger(tekst, fil);
+  const std::string fil = IndstillingsfilNavn();
+  TIndstillinger indstillinger;
+  if (!LaesIndstillinger(fil, indstillinger)) return StandardPriser;
+  const TPrisLaesning l = LaesPriserFraIndstillinger(indstillinger, fil);
   if (l.Priser) return *l.Priser;
   dlg.Advarsel(l.Fejl + "\r\nStandardpriserne bruges.");
   return StandardPriser;

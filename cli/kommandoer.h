@@ -28,6 +28,7 @@ int TegningKommando(TKald& kald);
 // passes, KodeAdvarsel when none does.
 int DimensionerKommando(TKald& kald);
 int CharnierKommando(TKald& kald);
+int OptimerKommando(TKald& kald);
 int KurverKommando(TKald& kald);
 
 }  // namespace kvistor

@@ -40,73 +40,22 @@ std::string AlleKlasser() {
   return s;
 }
 
-// Reads the price lines; with `kunAfsnit` only those of section [Priser]
-// (the settings file), else those before any section header too (a price
-// file), and any other section is refused.
-TPrisLaesning Laes(std::string_view tekst, const std::string& kilde, bool kunAfsnit) {
-  TPrisLaesning r;
-  if (tekst.size() >= 3 && tekst.substr(0, 3) == "\xEF\xBB\xBF") tekst.remove_prefix(3);
-  if (tekst.find('\0') != std::string_view::npos) {
-    r.Fejl = kilde + " er ingen prisfil (den indeholder binære data).";
-    return r;
+// The price of class k from a value's text, or nothing and the reason.
+std::optional<double> LaesPris(std::string_view vaerdi, std::size_t k, std::string& hvad) {
+  const std::string klasse(KlasseNavne[k]);
+  const std::optional<double> tal = TolkTal(vaerdi).vaerdi;
+  if (!tal || !std::isfinite(*tal)) {
+    hvad = "prisen for " + klasse + " er ikke et tal: \"" + std::string(vaerdi) + "\"";
+    if (vaerdi.find('.') != std::string_view::npos) hvad += "; brug komma som decimaltegn";
+    hvad += ".";
+    return std::nullopt;
   }
-  TPrisTabel p = StandardPriser;
-  std::array<int, 7> linjeFor{};
-  bool iPriser = !kunAfsnit;
-  bool nogen = false;
-  const std::vector<std::string> linjer = DelLinjer(tekst);
-  for (std::size_t i = 0; i < linjer.size(); ++i) {
-    const int nr = static_cast<int>(i) + 1;
-    const std::string_view l = Trim(linjer[i]);
-    auto fejl = [&](const std::string& hvad) {
-      r.Fejl = kilde + ", linje " + std::to_string(nr) + ": " + hvad;
-      return r;
-    };
-    if (l.empty() || l.front() == ';' || l.front() == '#') continue;
-    if (l.front() == '[') {
-      const bool priser = SammeUdenStore(l, "[Priser]");
-      if (!priser && !kunAfsnit)
-        return fejl("\"" + std::string(l) + "\" er ikke afsnittet [Priser].");
-      iPriser = priser;
-      continue;
-    }
-    if (!iPriser) continue;
-    const std::size_t lig = l.find('=');
-    if (lig == std::string_view::npos)
-      return fejl("\"" + std::string(l) + "\" mangler \"=\" (skriv fx C24=1,00).");
-    const std::string_view navn = Trim(l.substr(0, lig));
-    std::string_view vaerdi = Trim(l.substr(lig + 1));
-    // The settings window's writer puts a value with a comma in quotes.
-    if (vaerdi.size() >= 2 && vaerdi.front() == '"' && vaerdi.back() == '"')
-      vaerdi = Trim(vaerdi.substr(1, vaerdi.size() - 2));
-    const int k = KlasseAfNavn(navn);
-    if (k < 0)
-      return fejl("\"" + std::string(navn) + "\" er ikke en styrkeklasse (" + AlleKlasser() + ").");
-    const auto ku = static_cast<std::size_t>(k);
-    if (linjeFor[ku] != 0)
-      return fejl(std::string(KlasseNavne[ku]) + " har allerede en pris i linje " +
-                  std::to_string(linjeFor[ku]) + ".");
-    const std::optional<double> tal = TolkTal(vaerdi).vaerdi;
-    if (!tal || !std::isfinite(*tal)) {
-      std::string hvad = "prisen for " + std::string(KlasseNavne[ku]) + " er ikke et tal: \"" +
-                         std::string(vaerdi) + "\"";
-      if (vaerdi.find('.') != std::string_view::npos) hvad += "; brug komma som decimaltegn";
-      return fejl(hvad + ".");
-    }
-    if (*tal < MindstePris || *tal > StoerstePris)
-      return fejl("prisen for " + std::string(KlasseNavne[ku]) + " skal ligge mellem " +
-                  FormaterFast(MindstePris, 2, false) + " og " + FormaterFast(StoerstePris, 2, false) +
-                  ", ikke " + std::string(vaerdi) + ".");
-    p.PrisPrM3[ku] = *tal;
-    linjeFor[ku] = nr;
-    nogen = true;
+  if (*tal < MindstePris || *tal > StoerstePris) {
+    hvad = "prisen for " + klasse + " skal ligge mellem " + FormaterFast(MindstePris, 2, false) +
+           " og " + FormaterFast(StoerstePris, 2, false) + ", ikke " + std::string(vaerdi) + ".";
+    return std::nullopt;
   }
-  if (!nogen && !kunAfsnit) {
-    r.Fejl = kilde + " indeholder ingen priser (skriv fx C24=1,00).";
-    return r;
-  }
-  r.Priser = p;
-  return r;
+  return tal;
 }
 
 }  // namespace
@@ -115,6 +64,8 @@ std::string_view KlasseNavn(int k) {
   return k >= 0 && k < static_cast<int>(KlasseNavne.size()) ? KlasseNavne[static_cast<std::size_t>(k)]
                                                            : std::string_view("?");
 }
+
+std::string PrisNoegle(int k) { return "Priser/" + std::string(KlasseNavn(k)); }
 
 double PrisPrMeter(const TPrisTabel& priser, int k, double hoejdeMm, double breddeMm) {
   const double pris = k >= 0 && k < static_cast<int>(priser.PrisPrM3.size())
@@ -126,11 +77,87 @@ double PrisPrMeter(const TPrisTabel& priser, int k, double hoejdeMm, double bred
 }
 
 TPrisLaesning LaesPriser(std::string_view tekst, const std::string& kilde) {
-  return Laes(tekst, kilde, false);
+  TPrisLaesning r;
+  if (tekst.size() >= 3 && tekst.substr(0, 3) == "\xEF\xBB\xBF") tekst.remove_prefix(3);
+  if (tekst.find('\0') != std::string_view::npos) {
+    r.Fejl = kilde + " er ingen prisfil (den indeholder binære data).";
+    return r;
+  }
+  TPrisTabel p = StandardPriser;
+  std::array<int, 7> linjeFor{};
+  bool nogen = false;
+  const std::vector<std::string> linjer = DelLinjer(tekst);
+  for (std::size_t i = 0; i < linjer.size(); ++i) {
+    const int nr = static_cast<int>(i) + 1;
+    const std::string_view l = Trim(linjer[i]);
+    auto fejl = [&](const std::string& hvad) {
+      r.Fejl = kilde + ", linje " + std::to_string(nr) + ": " + hvad;
+      return r;
+    };
+    if (l.empty() || l.front() == ';' || l.front() == '#') continue;
+    if (l.front() == '[') {
+      if (!SammeUdenStore(l, "[Priser]"))
+        return fejl("\"" + std::string(l) + "\" er ikke afsnittet [Priser].");
+      continue;
+    }
+    const std::size_t lig = l.find('=');
+    if (lig == std::string_view::npos)
+      return fejl("\"" + std::string(l) + "\" mangler \"=\" (skriv fx C24=1,00).");
+    const std::string_view navn = Trim(l.substr(0, lig));
+    std::string_view vaerdi = Trim(l.substr(lig + 1));
+    // As the settings write a value with a comma: in quotes.
+    if (vaerdi.size() >= 2 && vaerdi.front() == '"' && vaerdi.back() == '"')
+      vaerdi = Trim(vaerdi.substr(1, vaerdi.size() - 2));
+    const int k = KlasseAfNavn(navn);
+    if (k < 0)
+      return fejl("\"" + std::string(navn) + "\" er ikke en styrkeklasse (" + AlleKlasser() + ").");
+    const auto ku = static_cast<std::size_t>(k);
+    if (linjeFor[ku] != 0)
+      return fejl(std::string(KlasseNavne[ku]) + " har allerede en pris i linje " +
+                  std::to_string(linjeFor[ku]) + ".");
+    std::string hvad;
+    const std::optional<double> tal = LaesPris(vaerdi, ku, hvad);
+    if (!tal) return fejl(hvad);
+    p.PrisPrM3[ku] = *tal;
+    linjeFor[ku] = nr;
+    nogen = true;
+  }
+  if (!nogen) {
+    r.Fejl = kilde + " indeholder ingen priser (skriv fx C24=1,00).";
+    return r;
+  }
+  r.Priser = p;
+  return r;
 }
 
-TPrisLaesning LaesPriserFraIndstillinger(std::string_view iniTekst, const std::string& kilde) {
-  return Laes(iniTekst, kilde, true);
+TPrisLaesning LaesPriserFraIndstillinger(const TIndstillinger& ind, const std::string& kilde) {
+  TPrisLaesning r;
+  TPrisTabel p = StandardPriser;
+  for (std::size_t k = 0; k < KlasseNavne.size(); ++k) {
+    const std::string noegle = PrisNoegle(static_cast<int>(k));
+    // "1,10" without quotes is a list of two to the settings: the comma
+    // joins it again.
+    const std::optional<std::vector<std::string>> dele = LaesListe(ind, noegle);
+    if (!dele) continue;
+    std::string vaerdi;
+    for (const std::string& d : *dele) vaerdi += (vaerdi.empty() ? "" : ",") + d;
+    std::string hvad;
+    std::optional<double> tal = LaesPris(vaerdi, k, hvad);
+    // A number as the settings write one, with a point ("1.1").
+    if (!tal && vaerdi.find(',') == std::string::npos)
+      if (const std::optional<double> t = LaesTal(ind, noegle); t && std::isfinite(*t)) {
+        std::string igen;
+        tal = LaesPris(FormaterFast(*t, 6, false), k, igen);
+        if (!tal) hvad = igen;
+      }
+    if (!tal) {
+      r.Fejl = kilde + ", " + noegle + ": " + hvad;
+      return r;
+    }
+    p.PrisPrM3[k] = *tal;
+  }
+  r.Priser = p;
+  return r;
 }
 
 std::string PrisGrundlag(const TPrisTabel& priser) {

@@ -11,15 +11,17 @@
 // planing. They are a guide only; the engineer sets his own prices in the
 // settings or in a price file.
 //
-// A price file (and the settings file's section [Priser]) holds one line a
-// class, "C24=1,00", with a decimal comma; blank lines and lines beginning
-// with ';' or '#' are left alone, a line "[Priser]" may head the prices,
-// and a class not named keeps its default.
+// A price file holds one line a class, "C24=1,00", with a decimal comma;
+// blank lines and lines beginning with ';' or '#' are left alone, a line
+// "[Priser]" may head the prices, and a class not named keeps its default.
+// The settings keep them in their section [Priser].
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/indstillinger.h"
 
 namespace kvistor {
 
@@ -50,9 +52,16 @@ struct TPrisLaesning {
 };
 TPrisLaesning LaesPriser(std::string_view tekst, const std::string& kilde);
 
-// The same from a settings file (plain INI): only its section [Priser] is
-// read, the other sections are the settings of others.
-TPrisLaesning LaesPriserFraIndstillinger(std::string_view iniTekst, const std::string& kilde);
+// The prices of the settings: the keys "Priser/C14" .. "Priser/GL32c"
+// (section [Priser] of Kvistor.conf), each a number with a decimal comma
+// as the window writes it ("1,10", quoted) or with a point as a number is
+// written there ("1.1"). A class without a key keeps its default; a value
+// that is no price refuses them all, and Fejl says which and why.
+TPrisLaesning LaesPriserFraIndstillinger(const TIndstillinger& indstillinger,
+                                         const std::string& kilde);
+
+// The key of a class's price in the settings: "Priser/C24".
+std::string PrisNoegle(int styrkeKlasse);
 
 // "Priser pr. m³ (C24 = 1,00): C14 0,90  C18 0,95 ...", and whether they
 // are the defaults, for the aids' notes.

@@ -26,14 +26,22 @@ TEST(Priser, PrisfilOgIndstillinger) {
   forventet.PrisPrM3[4] = 1.3;
   EXPECT_EQ(*l.Priser, forventet);
 
-  // The settings file: only its section [Priser]; none at all keeps the defaults.
+  // The settings: the section [Priser], as the window writes it (quoted),
+  // by hand (unquoted) or as a number with a point; none keeps the defaults.
   const TPrisLaesning i = LaesPriserFraIndstillinger(
-      "[General]\nFirma=Tømrer A/S\nC24=9\n[Priser]\nC30=1,20\n[Vindue]\nC14=5\n", "Kvistor.conf");
+      FortolkIndstillinger("[General]\nFirma=Tømrer A/S\nC24=9\n[Priser]\nC30=\"1,20\"\n"
+                           "C18=0,97\nGL32c=1.8\n[Vindue]\nC14=5\n"),
+      "Kvistor.conf");
   ASSERT_TRUE(i.Priser) << i.Fejl;
-  EXPECT_EQ(i.Priser->PrisPrM3[3], 1.2);
-  EXPECT_EQ(i.Priser->PrisPrM3[2], 1.0);
-  EXPECT_EQ(i.Priser->PrisPrM3[0], 0.9);
-  EXPECT_EQ(LaesPriserFraIndstillinger("[General]\nFirma=X\n", "k").Priser, StandardPriser);
+  forventet = StandardPriser;
+  forventet.PrisPrM3[3] = 1.2;
+  forventet.PrisPrM3[1] = 0.97;
+  forventet.PrisPrM3[6] = 1.8;
+  EXPECT_EQ(*i.Priser, forventet);
+  EXPECT_EQ(LaesPriserFraIndstillinger(FortolkIndstillinger("[General]\nFirma=X\n"), "k").Priser,
+            StandardPriser);
+  EXPECT_EQ(LaesPriserFraIndstillinger(FortolkIndstillinger("[Priser]\nC24=gratis\n"), "k").Fejl,
+            "k, Priser/C24: prisen for C24 er ikke et tal: \"gratis\".");
 }
 
 TEST(Priser, BeskadigetFilAfvisesMedLinjeOgGrund) {
