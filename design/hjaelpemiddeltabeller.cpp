@@ -11,14 +11,14 @@
 namespace kvistor {
 
 const char* const CharnierMaal =
-    "Mål: mindst mulig styrende udnyttelse (den største af åsetværsnittets og samlingens)";
+    "Mål: mindst mulig styrende udnyttelse, den største af åsetværsnittets og samlingens.";
 const char* const PrisForklaring =
     "Pris/m: relativ pris pr. m³ × tværsnitsareal i m² × 1000.";
 
 namespace {
 
 constexpr const char* CharnierMaal2 =
-    "blandt forskydninger med nedbøjning OK; ved lighed mindst nedbøjning, så mindst forskydning.";
+    "Nedbøjningen skal være OK; ved lighed vælges mindst nedbøjning, så mindst forskydning.";
 
 std::string Bort(std::string s) {
   while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -210,8 +210,8 @@ TTabel TvaersnitsTabel(const TTvaersnitsSoegning& s, const Inddata& ind, const T
   TTabel t;
   t.Hoved = {"Billigste tilstrækkelige tværsnit: " + ind.Projektnavn, KlasseTekst(ind, valg.AlleKlasser),
              PrisGrundlag(valg.Priser),
-             "Med projektets charnierforskydning og det første gerberbeslag på listen, hvis samling holder;",
-             "ordnet efter pris pr. m, så areal og højde."};
+             "Med projektets charnierforskydning og det første gerberbeslag på listen, hvis samling holder.",
+             "Ordnet efter pris pr. m, så areal og højde."};
   t.Overskrifter = {"Tværsnit", "Klasse", "Pris/m", "Åsetværsnit", "Samling", "L/u", "Gerberbeslag"};
   t.Hoejrestillet = {true, false, true, true, true, true, false};
   for (const TTvaersnitsVariant& v : s.Bestaaede) {
@@ -261,8 +261,9 @@ TTabel OptimeringsTabel(const TAaseOptimering& o, const Inddata& ind, const TAas
   t.Hoved.push_back("Billigste ås: " + ind.Projektnavn);
   t.Hoved.push_back(KlasseTekst(ind, valg.AlleKlasser));
   t.Hoved.push_back(PrisGrundlag(valg.Priser));
-  t.Hoved.push_back("Tværsnit, gerberbeslag og charnierforskydning vælges sammen: for hvert tværsnit den");
-  t.Hoved.push_back("forskydning, der giver mindst styrende udnyttelse, med det første beslag, hvis samling holder.");
+  t.Hoved.push_back("Tværsnit, gerberbeslag og charnierforskydning vælges sammen.");
+  t.Hoved.push_back("For hvert tværsnit den forskydning, der giver mindst styrende udnyttelse, "
+                    "med det første beslag, hvis samling holder.");
 
   const TAaseReference& ref = o.SomIndtastet;
   const double prisIndtastet = ref.Beregnet && ref.Variant.Bestaar() ? ref.Variant.Pris : 0;

@@ -13,8 +13,19 @@ constexpr int LyseRoed = 12;
 
 }  // namespace
 
+TCharnierKurvePixel CharnierKurvePixel(int bredde, int hoejde, int tekstBredde, int tekstHoejde) {
+  TCharnierKurvePixel p;
+  p.Venstre = tekstBredde + 12;
+  p.Bund = 2 * tekstHoejde + 14;
+  // The fitting widens the extent by 1/18 on each side: the outline fills
+  // nine tenths of the surface, the labels' room included.
+  p.X = 1.0 / std::max(0.9 * bredde - p.Venstre, 20.0);
+  p.Y = 1.04 / std::max(0.9 * hoejde - p.Bund, 20.0);
+  return p;
+}
+
 void TegnCharnierKurve(TLinjeListe& linjer, TTekstGruppeListe& tekster,
-                       const TCharnierKurveData& d) {
+                       const TCharnierKurveData& d, const TCharnierKurvePixel& px) {
   if (d.Punkter.size() < 2) return;
   const double x0 = d.Punkter.front().ForskydningM, x1 = d.Punkter.back().ForskydningM;
   const double dx = std::max(x1 - x0, 1e-6);
@@ -25,15 +36,19 @@ void TegnCharnierKurve(TLinjeListe& linjer, TTekstGruppeListe& tekster,
   const double trin = ymax > 1.6 ? 0.5 : 0.2;
   ymax = std::ceil(ymax / trin - 1e-9) * trin;
   auto Y = [ymax](double ug) { return std::isfinite(ug) ? std::clamp(ug, 0.0, ymax) : ymax; };
+  // Pixels in world units.
+  auto PX = [&](double pixel) { return pixel * px.X * dx; };
+  auto PY = [&](double pixel) { return pixel * px.Y * ymax; };
 
   // Room for the scale's labels left of the axis and below it: an outline
   // nobody sees, which the fitting takes into account.
   LinjeType& ramme = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 255);
-  TilfoejPunkt(ramme, x0 - 0.11 * dx, -0.2 * ymax);
+  TilfoejPunkt(ramme, x0 - PX(px.Venstre), -PY(px.Bund));
   TilfoejPunkt(ramme, x1, ymax * 1.04);
 
   // The offsets the input page warns about.
-  if (d.LilleGraenseM > x0) {
+  const bool lille = d.LilleGraenseM > x0;
+  if (lille) {
     const double g = std::min(d.LilleGraenseM, x1);
     LinjeType& felt =
         NyLinje(linjer, TPenStil::Fuld, 1, LyseRoed, TPenselStil::Fuld, LyseRoed, 10);
@@ -41,8 +56,6 @@ void TegnCharnierKurve(TLinjeListe& linjer, TTekstGruppeListe& tekster,
     LinjeType& graense = NyLinje(linjer, TPenStil::Prikket, 1, Roed, TPenselStil::Ingen, 0, 0);
     TilfoejPunkt(graense, g, 0);
     TilfoejPunkt(graense, g, ymax);
-    TekstGruppeType& t = NyTekstGruppe(tekster, Roed, 0, 0);
-    TilfoejTekst(t, Format("under %1.2n m: lille", {d.LilleGraenseM}), g + 0.01 * dx, 0.03 * ymax);
   }
 
   // Axes, scales and 100 %.
@@ -54,9 +67,9 @@ void TegnCharnierKurve(TLinjeListe& linjer, TTekstGruppeListe& tekster,
   for (int i = 0; i * trin <= ymax + 1e-9; ++i) {
     const double t = i * trin;
     LinjeType& streg = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 0);
-    TilfoejPunkt(streg, x0 - 0.012 * dx, t);
+    TilfoejPunkt(streg, x0 - PX(4), t);
     TilfoejPunkt(streg, x0, t);
-    TilfoejTekst(yTal, Format("%1.0f %%", {t * 100}), x0 - 0.018 * dx, t);
+    TilfoejTekst(yTal, Format("%1.0f %%", {t * 100}), x0 - PX(6), t);
   }
   LinjeType& hundrede = NyLinje(linjer, TPenStil::Stiplet, 1, Graa, TPenselStil::Ingen, 0, 0);
   TilfoejPunkt(hundrede, x0, 1.0);
@@ -67,13 +80,17 @@ void TegnCharnierKurve(TLinjeListe& linjer, TTekstGruppeListe& tekster,
     const double m = i * skridt;
     LinjeType& streg = NyLinje(linjer, TPenStil::Fuld, 1, Sort, TPenselStil::Ingen, 0, 0);
     TilfoejPunkt(streg, m, 0);
-    TilfoejPunkt(streg, m, -0.025 * ymax);
-    TilfoejTekst(xTal, Format("%1.1n", {m}), m, -0.035 * ymax);
+    TilfoejPunkt(streg, m, -PY(4));
+    TilfoejTekst(xTal, Format("%1.1n", {m}), m, -PY(5));
   }
   TekstGruppeType& titel = NyTekstGruppe(tekster, Sort, 2, 0);
-  TilfoejTekst(titel, "Charnierforskydning [m]", x1, -0.2 * ymax);
+  TilfoejTekst(titel, "Charnierforskydning [m]", x1, -PY(px.Bund));
   TekstGruppeType& forklaring = NyTekstGruppe(tekster, Sort, 0, 0);
-  TilfoejTekst(forklaring, "Åsetværsnit (sort), samling (blå)", x0, -0.2 * ymax);
+  TilfoejTekst(forklaring,
+               "Åsetværsnit (sort), samling (blå)" +
+                   (lille ? Format("; under %1.2n m (rødt): lille forskydning", {d.LilleGraenseM})
+                          : std::string()),
+               x0 - PX(px.Venstre), -PY(px.Bund));
 
   // The chosen offset and the 1/7 rule's, their labels at the top, on the
   // sides that keep them apart.
@@ -84,7 +101,7 @@ void TegnCharnierKurve(TLinjeListe& linjer, TTekstGruppeListe& tekster,
     TilfoejPunkt(l, *x, 0);
     TilfoejPunkt(l, *x, ymax);
     TekstGruppeType& t = NyTekstGruppe(tekster, farve, venstre ? 2 : 0, 2);
-    TilfoejTekst(t, tekst, *x + (venstre ? -0.008 : 0.008) * dx, ymax * 0.99);
+    TilfoejTekst(t, tekst, *x + PX(venstre ? -4 : 4), ymax - PY(2));
   };
   markering(d.Regel17M, Roed, "1/7-reglen", r17Venstre);
   markering(d.ValgtM, Groen, d.ValgtBestaar ? "bedst" : "mindst dårlig", !r17Venstre);
@@ -102,7 +119,9 @@ Visning TegnCharnierKurveDiagram(const TCharnierKurveData& data, TLaerred& laerr
                                  int hoejde) {
   TLinjeListe linjer;
   TTekstGruppeListe tekster;
-  TegnCharnierKurve(linjer, tekster, data);
+  TegnCharnierKurve(linjer, tekster, data,
+                    CharnierKurvePixel(bredde, hoejde, laerred.TekstBredde("200 %"),
+                                       laerred.TekstHoejde("0")));
   if (linjer.empty()) return Visning{};
   return Vis(laerred, bredde, hoejde, linjer, tekster, false);
 }

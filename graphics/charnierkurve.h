@@ -34,8 +34,22 @@ struct TCharnierKurveData {
 
 inline constexpr double CharnierKurveLoft = 2.0;
 
+// The size of one pixel in the fitted chart, as a share of the offsets'
+// range (x) and of the scale's top (y), and the room the labels need in
+// pixels: the texts keep their distances at any size of the surface.
+struct TCharnierKurvePixel {
+  double X = 1.0 / 600;
+  double Y = 1.04 / 230;
+  int Venstre = 50;  // the scale's labels left of the axis
+  int Bund = 40;     // the offsets' labels and the caption below it
+};
+
+// The pixel of a surface of that size whose canvas writes "200 %" `tekstBredde`
+// and "0" `tekstHoejde` pixels large.
+TCharnierKurvePixel CharnierKurvePixel(int bredde, int hoejde, int tekstBredde, int tekstHoejde);
+
 void TegnCharnierKurve(TLinjeListe& linjer, TTekstGruppeListe& tekster,
-                       const TCharnierKurveData& data);
+                       const TCharnierKurveData& data, const TCharnierKurvePixel& pixel = {});
 
 // Builds and draws the chart fitted into the surface; nothing with fewer
 // than two points.
