@@ -80,6 +80,26 @@ std::optional<TPrisTabel> Priser(TKald& kald, int& kode) {
   return StandardPriser;
 }
 
+// The project for a search that sets the section (and, with `forskydning`,
+// the hinge offset) itself: the record must pass its rules apart from them.
+std::optional<Inddata> ProjektTilSoegning(TKald& kald, bool forskydning, int& kode) {
+  const std::optional<Inddata> ind =
+      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), kald.fejl, kode);
+  if (!ind) return std::nullopt;
+  Inddata proeve = *ind;
+  proeve.AaseHojde = HojdeTabel[0].Vaerdi;
+  proeve.AaseBredde = BreddeTabel[0].Vaerdi;
+  if (forskydning) {
+    proeve.CharnForskStd = 0;
+    proeve.CharnForsk = 0;
+  }
+  if (const auto afvist = AfvisInddata(proeve)) {
+    kode = Afvist(*afvist, kald.fejl);
+    return std::nullopt;
+  }
+  return ind;
+}
+
 void Skriv(const TTabel& t, std::ostream& ud) {
   for (const std::string& l : SkrivTabel(t)) ud << l << "\n";
 }
@@ -88,20 +108,12 @@ void Skriv(const TTabel& t, std::ostream& ud) {
 
 int DimensionerKommando(TKald& kald) {
   int kode = KodeOk;
-  const std::optional<Inddata> ind =
-      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), kald.fejl, kode);
+  const std::optional<Inddata> ind = ProjektTilSoegning(kald, false, kode);
   if (!ind) return kode;
-
-  // The record must pass its rules apart from the section the search sets.
-  Inddata proeve = *ind;
-  proeve.AaseHojde = HojdeTabel[0].Vaerdi;
-  proeve.AaseBredde = BreddeTabel[0].Vaerdi;
-  if (const auto afvist = AfvisInddata(proeve)) return Afvist(*afvist, kald.fejl);
-
-  TTvaersnitsValg valg;
-  valg.AlleKlasser = kald.Har("--alle-klasser");
   const std::optional<TPrisTabel> priser = Priser(kald, kode);
   if (!priser) return kode;
+  TTvaersnitsValg valg;
+  valg.AlleKlasser = kald.Har("--alle-klasser");
   valg.Priser = *priser;
   const TTvaersnitsSoegning s = FindMindsteTvaersnit(*ind, valg);
   Skriv(TvaersnitsTabel(s, *ind, valg), kald.ud);
@@ -130,22 +142,12 @@ int CharnierKommando(TKald& kald) {
 
 int OptimerKommando(TKald& kald) {
   int kode = KodeOk;
-  const std::optional<Inddata> ind =
-      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), kald.fejl, kode);
+  const std::optional<Inddata> ind = ProjektTilSoegning(kald, true, kode);
   if (!ind) return kode;
-  // The record must pass its rules apart from the section and the offset
-  // the search sets.
-  Inddata proeve = *ind;
-  proeve.AaseHojde = HojdeTabel[0].Vaerdi;
-  proeve.AaseBredde = BreddeTabel[0].Vaerdi;
-  proeve.CharnForskStd = 0;
-  proeve.CharnForsk = 0;
-  if (const auto afvist = AfvisInddata(proeve)) return Afvist(*afvist, kald.fejl);
-
-  TAaseValg valg;
-  valg.AlleKlasser = kald.Har("--alle-klasser");
   const std::optional<TPrisTabel> priser = Priser(kald, kode);
   if (!priser) return kode;
+  TAaseValg valg;
+  valg.AlleKlasser = kald.Har("--alle-klasser");
   valg.Priser = *priser;
   const TAaseOptimering o = FindBilligsteAas(*ind, valg);
   Skriv(OptimeringsTabel(o, *ind, valg), kald.ud);
