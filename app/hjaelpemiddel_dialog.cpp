@@ -110,7 +110,8 @@ void THjaelpemiddelDialog::VisResultat(std::shared_ptr<THjaelpemiddelResultat> r
     for (int j = 0; j < raekke.size(); ++j) {
       auto* celle = new QTableWidgetItem(raekke[j]);
       // Figures line up on the right, names on the left.
-      const bool tal = !raekke[j].isEmpty() && (raekke[j][0].isDigit() || raekke[j].startsWith(QLatin1String("L/")));
+      const bool tal = static_cast<std::size_t>(j) < res.Hoejrestillet.size() &&
+                       res.Hoejrestillet[static_cast<std::size_t>(j)];
       celle->setTextAlignment(Qt::AlignVCenter | (tal ? Qt::AlignRight : Qt::AlignLeft));
       tabel_->setItem(i, j, celle);
     }

@@ -30,6 +30,7 @@ namespace kvistor {
 struct THjaelpemiddelResultat {
   QStringList Titler;
   std::vector<QStringList> Raekker;
+  std::vector<bool> Hoejrestillet;  // per column: figures to the right
   std::vector<bool> Brugbar;  // rows "Brug" may apply (a failing row may not)
   int Valgt = -1;             // row chosen at first
   QString Note;               // counts, the 1/7 rule, why nothing was found

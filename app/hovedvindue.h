@@ -146,6 +146,7 @@ class THovedvindue : public QMainWindow {
  public:
   void KommandoFindMindsteTvaersnit();
   void KommandoOptimerCharnierforskydning();
+  void KommandoFindBilligsteAas();
   TDomStrimmelVisning* Strimmel() const { return strimmel_; }
   TKurveside* Kurveside() const { return kurveside_; }
   // The open aid dialog, if any.

@@ -12,10 +12,8 @@
 #include <QVBoxLayout>
 
 #include "app/tegneflade.h"
-#include "design/noegletal.h"
 #include "graphics/kraftkurvetegning.h"
 #include "graphics/svg_laerred.h"
-#include "calculation/beregning.h"
 #include "calculation/tvaersnit_byg.h"
 #include "common/filer.h"
 
@@ -77,12 +75,9 @@ void TKurveside::Vis(const TInddataside& side) {
   kurver_.clear();
   // A record the calculation refuses: the reason on the page, no box, as
   // the page is only looked at.
-  const TNoegletalResultat r = BeregnNoegletal(ind_);
-  if (r.Beregnet()) {
-    TKurvetilfaelde t = FindKurvetilfaelde(ind_, dlg_);
-    tilfaelde_ = std::move(t.Alle);
-    if (!tilfaelde_.empty()) givende_ = std::move(t.Boejningsgivende);
-  }
+  TKurveValg k = BestemKurveValg(ind_);
+  tilfaelde_ = std::move(k.Alle);
+  givende_ = std::move(k.Givende);
   const QString forrige = valg_->currentText();
   fylder_ = true;
   valg_->clear();
@@ -98,8 +93,7 @@ void TKurveside::Vis(const TInddataside& side) {
   fylder_ = false;
   valg_->setEnabled(!givende_.empty());
   if (givende_.empty()) {
-    besked_->setText(QStringLiteral("Kurverne kan ikke beregnes: ") +
-                     Q(r.Beregnet() ? std::string("beregningen blev afbrudt.") : r.Besked));
+    besked_->setText(QStringLiteral("Kurverne kan ikke beregnes: ") + Q(k.Besked));
     svg_->setEnabled(false);
     png_->setEnabled(false);
     flade_->update();

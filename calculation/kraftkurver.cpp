@@ -7,6 +7,7 @@
 #include "loads/lastkombinationer.h"
 #include "calculation/beregning.h"
 #include "calculation/projektberegning.h"
+#include "calculation/tavsdialog.h"
 #include "purlin/gerbermodel.h"
 #include "purlin/statik.h"
 
@@ -110,29 +111,44 @@ std::string TilfaeldeNavn(const TTilfaeldeId& t) {
   return Format("Ås %d, LK %d, LT %s", {t.Aas, t.LK, std::string(1, t.LT)});
 }
 
-TKurvetilfaelde FindKurvetilfaelde(const Inddata& ind, TBrugerDialog& dialog) {
-  TKurvetilfaelde r;
-  TProjektberegning k;
-  if (BeregnProjekt(k, Normalt(ind), dialog) != TBeregningsUdfald::Gennemfoert) return r;
-  for (const TTilfaelde& c : k.Beregning.Tilfaelde) r.Alle.push_back({c.Aas, c.LK, c.LT});
-  std::sort(r.Alle.begin(), r.Alle.end(), [](const TTilfaeldeId& a, const TTilfaeldeId& b) {
-    return std::tie(a.Aas, a.LK, a.LT) < std::tie(b.Aas, b.LK, b.LT);
-  });
-  r.Alle.erase(std::unique(r.Alle.begin(), r.Alle.end()), r.Alle.end());
+namespace {
+
+// The heads of the bending rankings of a finished run, in bay-type order.
+std::vector<TTilfaeldeId> Givende(const TBeregning& ber) {
+  std::vector<TTilfaeldeId> r;
   for (int t = 1; t <= 3; ++t) {
-    const auto& liste = k.Beregning.Dimensionsgivende[RangUGBoej][t];
+    const auto& liste = ber.Dimensionsgivende[RangUGBoej][t];
     if (liste.empty() || !liste.front().Tilfaelde) continue;
     const TTilfaelde& c = *liste.front().Tilfaelde;
     const TTilfaeldeId id{c.Aas, c.LK, c.LT};
-    if (std::find(r.Boejningsgivende.begin(), r.Boejningsgivende.end(), id) ==
-        r.Boejningsgivende.end())
-      r.Boejningsgivende.push_back(id);
+    if (std::find(r.begin(), r.end(), id) == r.end()) r.push_back(id);
   }
   return r;
 }
 
+}  // namespace
+
 std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, TBrugerDialog& dialog) {
-  return FindKurvetilfaelde(ind, dialog).Boejningsgivende;
+  TProjektberegning k;
+  if (BeregnProjekt(k, Normalt(ind), dialog) != TBeregningsUdfald::Gennemfoert) return {};
+  return Givende(k.Beregning);
+}
+
+TKurveValg BestemKurveValg(const Inddata& ind) {
+  TKurveValg v;
+  TTavsDialog dialog;
+  TProjektberegning k;
+  if (BeregnProjekt(k, Normalt(ind), dialog) != TBeregningsUdfald::Gennemfoert) {
+    v.Besked = dialog.Foerste.empty() ? std::string("beregningen blev afbrudt.") : dialog.Foerste;
+    return v;
+  }
+  for (const TTilfaelde& c : k.Beregning.Tilfaelde) v.Alle.push_back({c.Aas, c.LK, c.LT});
+  std::sort(v.Alle.begin(), v.Alle.end(), [](const TTilfaeldeId& a, const TTilfaeldeId& b) {
+    return std::tie(a.Aas, a.LK, a.LT) < std::tie(b.Aas, b.LK, b.LT);
+  });
+  v.Alle.erase(std::unique(v.Alle.begin(), v.Alle.end()), v.Alle.end());
+  v.Givende = Givende(k.Beregning);
+  return v;
 }
 
 std::optional<std::vector<TKraftkurve>> BeregnKraftkurver(const Inddata& indtastet,

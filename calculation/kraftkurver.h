@@ -40,18 +40,21 @@ struct TKraftkurve {
   double VzMax = 0, xVzMax = 0, VzMin = 0, xVzMin = 0;
 };
 
-// Every case the run of the project computes, in the order of purlin, load
-// combination and letter, and the cases that govern bending in the three bay
-// types (in bay-type order, without repeats). Both empty when the run does
-// not complete (after its message; a broken field rule's too).
-struct TKurvetilfaelde {
-  std::vector<TTilfaeldeId> Alle;
-  std::vector<TTilfaeldeId> Boejningsgivende;
-};
-TKurvetilfaelde FindKurvetilfaelde(const Inddata& ind, TBrugerDialog& dialog);
-
-// The cases that govern bending, as above.
+// The cases that govern bending in the three bay types, in bay-type order
+// without repeats. Empty when the run does not complete (after its
+// message; a broken field rule's too).
 std::vector<TTilfaeldeId> BoejningsgivendeTilfaelde(const Inddata& ind, TBrugerDialog& dialog);
+
+// What the page of diagrams offers: every case the run computes and the
+// cases that govern bending. The record is checked as before any
+// calculation; nothing is shown, a refusal or a stopped run comes back as
+// its first message.
+struct TKurveValg {
+  std::vector<TTilfaeldeId> Alle;     // by purlin, combination and letter, no repeats
+  std::vector<TTilfaeldeId> Givende;  // as BoejningsgivendeTilfaelde
+  std::string Besked;                 // empty lists: why
+};
+TKurveValg BestemKurveValg(const Inddata& ind);
 
 // The curves of each case asked for (whatever the report extent of the
 // record). nullopt, after a message, when the run does not complete or a

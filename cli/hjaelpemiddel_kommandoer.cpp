@@ -1,7 +1,7 @@
-// kvistor-cli dimensioner | charnier | kurver: the design aids without a
-// window. Each reads one project file and prints its table in Danish on
-// standard output; kurver writes the force diagrams as an SVG picture or a
-// DXF drawing.
+// kvistor-cli dimensioner | charnier | optimer | kurver: the design aids
+// without a window. Each reads one project file and prints its table, as
+// the design aids make it, in Danish on standard output; kurver writes the
+// force diagrams as an SVG picture or a DXF drawing.
 // Exit codes: 0 a variant (or the project) passes all three verdicts, 4 none
 // does, 2 input refused, 3 calculation aborted, 1 usage or file error, 130
 // a search stopped with Ctrl+C.
@@ -17,17 +17,18 @@
 #include "cli/projektlaesning.h"
 #include "cli/uddatakontrol.h"
 #include "cli/uddata.h"
+#include "design/aaseoptimering.h"
 #include "design/charnieroptimering.h"
+#include "design/hjaelpemiddeltabeller.h"
 #include "design/noegletal.h"
+#include "design/priser.h"
 #include "design/tvaersnitssoegning.h"
-#include "common/format.h"
-#include "common/tegnsaet.h"
+#include "common/filer.h"
 #include "graphics/dxf_tegning.h"
 #include "graphics/kraftkurvetegning.h"
 #include "graphics/svg_laerred.h"
 #include "project/inddatafil.h"
 #include "project/katalog.h"
-#include "report/resume.h"
 
 namespace kvistor {
 
@@ -35,34 +36,8 @@ namespace {
 
 // No variant passes: the same code as a report with a red note.
 constexpr int KodeIngen = KodeAdvarsel;
-
-std::string Procent(double ug) { return Format("%1.0n %%", {ug * 100}); }
-
-// The joint: above UGIngenBaereevne the hanger takes nothing of a force.
-std::string ProcentSamling(double ug) {
-  return ug > UGIngenBaereevne ? "bærer ikke" : Procent(ug);
-}
-
-std::string Lu(int lu) { return Format("L/%d", {lu}); }
-
-std::string Dom(const TNoegletal& t) {
-  if (t.AlleOk()) return "OK";
-  std::string s;
-  auto tilfoej = [&s](const char* d) { s += (s.empty() ? "" : ", ") + std::string(d); };
-  if (!t.AasOk) tilfoej("ås");
-  if (!t.SamlingOk) tilfoej("samling");
-  if (!t.NedbojningOk) tilfoej("nedbøjning");
-  return "dumper: " + s;
-}
-
-std::string Klasse(int k) {
-  if (k < 0 || k >= static_cast<int>(StyrkeKlasseTekster.size())) return "?";
-  std::string t(StyrkeKlasseTekster[static_cast<std::size_t>(k)]);
-  while (!t.empty() && (t.back() == '#' || t.back() == ' ')) t.pop_back();
-  return t;
-}
-
-std::string Meter(std::int32_t mm) { return Format("%1.2n m", {mm / 1000.0}); }
+// A price file is a few lines; anything larger is no price file.
+constexpr std::size_t MaksPrisfil = 64 * 1024;
 
 // Reads the project file once ("-": the standard input); a value the reader
 // had to substitute refuses the file unless --tolerant. nullopt and the exit
@@ -83,129 +58,120 @@ int Afvist(const TNoegletalResultat& r, std::ostream& fejl) {
   return KodeAfvist;
 }
 
-}  // namespace
+// The prices: --priser FIL, else the settings' section [Priser], else the
+// defaults. A price file that cannot be read or holds a damaged line
+// refuses the call; damaged settings are said, and the defaults used.
+std::optional<TPrisTabel> Priser(TKald& kald, int& kode) {
+  TKommandolinjeDialog dlg(kald.fejl);
+  if (const std::optional<std::string> fil = kald.Tekst("--priser")) {
+    std::string tekst;
+    if (const TFilUdfald u = LaesFil(*fil, tekst, MaksPrisfil); !u) {
+      dlg.Fejl("Prisfilen " + *fil + (u.forStor ? " er for stor til at være en prisfil." : " kan ikke læses.") +
+               (u.aarsag.empty() ? std::string() : "\r\n" + u.aarsag));
+      kode = u.forStor ? KodeAfvist : KodeBrug;
+      return std::nullopt;
+    }
+    const TPrisLaesning l = LaesPriser(tekst, "Prisfilen " + *fil);
+    if (!l.Priser) {
+      dlg.Fejl(l.Fejl);
+      kode = KodeAfvist;
+      return std::nullopt;
+    }
+    return l.Priser;
+  }
+  const TPrisLaesning l = LaesPriserFraIndstillinger(kald.Indstillinger(), kald.miljoe.indstillingsfil);
+  if (l.Priser) return l.Priser;
+  kald.fejl << "Advarsel: " << l.Fejl << "\nStandardpriserne bruges.\n";
+  return StandardPriser;
+}
 
-int DimensionerKommando(TKald& kald) {
-  std::ostream& ud = kald.ud;
-  std::ostream& fejl = kald.fejl;
-  int kode = KodeOk;
+// The project for a search that sets the section (and, with `forskydning`,
+// the hinge offset) itself: the record must pass its rules apart from them.
+std::optional<Inddata> ProjektTilSoegning(TKald& kald, bool forskydning, int& kode) {
   const std::optional<Inddata> ind =
-      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), fejl, kode);
-  if (!ind) return kode;
-  const bool alle = kald.Har("--alle-klasser");
-
-  // The record must pass its rules apart from the section the search sets.
+      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), kald.fejl, kode);
+  if (!ind) return std::nullopt;
   Inddata proeve = *ind;
   proeve.AaseHojde = HojdeTabel[0].Vaerdi;
   proeve.AaseBredde = BreddeTabel[0].Vaerdi;
-  if (const auto afvist = AfvisInddata(proeve)) return Afvist(*afvist, fejl);
+  if (forskydning) {
+    proeve.CharnForskStd = 0;
+    proeve.CharnForsk = 0;
+  }
+  if (const auto afvist = AfvisInddata(proeve)) {
+    kode = Afvist(*afvist, kald.fejl);
+    return std::nullopt;
+  }
+  return ind;
+}
 
+void Skriv(const TTabel& t, std::ostream& ud) {
+  for (const std::string& l : SkrivTabel(t)) ud << l << "\n";
+}
+
+}  // namespace
+
+int DimensionerKommando(TKald& kald) {
+  int kode = KodeOk;
+  const std::optional<Inddata> ind = ProjektTilSoegning(kald, false, kode);
+  if (!ind) return kode;
+  const std::optional<TPrisTabel> priser = Priser(kald, kode);
+  if (!priser) return kode;
+  TTvaersnitsValg valg;
+  valg.AlleKlasser = kald.Har("--alle-klasser");
+  valg.Priser = *priser;
   TTvaersnitsSoegning s;
   {
-    TSoegeVisning visning(fejl, kald.miljoe.terminal);
-    s = FindMindsteTvaersnit(*ind, alle, visning.Styring());
+    TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);
+    s = FindMindsteTvaersnit(*ind, valg, visning.Styring());
     if (s.Annulleret) return visning.MeldStop();
   }
-  ud << "Mindste tilstrækkelige tværsnit: " << ind->Projektnavn << "\n";
-  ud << (alle ? std::string("Alle styrkeklasser") : "Styrkeklasse: " + Klasse(ind->StyrkeKlasse))
-     << "\n\n";
-  if (s.Bestaaede.empty()) {
-    ud << "Intet standardtværsnit er tilstrækkeligt.\n";
-  } else {
-    ud << "  Tværsnit      Styrkeklasse            Bøjn./forsk.    Samling      L/u  Gerberbeslag\n";
-    for (const TTvaersnitsVariant& v : s.Bestaaede) {
-      const std::string snit = Format("%1.0f x %1.0f mm", {v.Hoejde, v.Bredde});
-      const TBData* b = BeslagData(v.Beslag);
-      ud << "  " << UdfyldHoejre(snit, 14) << UdfyldHoejre(Klasse(v.StyrkeKlasse), 24)
-         << UdfyldVenstre(Procent(v.Tal.UGTvaersnit), 12)
-         << UdfyldVenstre(ProcentSamling(v.Tal.UGBeslag), 11) << UdfyldVenstre(Lu(v.Tal.LuMindst), 9)
-         << "  " << (b ? std::string(b->Navn) : std::string()) << "\n";
-    }
-    const TTvaersnitsVariant& v = s.Bestaaede.front();
-    ud << "\nBedst: " << Format("%1.0f x %1.0f mm", {v.Hoejde, v.Bredde}) << ", "
-       << Klasse(v.StyrkeKlasse) << ".\n";
-  }
-  const long long bestaaede = static_cast<long long>(s.Bestaaede.size());
-  ud << Format("%d %s består, %d dumper, %d er sprunget over",
-               {bestaaede, std::string(bestaaede == 1 ? "variant" : "varianter"),
-                static_cast<long long>(s.AntalDumpede), static_cast<long long>(s.AntalSprunget)});
-  if (s.AntalSprunget > 0) ud << " (intet beslag passer, eller beregningen blev afvist)";
-  ud << ".\n";
+  Skriv(TvaersnitsTabel(s, *ind, valg), kald.ud);
   return s.Bestaaede.empty() ? KodeIngen : KodeOk;
 }
 
 int CharnierKommando(TKald& kald) {
-  std::ostream& ud = kald.ud;
-  std::ostream& fejl = kald.fejl;
   int kode = KodeOk;
   const std::optional<Inddata> ind =
-      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), fejl, kode);
+      LaesProjekt(kald.projekter.front(), kald.Har("--tolerant"), kald.fejl, kode);
   if (!ind) return kode;
-  Inddata proeve = *ind;
-  proeve.CharnForskStd = 0;
-  proeve.CharnForsk = 0;
-  if (const auto afvist = AfvisInddata(proeve)) return Afvist(*afvist, fejl);
+  // As the other aids: a project that breaks a rule, its own offset's
+  // included, is refused.
+  if (const auto afvist = AfvisInddata(*ind)) return Afvist(*afvist, kald.fejl);
 
+  TCharnierValg valg;
+  valg.Alle = kald.Har("--alle");
   TCharnierScanning s;
   {
-    TSoegeVisning visning(fejl, kald.miljoe.terminal);
-    s = OptimerCharnierforskydning(*ind, visning.Styring());
+    TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);
+    s = OptimerCharnierforskydning(*ind, visning.Styring(), valg);
     if (s.Annulleret) return visning.MeldStop();
   }
-  ud << "Charnierforskydning: " << ind->Projektnavn << "\n\n";
-  ud << "  Forskydning  Bøjn./forsk.    Samling      L/u  Dom\n";
-  for (std::size_t i = 0; i < s.Kurve.size(); ++i) {
-    const TCharnierPunkt& p = s.Kurve[i];
-    const bool bedst = s.Bedste && *s.Bedste == i;
-    const bool regel = s.Regel17 && *s.Regel17 == i;
-    if (p.ForskydningMm % 100 != 0 && !bedst && !regel) continue;
-    ud << "  " << UdfyldVenstre(Meter(p.ForskydningMm), 11);
-    if (p.Resultat.Beregnet()) {
-      const TNoegletal& t = p.Resultat.Tal;
-      ud << UdfyldVenstre(Procent(t.UGTvaersnit), 15) << UdfyldVenstre(ProcentSamling(t.UGBeslag), 11)
-         << UdfyldVenstre(Lu(t.LuMindst), 9) << "  " << Dom(t);
-    } else {
-      ud << "  ikke beregnet: " << DelLinjer(p.Resultat.Besked).front();
-    }
-    if (bedst) ud << "  <- bedst";
-    if (regel) ud << "  <- 1/7-reglen (\"Ja\")";
-    ud << "\n";
+  Skriv(CharnierTabel(s, ind->Projektnavn, true), kald.ud);
+  if (s.Kurve.empty() && s.Slut == TCharnierSlut::Statik) {
+    TKommandolinjeDialog(kald.fejl).Fejl(s.StopBesked);
+    return KodeAfbrudt;
   }
-  ud << "\n";
-  if (!s.Bedste) {
-    ud << "Ingen charnierforskydning kunne beregnes.\n";
-    return KodeIngen;
+  return s.Bedste ? KodeOk : KodeIngen;
+}
+
+int OptimerKommando(TKald& kald) {
+  int kode = KodeOk;
+  const std::optional<Inddata> ind = ProjektTilSoegning(kald, true, kode);
+  if (!ind) return kode;
+  const std::optional<TPrisTabel> priser = Priser(kald, kode);
+  if (!priser) return kode;
+  TAaseValg valg;
+  valg.AlleKlasser = kald.Har("--alle-klasser");
+  valg.Priser = *priser;
+  TAaseOptimering o;
+  {
+    TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);
+    o = FindBilligsteAas(*ind, valg, visning.Styring());
+    if (o.Annulleret) return visning.MeldStop();
   }
-  const TCharnierPunkt& b = s.Kurve[*s.Bedste];
-  ud << "Bedste charnierforskydning: " << Meter(b.ForskydningMm) << " (bøjning/forskydning "
-     << Procent(b.Resultat.Tal.UGTvaersnit) << ", samling " << ProcentSamling(b.Resultat.Tal.UGBeslag)
-     << ", " << Lu(b.Resultat.Tal.LuMindst) << ", " << Dom(b.Resultat.Tal) << ").\n";
-  if (b.ForskydningMm < LilleCharnierforskydningMm)
-    ud << AdvarselLilleCharnierforskydning() << "\n";
-  // How flat the optimum is: the offsets next to it within one percentage
-  // point of its bending/shear utilisation.
-  std::size_t fra = *s.Bedste, til = *s.Bedste;
-  auto naer = [&](std::size_t i) {
-    return s.Kurve[i].Resultat.Beregnet() &&
-           s.Kurve[i].Resultat.Tal.UGTvaersnit <= b.Resultat.Tal.UGTvaersnit + 0.01 + 1e-9;
-  };
-  while (fra > 0 && naer(fra - 1)) --fra;
-  while (til + 1 < s.Kurve.size() && naer(til + 1)) ++til;
-  ud << "Inden for 1 procentpoint af den bedste fra " << Meter(s.Kurve[fra].ForskydningMm)
-     << " til " << Meter(s.Kurve[til].ForskydningMm) << ".\n";
-  if (s.Regel17) {
-    const TCharnierPunkt& r = s.Kurve[*s.Regel17];
-    ud << "1/7-reglen (\"Ja\") giver " << Meter(r.ForskydningMm);
-    if (r.Resultat.Beregnet())
-      ud << " med bøjning/forskydning " << Procent(r.Resultat.Tal.UGTvaersnit) << ", samling "
-         << ProcentSamling(r.Resultat.Tal.UGBeslag) << ", " << Lu(r.Resultat.Tal.LuMindst);
-    ud << ".\n";
-  }
-  const bool nogenOk = std::any_of(s.Kurve.begin(), s.Kurve.end(), [](const TCharnierPunkt& p) {
-    return p.Resultat.Beregnet() && p.Resultat.Tal.AlleOk();
-  });
-  if (!nogenOk) ud << "Ingen charnierforskydning består alle tre kontroller.\n";
-  return nogenOk ? KodeOk : KodeIngen;
+  Skriv(OptimeringsTabel(o, *ind, valg), kald.ud);
+  return o.Bestaaede.empty() ? KodeIngen : KodeOk;
 }
 
 int KurverKommando(TKald& kald) {

@@ -39,6 +39,7 @@ int TegningKommando(TKald& kald);
 // passes, KodeAdvarsel when none does.
 int DimensionerKommando(TKald& kald);
 int CharnierKommando(TKald& kald);
+int OptimerKommando(TKald& kald);
 int KurverKommando(TKald& kald);
 // The fire check (cli/brand_kommando.cpp): KodeOk when the required
 // resistance is met (or none is required), KodeAdvarsel when it is not.

@@ -66,6 +66,30 @@ constexpr const char* StopTekst =
     "(\"Beregning 120 af 600 ...\"). Ctrl+C stopper søgningen, når de beregninger, der er "
     "i gang, er færdige; der skrives da intet resultat.";
 
+std::optional<std::string> KontrollerPrisfil(const std::string& v) {
+  if (v.empty()) return "--priser mangler et filnavn.";
+  return std::nullopt;
+}
+
+TTilvalg AlleKlasser() {
+  return {.navn = "--alle-klasser",
+          .hjaelp = "Prøver tværsnittene i alle styrkeklasser, ikke kun projektets egen, og "
+                    "sammenligner dem på pris."};
+}
+
+TTilvalg PrisFil() {
+  return {.navn = "--priser",
+          .vaerdinavn = "FIL",
+          .art = TVaerdiArt::Tekst,
+          .hjaelp = "Relative priser pr. m³ træ efter styrkeklasse fra en prisfil med én linje "
+                    "pr. klasse og komma som decimaltegn, fx \"C24=1,00\" og \"GL24c=1,45\"; en "
+                    "klasse, der ikke nævnes, beholder standardprisen. Uden tilvalget bruges "
+                    "afsnittet [Priser] i programmets indstillinger, ellers standardpriserne "
+                    "(C14 0,90, C18 0,95, C24 1,00, C30 1,15, GL24c 1,45, GL28c 1,55, GL32c "
+                    "1,70). En prisfil med en linje, der ikke kan læses, afvises med slutkode 2.",
+          .kontrol = KontrollerPrisfil};
+}
+
 std::vector<TKommando> Tabel() {
   std::vector<TKommando> t;
   t.push_back({
@@ -137,19 +161,17 @@ std::vector<TKommando> Tabel() {
   });
   t.push_back({
       .navn = "dimensioner",
-      .formaal = "finder det mindste tilstrækkelige åsetværsnit",
+      .formaal = "finder det billigste tilstrækkelige åsetværsnit",
       .beskrivelse =
-          "Finder det mindste tilstrækkelige åsetværsnit for projektet: hver standardhøjde "
-          "og -bredde i projektets styrkeklasse (med --alle-klasser i alle styrkeklasser) "
-          "beregnes med det første gerberbeslag på beslaglisten, hvis samling holder. "
-          "Varianterne, der består alle tre kontroller (åsetværsnit, samling og nedbøjning), "
-          "vises på standard-output ordnet efter tværsnitsareal og højde, den bedste først; "
-          "de øvrige tælles.\n\n" +
+          "Finder det billigste tilstrækkelige åsetværsnit for projektet med dets egen "
+          "charnierforskydning: hver standardhøjde og -bredde i projektets styrkeklasse (med "
+          "--alle-klasser i alle styrkeklasser) beregnes med det første gerberbeslag på "
+          "beslaglisten, hvis samling holder. Varianterne, der består alle tre kontroller "
+          "(åsetværsnit, samling og nedbøjning), vises på standard-output ordnet efter pris pr. "
+          "meter (relativ pris pr. m³ gange areal), så areal og højde, den billigste først; de "
+          "øvrige tælles.\n\n" +
           std::string(StopTekst),
-      .tilvalg = {{.navn = "--alle-klasser",
-                   .hjaelp = "Prøver tværsnittene i alle styrkeklasser, ikke kun projektets "
-                             "egen."},
-                  Tolerant()},
+      .tilvalg = {AlleKlasser(), PrisFil(), Tolerant()},
       .kode0 = "mindst én variant består alle tre kontroller",
       .kode4 = "ingen variant består",
       .kanStoppes = true,
@@ -159,17 +181,44 @@ std::vector<TKommando> Tabel() {
       .navn = "charnier",
       .formaal = "finder den bedste charnierforskydning",
       .beskrivelse =
-          "Beregner projektet med egen charnierforskydning (\"Nej\") fra 0 m til lige under "
-          "gavlrammeafstanden i skridt på 10 mm og viser på standard-output den forskydning, "
-          "der giver den mindste største udnyttelsesgrad (først bøjning/forskydning, så "
-          "samling), med en tabel over udnyttelsen for hver 10 cm, så det ses, hvor fladt "
-          "optimum er, og hvor 1/7-reglen (\"Ja\") ligger på kurven.\n\n" +
+          "Beregner projektet med egen charnierforskydning (\"Nej\") i skridt på 10 mm og viser "
+          "på standard-output den forskydning, der giver den mindste styrende udnyttelse: den "
+          "største af åsetværsnittets (bøjning og forskydning) og samlingens, blandt "
+          "forskydninger hvis nedbøjning er OK; ved lighed vælges den mindste nedbøjning, så "
+          "den mindste forskydning. Forskydninger under 0,40 m er ikke med (for lidt plads til "
+          "beslag og kipbeslag), undtagen 1/7-reglens. Skanningen stopper, hvor beregningen "
+          "ikke kan gennemføres, eller hvor alle udnyttelser er over 999 %.\n\n"
+          "Tabellen viser udnyttelsen for hver 10 cm, så det ses, hvor fladt optimum er, og "
+          "hvor 1/7-reglen (\"Ja\") ligger på kurven. Består ingen forskydning alle tre "
+          "kontroller, siges det, og den mindst dårlige vises.\n\n" +
           std::string(StopTekst),
-      .tilvalg = {Tolerant()},
-      .kode0 = "mindst én forskydning består alle tre kontroller",
+      .tilvalg = {{.navn = "--alle",
+                   .hjaelp = "Tager også forskydninger under 0,40 m med."},
+                  Tolerant()},
+      .kode0 = "den bedste forskydning består alle tre kontroller",
       .kode4 = "ingen forskydning består",
       .kanStoppes = true,
       .koer = CharnierKommando,
+  });
+  t.push_back({
+      .navn = "optimer",
+      .formaal = "finder den billigste ås: tværsnit, beslag og charnierforskydning sammen",
+      .beskrivelse =
+          "Vælger åsetværsnit, gerberbeslag og charnierforskydning sammen, for den bedste "
+          "forskydning tillader ofte et mindre tværsnit. For hvert standardtværsnit i projektets "
+          "styrkeklasse (med --alle-klasser i alle) findes den forskydning, der giver mindst "
+          "styrende udnyttelse, og ved den det første gerberbeslag på beslaglisten, hvis samling "
+          "holder. Varianterne, der består alle tre kontroller, vises på standard-output ordnet "
+          "efter pris pr. meter, de ti billigste, med besparelsen i forhold til projektet, som det "
+          "er indtastet, og i forhold til det billigste tværsnit efter 1/7-reglen.\n\n"
+          "Første linje navngiver den bedste variant, så et script kan læse den: \"Bedste: 200 x "
+          "100 mm C24, <gerberbeslag>, charnierforskydning 1,20 m\".\n\n" +
+          std::string(StopTekst),
+      .tilvalg = {AlleKlasser(), PrisFil(), Tolerant()},
+      .kode0 = "mindst én variant består alle tre kontroller",
+      .kode4 = "ingen variant består",
+      .kanStoppes = true,
+      .koer = OptimerKommando,
   });
   t.push_back({
       .navn = "kurver",

@@ -6,8 +6,10 @@
 
 #include "calculation/beregning.h"
 #include "calculation/projektberegning.h"
+#include "calculation/tavsdialog.h"
 #include "calculation/tvaersnit_byg.h"
 #include "project/feltregler.h"
+#include "project/katalog.h"
 #include "purlin/lastkombinationsarter.h"
 #include "report/resume.h"
 #include "report/visresultat.h"
@@ -16,20 +18,6 @@ namespace kvistor {
 
 namespace {
 
-// Keeps the first message and answers every question with Cancel, as the
-// command line does: a calculation asks only after an inconsistency, and a
-// search must not go on with numbers nobody has looked at.
-class TTavsDialog : public TBrugerDialog {
- public:
-  std::string Foerste;
-  TSvar Meddel(TBeskedArt art, const std::string&, const std::string& t,
-               TKnapper knapper) override {
-    if (art != TBeskedArt::Bip && Foerste.empty()) Foerste = t;
-    return SikkertSvar(knapper);
-  }
-  std::optional<std::string> AabnFilnavn(const TFilDialog&) override { return std::nullopt; }
-  std::optional<std::string> GemFilnavn(const TFilDialog&) override { return std::nullopt; }
-};
 
 }  // namespace
 
@@ -81,7 +69,16 @@ void BestemForankring(const TBeregning& ber, TNoegletal& n) {
   if (const TTilfaelde* c = hoved[RangNTryk][1].Tilfaelde) n.GavlTryk = c->FagRes[2].NTryk;
 }
 
-TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet) {
+// The summary's own thresholds.
+void BestemDomme(TNoegletal& n) {
+  const TAdvarselsnoter noter = BestemNoter(n.UGTvaersnit, n.UGBeslag, n.LuMindst);
+  n.AasOk = !noter.Aas;
+  n.SamlingOk = !noter.Samling;
+  n.NedbojningOk = !noter.Nedbojn;
+}
+
+TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet,
+                          TBeslagGrundlag* beslagGrundlag = nullptr) {
   // The normal extent: the detailed one only adds text nobody reads here.
   Inddata ind = indtastet;
   ind.RappOmfang = 0;
@@ -100,38 +97,54 @@ TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet) {
   }
   const TBeregning& ber = k.Beregning;
 
-  // The heads of the rankings, without building them: the largest rounded
-  // value of each quantity over the ultimate cases.
+  // The heads of the rankings, without building them: the largest value of
+  // each quantity over the ultimate cases. Every value of a run that went
+  // through is a finite number, and rounding to hundredths keeps the order,
+  // so the largest rounded value is the largest value rounded.
   TNoegletal& n = r.Tal;
   n.UGTvaersnitUafrundet = n.UGBeslagUafrundet = -HUGE_VAL;
   for (const TTilfaelde& c : ber.Tilfaelde) {
     if (!ErBrudLK(c.LK)) continue;
     for (int t = 1; t <= 3; ++t) {
       const TFagResultat& f = c.FagRes[t];
-      n.UGTvaersnit = std::max({n.UGTvaersnit, RangeringsVaerdi(f, RangUGBoej),
-                                RangeringsVaerdi(f, RangUGForsk)});
-      n.UGBeslag = std::max(n.UGBeslag, RangeringsVaerdi(f, RangUGBeslag));
       n.UGTvaersnitUafrundet = std::max({n.UGTvaersnitUafrundet, f.UGBoej, f.UGForsk});
       n.UGBeslagUafrundet = std::max(n.UGBeslagUafrundet, f.UGBeslag);
     }
   }
+  TFagResultat stoerst;
+  stoerst.UGBoej = n.UGTvaersnitUafrundet;
+  stoerst.UGBeslag = n.UGBeslagUafrundet;
+  n.UGTvaersnit = std::max(0.0, RangeringsVaerdi(stoerst, RangUGBoej));
+  n.UGBeslag = std::max(0.0, RangeringsVaerdi(stoerst, RangUGBeslag));
   for (int t = 1; t <= 3; ++t)
     for (int k = 0; k <= 1; ++k) n.LuMindst = std::min<int>(n.LuMindst, ber.LuForhold[t][k]);
 
   BestemForankring(ber, n);
 
-  // The summary's own thresholds.
-  const TAdvarselsnoter noter = BestemNoter(n.UGTvaersnit, n.UGBeslag, n.LuMindst);
-  n.AasOk = !noter.Aas;
-  n.SamlingOk = !noter.Samling;
-  n.NedbojningOk = !noter.Nedbojn;
+  BestemDomme(n);
   r.Udfald = TNoegletalUdfald::Beregnet;
+  if (beslagGrundlag) *beslagGrundlag = BygBeslagGrundlag(ber, ind, k.Suppl);
   return r;
 }
 
 }  // namespace
 
-TNoegletalResultat BeregnNoegletal(const Inddata& ind) { return Beregn(ind, false); }
+TNoegletalResultat BeregnNoegletal(const Inddata& ind, TBeslagGrundlag* beslagGrundlag) {
+  return Beregn(ind, false, beslagGrundlag);
+}
+
+std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBeslagGrundlag& grundlag,
+                                             int beslag) {
+  const TBData* b = BeslagData(beslag);
+  if (!b) return std::nullopt;
+  const TBeslagKontrol k = KontrollerBeslag(grundlag, *b);
+  if (!k.Endelig) return std::nullopt;
+  TNoegletal n = tal;
+  n.UGBeslag = std::max(0.0, k.UGBeslag);
+  n.UGBeslagUafrundet = k.UGBeslagUafrundet;
+  BestemDomme(n);
+  return n;
+}
 
 TNoegletalResultat BeregnSkaerpetNoegletal(const Inddata& ind) { return Beregn(ind, true); }
 

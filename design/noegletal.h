@@ -9,6 +9,7 @@
 
 #include "calculation/brandkontrol.h"
 #include "calculation/supplerende.h"
+#include "calculation/beslagskift.h"
 #include "project/inddata.h"
 #include "project/inddataside.h"
 
@@ -57,8 +58,16 @@ struct TNoegletalResultat {
 // Checks the field rules (the check that guards every calculation), builds
 // the working record and runs every load case in the normal extent. Shows
 // nothing: messages end up in Besked. Safe to call from several threads at
-// once on different records.
-TNoegletalResultat BeregnNoegletal(const Inddata& ind);
+// once on different records. With `beslagGrundlag` a run that went through
+// also hands back what the joint check of another hanger needs.
+TNoegletalResultat BeregnNoegletal(const Inddata& ind, TBeslagGrundlag* beslagGrundlag = nullptr);
+
+// The figures of the same project with hanger `beslag` instead, from the
+// hanger basis of its run: the same numbers to the bit as a run of its own,
+// without solving the chain again. nullopt when that run would have
+// stopped on numbers too large to show, or the hanger is no catalogue row.
+std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBeslagGrundlag& grundlag,
+                                             int beslag);
 
 // The same figures of the stricter check ("Skærpet kontrol": shear with the
 // crack factor 0,67, qki with kp = 3,5), as the stricter report's summary

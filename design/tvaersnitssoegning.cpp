@@ -7,6 +7,13 @@
 
 namespace kvistor {
 
+bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double prisB, double arealB,
+                        double hoejdeB) {
+  if (prisA != prisB) return prisA < prisB;
+  if (arealA != arealB) return arealA < arealB;
+  return hoejdeA < hoejdeB;
+}
+
 std::vector<TTvaersnit> StandardTvaersnit(int styrkeKlasse, bool alleKlasser) {
   std::vector<TTvaersnit> r;
   const int fra = alleKlasser ? 0 : styrkeKlasse;
@@ -22,58 +29,82 @@ std::vector<TTvaersnit> StandardTvaersnit(int styrkeKlasse, bool alleKlasser) {
   return r;
 }
 
-TTvaersnitsProeve ProevTvaersnit(const Inddata& indtastet, const TTvaersnit& t) {
+TTvaersnitsProeve ProevTvaersnit(const Inddata& indtastet, const TTvaersnit& t,
+                                 const TSupplerendeKontrol& supplerende) {
   TTvaersnitsProeve p;
   Inddata ind = indtastet;
   ind.StyrkeKlasse = t.StyrkeKlasse;
   ind.AaseHojde = t.Hoejde;
   ind.AaseBredde = t.Bredde;
   const std::vector<int> beslag = PassendeBeslag(ind);
-  std::optional<TTvaersnitsVariant> foerste;
-  for (int b : beslag) {
-    ind.Beslag = b;
-    const TNoegletalResultat r = BeregnNoegletal(ind);
-    ++p.Beregninger;
-    if (!r.Beregnet()) return p;  // refused or stopped: skipped
-    TTvaersnitsVariant v{t.StyrkeKlasse, t.Hoejde, t.Bredde, b, r.Tal};
-    if (!foerste) foerste = v;
-    if (r.Tal.SamlingOk) {
-      p.Variant = v;
+  if (beslag.empty()) return p;
+
+  // The statics are the hanger's own for none of them: one run with the
+  // first, and the joint check again for each of the others.
+  ind.Beslag = beslag.front();
+  TBeslagGrundlag grundlag;
+  const TNoegletalResultat foersteRes = BeregnNoegletal(ind, &grundlag);
+  ++p.Beregninger;
+  if (!foersteRes.Beregnet()) return p;  // refused or stopped: skipped
+  const TTvaersnitsVariant foerste{t.StyrkeKlasse, t.Hoejde, t.Bredde, beslag.front(),
+                                   foersteRes.Tal, 0, true};
+  // The hanger enters the joint check only: when the timber or the
+  // stiffness fails, it fails with every hanger of the list.
+  bool supplerendeDumpet = false;
+  if (foersteRes.Tal.AasOk && foersteRes.Tal.NedbojningOk) {
+    for (int b : beslag) {
+      std::optional<TNoegletal> tal = NoegletalMedBeslag(foersteRes.Tal, grundlag, b);
+      if (!tal) {
+        // Numbers too large for this hanger: its own run says what happens.
+        ind.Beslag = b;
+        const TNoegletalResultat r = BeregnNoegletal(ind);
+        ++p.Beregninger;
+        if (!r.Beregnet()) return p;
+        tal = r.Tal;
+      }
+      if (!tal->SamlingOk) continue;
+      ind.Beslag = b;
+      if (supplerende && !supplerende(ind)) {
+        supplerendeDumpet = true;
+        continue;
+      }
+      p.Variant = TTvaersnitsVariant{t.StyrkeKlasse, t.Hoejde, t.Bredde, b, *tal, 0, true};
       return p;
     }
-    // The hanger enters the joint check only: when the timber or the
-    // stiffness fails, it fails with every hanger of the list.
-    if (!r.Tal.AasOk || !r.Tal.NedbojningOk) break;
   }
   p.Variant = foerste;
+  p.Variant->SupplerendeOk = !supplerendeDumpet;
   return p;
 }
 
-TTvaersnitsSoegning FindMindsteTvaersnit(const Inddata& ind, bool alleKlasser,
+TTvaersnitsSoegning FindMindsteTvaersnit(const Inddata& ind, const TTvaersnitsValg& valg,
                                           const TSoegeStyring& styring) {
-  const std::vector<TTvaersnit> snit = StandardTvaersnit(ind.StyrkeKlasse, alleKlasser);
+  const std::vector<TTvaersnit> snit = StandardTvaersnit(ind.StyrkeKlasse, valg.AlleKlasser);
   std::vector<std::optional<TTvaersnitsProeve>> proever(snit.size());
   TTvaersnitsSoegning s;
   s.Annulleret = !KoerParallelt(snit.size(), styring, [&](std::size_t i) {
-    proever[i] = ProevTvaersnit(ind, snit[i]);
+    proever[i] = ProevTvaersnit(ind, snit[i], valg.Supplerende);
   });
   for (const auto& p : proever) {
     if (!p) continue;  // not reached before the search was stopped
     ++s.AntalProevede;
     s.AntalBeregninger += p->Beregninger;
-    if (!p->Variant)
+    if (!p->Variant) {
       ++s.AntalSprunget;
-    else if (p->Variant->Tal.AlleOk())
-      s.Bestaaede.push_back(*p->Variant);
-    else
+    } else if (p->Variant->Bestaar()) {
+      TTvaersnitsVariant v = *p->Variant;
+      v.Pris = PrisPrMeter(valg.Priser, v.StyrkeKlasse, v.Hoejde, v.Bredde);
+      s.Bestaaede.push_back(v);
+    } else {
       ++s.AntalDumpede;
+    }
   }
-  // Area, then depth; equal sections in the order of the lists (the lower
+  // Equal on price, area and depth: in the order of the lists (the lower
   // strength class first).
   std::stable_sort(s.Bestaaede.begin(), s.Bestaaede.end(),
                    [](const TTvaersnitsVariant& a, const TTvaersnitsVariant& b) {
-                     if (a.Areal() != b.Areal()) return a.Areal() < b.Areal();
-                     return a.Hoejde < b.Hoejde;
+                     return BilligereTvaersnit(a.Pris, a.Areal(), a.Hoejde, b.Pris, b.Areal(),
+                                               b.Hoejde);
                    });
   return s;
 }

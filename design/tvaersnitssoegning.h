@@ -1,13 +1,18 @@
 #pragma once
-// "Find mindste tværsnit": every standard depth and width of the strength
+// "Find billigste tværsnit": every standard depth and width of the strength
 // class (or of every class), each with the first hanger in the hardware
-// list's order whose joint passes, computed as a whole project; the variants
-// that pass all three verdicts ranked by cross-section area, then depth.
+// list's order whose joint passes, computed as a whole project with the
+// project's own hinge offset; the variants that pass all three verdicts
+// ranked by price per metre (price per m³ × area), then by area, then by
+// depth.
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "design/noegletal.h"
 #include "design/parallel.h"
+#include "design/priser.h"
 #include "project/inddata.h"
 
 namespace kvistor {
@@ -18,7 +23,26 @@ struct TTvaersnitsVariant {
   double Bredde = 0;  // mm
   int Beslag = -1;    // hardware catalogue row
   TNoegletal Tal;
+  double Pris = 0;    // relative price per metre (PrisPrMeter)
+  bool SupplerendeOk = true;  // the supplementary check, when one was asked for
   double Areal() const { return Hoejde * Bredde; }
+  bool Bestaar() const { return Tal.AlleOk() && SupplerendeOk; }
+};
+
+// The order of the tables: cheaper first, then the smaller area, then the
+// shallower section. Equal on all three: neither comes first.
+bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double prisB, double arealB,
+                        double hoejdeB);
+
+// A check a variant must pass besides the three verdicts: the supplementary
+// checks (stricter rules, fire) when the engineer asks for them. It gets the
+// project as the variant would make it. Empty: none.
+using TSupplerendeKontrol = std::function<bool(const Inddata&)>;
+
+struct TTvaersnitsValg {
+  bool AlleKlasser = false;
+  TPrisTabel Priser = StandardPriser;
+  TSupplerendeKontrol Supplerende;
 };
 
 struct TTvaersnitsSoegning {
@@ -39,17 +63,25 @@ struct TTvaersnit {
 std::vector<TTvaersnit> StandardTvaersnit(int styrkeKlasse, bool alleKlasser);
 
 // One section of the project: the first hanger the list offers whose joint
-// passes, else the first hanger (the variant then fails). nullopt when no
-// hanger fits the section or the calculation is refused or stops.
+// passes (and the supplementary check, when given), else the first hanger
+// (the variant then fails). nullopt when no hanger fits the section or the
+// calculation is refused or stops. One calculation serves every hanger.
 struct TTvaersnitsProeve {
   std::optional<TTvaersnitsVariant> Variant;
   std::size_t Beregninger = 0;
 };
-TTvaersnitsProeve ProevTvaersnit(const Inddata& ind, const TTvaersnit& t);
+TTvaersnitsProeve ProevTvaersnit(const Inddata& ind, const TTvaersnit& t,
+                                 const TSupplerendeKontrol& supplerende = {});
 
 // The whole search on the project as entered (section and hanger of the
 // record are ignored).
-TTvaersnitsSoegning FindMindsteTvaersnit(const Inddata& ind, bool alleKlasser,
+TTvaersnitsSoegning FindMindsteTvaersnit(const Inddata& ind, const TTvaersnitsValg& valg,
                                           const TSoegeStyring& styring = {});
+inline TTvaersnitsSoegning FindMindsteTvaersnit(const Inddata& ind, bool alleKlasser,
+                                                 const TSoegeStyring& styring = {}) {
+  TTvaersnitsValg valg;
+  valg.AlleKlasser = alleKlasser;
+  return FindMindsteTvaersnit(ind, valg, styring);
+}
 
 }  // namespace kvistor

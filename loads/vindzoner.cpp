@@ -59,27 +59,29 @@ int VindRetning(char tilfaelde) {
 
 TZoneRektangel VindlastOmraade09(TBrugerDialog& dialog, char omraade, char tilfaelde, double t,
                                  double g, double u, double L, double B, double h) {
-  const std::string p = "procedure VindlastOmraade09: ";
+  // Only a message needs the routine's name; the routine runs thousands of
+  // times a calculation, so the text is not made beforehand.
+  const std::string_view p = "procedure VindlastOmraade09: ";
   if (h <= 0)
-    dialog.Fejl(p + "Ugyldig tagkiphøjde: " + MeddelelsesTal(h) + ". Skal være større end 0.");
+    dialog.Fejl(std::string(p) + "Ugyldig tagkiphøjde: " + MeddelelsesTal(h) + ". Skal være større end 0.");
   if (B <= 0)
-    dialog.Fejl(p + "Ugyldig huskropbredde: " + MeddelelsesTal(B) + ". Skal være større end 0.");
+    dialog.Fejl(std::string(p) + "Ugyldig huskropbredde: " + MeddelelsesTal(B) + ". Skal være større end 0.");
   if (L <= 0)
-    dialog.Fejl(p + "Ugyldig huskroplængde: " + MeddelelsesTal(L) + ". Skal være større end 0.");
+    dialog.Fejl(std::string(p) + "Ugyldig huskroplængde: " + MeddelelsesTal(L) + ". Skal være større end 0.");
   if (u < 0)
-    dialog.Fejl(p + "Ugyldigt facadeudhæng: " + MeddelelsesTal(u) +
+    dialog.Fejl(std::string(p) + "Ugyldigt facadeudhæng: " + MeddelelsesTal(u) +
                 ". Skal være større end eller lig med 0.");
   if (g < 0)
-    dialog.Fejl(p + "Ugyldigt gavludhæng: " + MeddelelsesTal(g) +
+    dialog.Fejl(std::string(p) + "Ugyldigt gavludhæng: " + MeddelelsesTal(g) +
                 ". Skal være større end eller lig med 0.");
   if (t < 0)
-    dialog.Fejl(p + "Ugyldig vægtykkelse: " + MeddelelsesTal(t) +
+    dialog.Fejl(std::string(p) + "Ugyldig vægtykkelse: " + MeddelelsesTal(t) +
                 ". Skal være større end eller lig med 0.");
   if (!GyldigZone(omraade))
-    dialog.Fejl(p + "Ugyldigt område: " + MeddelelsesTegn(omraade) +
+    dialog.Fejl(std::string(p) + "Ugyldigt område: " + MeddelelsesTegn(omraade) +
                 ". Skal være 1, 2 eller i intervallet B til N.");
   if (!GyldigTilfaelde(tilfaelde))
-    dialog.Fejl(p + "Ugyldigt vindtilfælde: " + MeddelelsesTegn(tilfaelde) +
+    dialog.Fejl(std::string(p) + "Ugyldigt vindtilfælde: " + MeddelelsesTegn(tilfaelde) +
                 ". Skal være i intervallet a til x.");
 
   const double Bt = B + 2 * u;

@@ -13,6 +13,13 @@ void TilfoejLinielast(TLinielastListe& liste, std::int32_t x, double dqz, double
     it->dqz += dqz;
     it->dqy += dqy;
   } else {
+    // A case's lists hold a few dozen changes: room for them at once rather
+    // than growing one change at a time.
+    if (liste.size() == liste.capacity()) {
+      const auto i = it - liste.begin();
+      liste.reserve(std::max<std::size_t>(32, 2 * liste.size()));
+      it = liste.begin() + i;
+    }
     liste.insert(it, TLinielast{x, dqz, dqy});
   }
 }

@@ -198,9 +198,12 @@ void SkrivReaktioner(const TUnderstoetninger& u, TTilfaelde& tilf) {
 // ---------------------------------------------------------------------------
 // Reactions
 
-bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
-                const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
-                bool detaljeret, TBrugerDialog& dialog) {
+namespace {
+
+// Reaktioner on a fresh sweep of the case's loads and supports.
+bool LoesReaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
+                    const TCharnierer& charnierer, TTilfaelde& tilf, bool detaljeret,
+                    TBrugerDialog& dialog, TSnitkraefter snit) {
   const std::size_t nR = understoetninger.size();
   const std::size_t nH = charnierer.size();
   if (nR != nH + 2) {
@@ -216,8 +219,6 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
     if (detaljeret) SkrivReaktioner(understoetninger, tilf);
     return false;
   }
-
-  TSnitkraefter snit(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
 
   // Forward sweep: each piece rests on its own support and hangs at its right
   // end in the next piece, so its support reaction is the one that makes the
@@ -274,6 +275,16 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
   return true;
 }
 
+}  // namespace
+
+bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
+                const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
+                bool detaljeret, TBrugerDialog& dialog) {
+  return LoesReaktioner(sd, understoetninger, charnierer, tilf, detaljeret, dialog,
+                        TSnitkraefter(laster.Linielast, laster.PL, understoetninger,
+                                      laster.KipMomenter));
+}
+
 // ---------------------------------------------------------------------------
 // Discontinuity points
 
@@ -283,104 +294,71 @@ std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd, const TUnderstoetni
     std::int32_t x;
     bool charnier, stoette;
   };
+  auto foer = [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; };
+  // Two sorted runs: the purlin's start with the hinges and supports, which
+  // interleave; then the loads with the purlin's end. Each source is a
+  // sorted list, so merging them as they come keeps each run sorted.
   std::vector<TKandidat> k;
   k.reserve(charnierer.size() + understoetninger.size() + laster.PL.size() +
             laster.Linielast.size() + 2);
   k.push_back({0, false, false});
-  for (const TCharnier& c : charnierer) k.push_back({c.x, true, false});
-  for (const TReaktion& r : understoetninger) k.push_back({r.x, false, true});
-  for (const TPunktlast& p : laster.PL) k.push_back({p.x, false, false});
-  for (const TLinielast& l : laster.Linielast) k.push_back({l.x, false, false});
+  std::size_t s = 0;
+  for (const TCharnier& c : charnierer) {
+    for (; s < understoetninger.size() && understoetninger[s].x <= c.x; ++s)
+      k.push_back({understoetninger[s].x, false, true});
+    k.push_back({c.x, true, false});
+  }
+  for (; s < understoetninger.size(); ++s) k.push_back({understoetninger[s].x, false, true});
+  std::size_t midt = k.size();
+  std::size_t p = 0;
+  for (const TLinielast& l : laster.Linielast) {
+    for (; p < laster.PL.size() && laster.PL[p].x <= l.x; ++p) k.push_back({laster.PL[p].x, false, false});
+    k.push_back({l.x, false, false});
+  }
+  for (; p < laster.PL.size(); ++p) k.push_back({laster.PL[p].x, false, false});
   k.push_back({sd.LAas, false, false});
+
+  // Lists out of order (a damaged chain) are sorted as a whole instead.
   // Candidates at the same x become one point with their flags merged, so
   // their order among themselves does not matter: no stable sort needed.
-  std::sort(k.begin(), k.end(), [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; });
+  const auto kMidt = k.begin() + static_cast<std::ptrdiff_t>(midt);
+  std::size_t i = 0, j = midt, slut = k.size();
+  if (!std::is_sorted(k.begin(), kMidt, foer) || !std::is_sorted(kMidt, k.end(), foer)) {
+    // One run then.
+    std::sort(k.begin(), k.end(), foer);
+    j = slut = midt = k.size();
+  }
 
+  // The bay type left and right of a point, as FagTypeVedCharnierer gives it.
+  const double foersteCharnier = ForsteCharnier(sd), sidsteCharnier = SidsteCharnier(sd);
+  auto fagType = [&](double x) -> std::uint8_t {
+    if (x < foersteCharnier) return 1;
+    if (x > sidsteCharnier) return 3;
+    return 2;
+  };
   std::vector<TDiskPunkt> punkter;
   punkter.reserve(k.size());
-  for (const TKandidat& c : k) {
+  while (i < midt || j < slut) {
+    const TKandidat& c = j >= slut || (i < midt && k[i].x <= k[j].x) ? k[i++] : k[j++];
     if (!punkter.empty() && punkter.back().xD == c.x) {
       // A point already present only takes over the flags.
       punkter.back().ErCharnier = punkter.back().ErCharnier || c.charnier;
       punkter.back().ErUnderstoetning = punkter.back().ErUnderstoetning || c.stoette;
       continue;
     }
-    TDiskPunkt p;
-    p.xD = c.x;
-    p.FagVen = static_cast<std::uint8_t>(FagTypeVedCharnierer(sd, c.x - 1.0));
-    p.FagHoj = static_cast<std::uint8_t>(FagTypeVedCharnierer(sd, c.x + 1.0));
-    p.ErCharnier = c.charnier;
-    p.ErUnderstoetning = c.stoette;
-    punkter.push_back(p);
+    TDiskPunkt d;
+    d.xD = c.x;
+    d.FagVen = fagType(c.x - 1.0);
+    d.FagHoj = fagType(c.x + 1.0);
+    d.ErCharnier = c.charnier;
+    d.ErUnderstoetning = c.stoette;
+    punkter.push_back(d);
   }
   return punkter;
 }
 
 // ---------------------------------------------------------------------------
-// Shear
-
-void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
-                          const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
-                          TTilfaelde& tilf) {
-  // Left and right values each rise with the points; one sweep for each.
-  TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter hoj = ven;
-  for (TDiskPunkt& p : punkter) {
-    if (p.xD - 1 < 0) {
-      p.VzVen = p.VyVen = 0;
-    } else {
-      const TSnit s = ven.Ved((p.xD - 1.0) / 1000.0);
-      p.VzVen = s.Vz;
-      p.VyVen = s.Vy;
-    }
-    if (p.xD + 1.0 > sd.LAas) {
-      p.VzHoj = p.VyHoj = 0;
-    } else {
-      const TSnit s = hoj.Ved((p.xD + 1.0) / 1000.0);
-      p.VzHoj = s.Vz;
-      p.VyHoj = s.Vy;
-    }
-
-    const double tauVen =
-        Forskydningsspaending(sd.A, std::sqrt(p.VzVen * p.VzVen + p.VyVen * p.VyVen));
-    TFagResultat& fv = Fag(tilf, p.FagVen);
-    if (tauVen > fv.TauMax) {
-      fv.TauMax = tauVen;
-      fv.xTauMax = p.xD / 1000.0;
-    }
-    const double tauHoj =
-        Forskydningsspaending(sd.A, std::sqrt(p.VzHoj * p.VzHoj + p.VyHoj * p.VyHoj));
-    TFagResultat& fh = Fag(tilf, p.FagHoj);
-    if (tauHoj > fh.TauMax) {
-      fh.TauMax = tauHoj;
-      fh.xTauMax = p.xD / 1000.0;
-    }
-
-    if (p.ErCharnier) {
-      TFagResultat& f = Fag(tilf, CharnierType(sd, p.xD));
-      for (const double v : {p.VzVen, p.VzHoj}) {
-        if (v > f.VzCharnMax) {
-          f.VzCharnMax = v;
-          f.xVzCharnMax = p.xD / 1000.0;
-        }
-        if (v < f.VzCharnMin) {
-          f.VzCharnMin = v;
-          f.xVzCharnMin = p.xD / 1000.0;
-        }
-      }
-      f.VyCharnMin = std::min({f.VyCharnMin, p.VyVen, p.VyHoj});
-    }
-  }
-  for (int t = 1; t <= 3; ++t) {
-    TFagResultat& f = tilf.FagRes[t];
-    f.F1 = -f.VzCharnMin;
-    f.F2 = f.VzCharnMax;
-    f.F3 = -f.VyCharnMin;
-  }
-}
-
-// ---------------------------------------------------------------------------
-// Moments
+// Shear and moments
 
 namespace {
 
@@ -438,14 +416,80 @@ void OpdaterMoment(TFagResultat& f, double My, double sigma, double x) {
   }
 }
 
-}  // namespace
+// What BestemSnitkraefter works out.
+struct TSnitOpgave {
+  bool Forskydning;  // shear left and right of the points, their extremes, hinge forces
+  bool Momenter;     // moments left and right of the points and at the shear's zeros
+  bool MomentKurve;  // the moment-curve lines (with Momenter)
+};
 
-void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
-              const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
-              TTilfaelde& tilf, bool medKurve, std::vector<TMomentPunkt>* momentPunkter) {
-  // Each sequence of positions below rises on its own: one sweep for each.
-  TSnitkraefter ven(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
-  TSnitkraefter hoj = ven, midt = ven, nul = ven;
+// The shear and the moment just left (xD − 1 mm) and just right (xD + 1 mm)
+// of every point come from the same two sweeps, so the shear and the moment
+// share them; each value is the one a sweep of its own would give, as a
+// sweep's path depends only on the positions it is asked for. `frisk` is a
+// sweep of the case standing at its start.
+void BestemSnitkraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
+                        const TUnderstoetninger& understoetninger, TTilfaelde& tilf,
+                        const TSnitkraefter& frisk, const TSnitOpgave& opgave,
+                        std::vector<TMomentPunkt>* momentPunkter = nullptr) {
+  TSnitkraefter ven = frisk, hoj = frisk;
+  for (TDiskPunkt& p : punkter) {
+    TSnit v{}, h{};
+    if (p.xD - 1 >= 0) v = ven.Ved((p.xD - 1.0) / 1000.0);
+    if (p.xD + 1.0 <= sd.LAas) h = hoj.Ved((p.xD + 1.0) / 1000.0);
+    if (opgave.Momenter) {
+      p.MyVen = v.My;
+      p.MyHoj = h.My;
+    }
+    if (!opgave.Forskydning) continue;
+    p.VzVen = v.Vz;
+    p.VyVen = v.Vy;
+    p.VzHoj = h.Vz;
+    p.VyHoj = h.Vy;
+
+    const double tauVen =
+        Forskydningsspaending(sd.A, std::sqrt(p.VzVen * p.VzVen + p.VyVen * p.VyVen));
+    TFagResultat& fv = Fag(tilf, p.FagVen);
+    if (tauVen > fv.TauMax) {
+      fv.TauMax = tauVen;
+      fv.xTauMax = p.xD / 1000.0;
+    }
+    const double tauHoj =
+        Forskydningsspaending(sd.A, std::sqrt(p.VzHoj * p.VzHoj + p.VyHoj * p.VyHoj));
+    TFagResultat& fh = Fag(tilf, p.FagHoj);
+    if (tauHoj > fh.TauMax) {
+      fh.TauMax = tauHoj;
+      fh.xTauMax = p.xD / 1000.0;
+    }
+
+    if (p.ErCharnier) {
+      TFagResultat& f = Fag(tilf, CharnierType(sd, p.xD));
+      for (const double v : {p.VzVen, p.VzHoj}) {
+        if (v > f.VzCharnMax) {
+          f.VzCharnMax = v;
+          f.xVzCharnMax = p.xD / 1000.0;
+        }
+        if (v < f.VzCharnMin) {
+          f.VzCharnMin = v;
+          f.xVzCharnMin = p.xD / 1000.0;
+        }
+      }
+      f.VyCharnMin = std::min({f.VyCharnMin, p.VyVen, p.VyHoj});
+    }
+  }
+  if (opgave.Forskydning)
+    for (int t = 1; t <= 3; ++t) {
+      TFagResultat& f = tilf.FagRes[t];
+      f.F1 = -f.VzCharnMin;
+      f.F2 = f.VzCharnMax;
+      f.F3 = -f.VyCharnMin;
+    }
+  if (!opgave.Momenter) return;
+
+  // The moment in the points themselves and at the zeros of the shear each
+  // rise on their own: one sweep for each.
+  const bool medKurve = opgave.MomentKurve;
+  TSnitkraefter midt = frisk, nul = frisk;
   std::vector<std::string> kurve;
   if (medKurve) kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
   auto Kurve = [&kurve, medKurve](double s, double My) {
@@ -459,20 +503,8 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
   for (std::size_t i = 0; i < punkter.size(); ++i) {
     TDiskPunkt& p = punkter[i];
     const double x = p.xD / 1000.0;
-    if (p.xD < 1) {
-      p.MyVen = 0;
-    } else {
-      const double s = (p.xD - 1.0) / 1000.0;
-      p.MyVen = ven.Ved(s).My;
-      Kurve(s, p.MyVen);
-    }
-    if (p.xD < sd.LAas) {
-      const double s = (p.xD + 1.0) / 1000.0;
-      p.MyHoj = hoj.Ved(s).My;
-      Kurve(s, p.MyHoj);
-    } else {
-      p.MyHoj = 0;
-    }
+    if (p.xD >= 1) Kurve((p.xD - 1.0) / 1000.0, p.MyVen);
+    if (p.xD < sd.LAas) Kurve((p.xD + 1.0) / 1000.0, p.MyHoj);
     const double Mz0 = midt.Ved(x).Mz;
     OpdaterMoment(Fag(tilf, p.FagVen), p.MyVen, KombineretSpaending(sd, Mz0, p.MyVen), x);
     OpdaterMoment(Fag(tilf, p.FagHoj), p.MyHoj, KombineretSpaending(sd, Mz0, p.MyHoj), x);
@@ -498,8 +530,7 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
 
   if (!medKurve) return;
   // Samples at the twelfths of every bay, for a smooth moment curve.
-  TSnitkraefter proeve = ven;
-  proeve.Nulstil();
+  TSnitkraefter proeve = frisk;
   auto Tolvtedele = [&](std::int64_t start, std::int64_t spand) {
     for (int i = 1; i <= 11; ++i) {
       const std::int64_t xs = start + spand * i / 12;
@@ -515,6 +546,23 @@ void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
   TilfoejSorteretUdenDubletter(kurve, tilf.MLinier);
 }
 
+}  // namespace
+
+void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
+                          const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
+                          TTilfaelde& tilf) {
+  BestemSnitkraefter(sd, punkter, understoetninger, tilf,
+                     TSnitkraefter(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter),
+                     {true, false, false});
+}
+
+void Momenter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
+              const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
+              TTilfaelde& tilf, bool medKurve, std::vector<TMomentPunkt>* momentPunkter) {
+  BestemSnitkraefter(sd, punkter, understoetninger, tilf,
+                     TSnitkraefter(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter),
+                     {false, true, medKurve}, momentPunkter);
+}
 // ---------------------------------------------------------------------------
 // Printing
 
@@ -548,13 +596,18 @@ bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
                    bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter,
                    bool medMomentKurve, TSnitUdtraek* udtraek) {
   punkter.clear();
-  if (!Reaktioner(sd, understoetninger, charnierer, laster, tilf, detaljeret, dialog)) return false;
+  // One sorted list of the case's events serves every sweep of the case:
+  // the reactions are read as a sweep passes them, not when it is made.
+  const TSnitkraefter frisk(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
+  if (!LoesReaktioner(sd, understoetninger, charnierer, tilf, detaljeret, dialog, frisk))
+    return false;
   punkter = BygDiskPunkter(sd, understoetninger, charnierer, laster);
-  Forskydningskraefter(sd, punkter, understoetninger, laster, tilf);
+  if (udtraek) *udtraek = TSnitUdtraek{};
+  BestemSnitkraefter(sd, punkter, understoetninger, tilf, frisk,
+                     {true, true, medMomentKurve}, udtraek ? &udtraek->Momenter : nullptr);
   if (udtraek) {
     // The shear stress is 1,5·V/A on any rectangle: its largest resultant
     // V per bay type is all a check on another section needs.
-    *udtraek = TSnitUdtraek{};
     auto& V = udtraek->VMaks;
     for (const TDiskPunkt& p : punkter) {
       double& ven = V[static_cast<std::size_t>(std::clamp<int>(p.FagVen, 1, 3))];
@@ -563,8 +616,6 @@ bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
       hoj = std::max(hoj, std::sqrt(p.VzHoj * p.VzHoj + p.VyHoj * p.VyHoj));
     }
   }
-  Momenter(sd, punkter, understoetninger, laster, tilf, medMomentKurve,
-           udtraek ? &udtraek->Momenter : nullptr);
   if (detaljeret) SkrivSnitkraefter(punkter, tilf);
   return true;
 }

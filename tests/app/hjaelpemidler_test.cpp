@@ -18,7 +18,9 @@
 #include "app/domstrimmel_widget.h"
 #include "app/hjaelpemiddel_dialog.h"
 #include "app/kurveside.h"
+#include "design/aaseoptimering.h"
 #include "design/charnieroptimering.h"
+#include "design/hjaelpemiddeltabeller.h"
 #include "design/tvaersnitssoegning.h"
 #include "tests/app/vindue_hjaelp.h"
 
@@ -82,7 +84,7 @@ TEST(Hjaelpemidler, StrimmelSkifterStraksUdenRapportOgNoter) {
   EXPECT_TRUE(s->Tal(0)->isHidden());
   // Nor does an aid start on it: the rule's message again, no dialog.
   const std::size_t fejl = v.dlg.Tekster("Fejl").size();
-  v.w->Knap(QStringLiteral("Find mindste tværsnit ..."))->click();
+  v.w->Knap(QStringLiteral("Find billigste tværsnit ..."))->click();
   EXPECT_EQ(v.w->Hjaelpemiddel(), nullptr);
   ASSERT_EQ(v.dlg.Tekster("Fejl").size(), fejl + 1);
   EXPECT_EQ(v.w->AktivFane(), TFane::Inddata1);
@@ -107,7 +109,7 @@ TEST(Hjaelpemidler, BrugAnvenderDenValgteRaekkeGennemModellen) {
   m.KopierStandard();
   TVindue v(m);
 
-  THjaelpemiddelDialog* d = KoerHjaelpemiddel(v, "Find mindste tværsnit ...");
+  THjaelpemiddelDialog* d = KoerHjaelpemiddel(v, "Find billigste tværsnit ...");
   ASSERT_NE(d, nullptr);
   const TTvaersnitsSoegning soeg = FindMindsteTvaersnit(v.w->Side().Inddata, false);
   ASSERT_FALSE(soeg.Bestaaede.empty());
@@ -128,10 +130,29 @@ TEST(Hjaelpemidler, BrugAnvenderDenValgteRaekkeGennemModellen) {
   ASSERT_NE(d, nullptr);
   const TCharnierScanning scan = OptimerCharnierforskydning(v.w->Side().Inddata);
   ASSERT_TRUE(scan.Bedste.has_value());
-  EXPECT_EQ(d->Tabel()->currentRow(), static_cast<int>(*scan.Bedste));
+  const TTabel tabel = CharnierTabel(scan, "", false);
+  ASSERT_TRUE(tabel.Valgt.has_value());
+  EXPECT_EQ(d->Tabel()->rowCount(), static_cast<int>(tabel.Raekker.size()));
+  EXPECT_EQ(d->Tabel()->currentRow(), static_cast<int>(*tabel.Valgt));
   d->BrugKnap()->click();
   EXPECT_EQ(v.w->Side().RadioGroupCharnForsk, 1);
   EXPECT_EQ(std::lround(v.w->Side().Inddata.CharnForsk * 1000), scan.Kurve[*scan.Bedste].ForskydningMm);
+  EXPECT_EQ(v.w->SammenlignMedModel(), "");
+
+  // The joint search: section, hanger and offset in one "Brug".
+  d = KoerHjaelpemiddel(v, "Find billigste åse ...");
+  ASSERT_NE(d, nullptr);
+  const TAaseOptimering opt = FindBilligsteAas(v.w->Side().Inddata);
+  ASSERT_FALSE(opt.Bestaaede.empty());
+  EXPECT_EQ(d->Tabel()->rowCount(), static_cast<int>(opt.Bestaaede.size()));
+  EXPECT_TRUE(d->Note()->text().startsWith(QStringLiteral("Bedste: ")));
+  d->BrugKnap()->click();
+  const TAaseVariant& b = opt.Bestaaede.front();
+  EXPECT_EQ(v.w->Side().Inddata.AaseHojde, b.Hoejde);
+  EXPECT_EQ(v.w->Side().Inddata.AaseBredde, b.Bredde);
+  EXPECT_EQ(v.w->Side().Inddata.Beslag, b.Beslag);
+  EXPECT_EQ(std::lround(v.w->Side().Inddata.CharnForsk * 1000), b.ForskydningMm);
+  EXPECT_TRUE(v.w->Strimmel()->Strimmel().Felter[0].Ok);
   EXPECT_EQ(v.w->SammenlignMedModel(), "");
 
   // "Annuller" leaves the record as it is, whether or not the search ended.

@@ -1,7 +1,9 @@
 // The rankings of a run, and refused and aborted runs. Which cases a run
 // computes, in which order, their texts and the rankings' heads reach the
 // golden files.
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,8 @@
 #include "loads/lastkombinationer.h"
 #include "calculation/tvaersnit_byg.h"
 #include "calculation/beregning.h"
+#include "calculation/kraftkurver.h"
+#include "project/feltregler.h"
 #include "purlin/statik_hjaelp.h"
 
 namespace kvistor {
@@ -127,6 +131,30 @@ TEST(Afbrydelse, UloeseligKaedeAfbryder) {
   ASSERT_FALSE(k.dlg.Tekster("Fejl").empty());
   EXPECT_EQ(k.dlg.Tekster("Fejl")[0].substr(0, 21), "procedure Reaktioner:");
   EXPECT_TRUE(k.b.Tilfaelde.empty());
+}
+
+// The cases the page of diagrams offers come from one run: every computed
+// case once, the bending cases first in the list of their own; a record that
+// breaks a rule gives the rule's message, and no dialog hears of it.
+TEST(KurveValg, AlleTilfaeldeOgDeBoejningsgivendeEllerGrunden) {
+  TKoersel k;
+  ASSERT_EQ(k.Koer(), TBeregningsUdfald::Gennemfoert);
+  const TKurveValg v = BestemKurveValg(k.ind);
+  EXPECT_EQ(v.Besked, "");
+  EXPECT_EQ(v.Alle.size(), k.b.Tilfaelde.size());  // 88 cases, all different
+  EXPECT_TRUE(std::is_sorted(v.Alle.begin(), v.Alle.end(), [](const TTilfaeldeId& a, const TTilfaeldeId& b) {
+    return std::tie(a.Aas, a.LK, a.LT) < std::tie(b.Aas, b.LK, b.LT);
+  }));
+  EXPECT_EQ(v.Givende, BoejningsgivendeTilfaelde(k.ind, k.dlg));
+  EXPECT_FALSE(v.Givende.empty());
+
+  Inddata brudt = k.ind;
+  brudt.HusBr = 0;
+  const TKurveValg b = BestemKurveValg(brudt);
+  EXPECT_TRUE(b.Alle.empty() && b.Givende.empty());
+  ASSERT_TRUE(FoersteBrudteRegel(brudt));
+  EXPECT_EQ(b.Besked, FoersteBrudteRegel(brudt)->Besked);
+  EXPECT_TRUE(k.dlg.kald.empty());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// kvistor-cli dimensioner, charnier and kurver run in-process: tables,
-// pictures, exit codes and usage errors.
+// kvistor-cli dimensioner, charnier, optimer and kurver run in-process:
+// tables, prices, pictures, exit codes and usage errors.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -27,6 +27,7 @@ using TKommando = const char*;
 constexpr TKommando DimensionerKommando = "dimensioner";
 constexpr TKommando CharnierKommando = "charnier";
 constexpr TKommando KurverKommando = "kurver";
+constexpr TKommando OptimerKommando = "optimer";
 
 Resultat Koer(TKommando k, const std::vector<std::string>& a) {
   std::vector<std::string> alle{k};
@@ -36,44 +37,100 @@ Resultat Koer(TKommando k, const std::vector<std::string>& a) {
   return {kode, ud.str(), fejl.str()};
 }
 
-// Standard.aid with 12 m bays: no standard C24 section carries it.
-std::string LangeFag(const fs::path& mappe) {
-  std::vector<std::string> linjer;
-  EXPECT_TRUE(LaesTekstfil(StandardAid, linjer));
-  linjer.at(9) = linjer.at(10) = "     12,00";  // frame spacing, gable-bay span
-  const std::string fil = (mappe / "lange fag.aid").string();
-  EXPECT_TRUE(SkrivTekstfil(fil, linjer));
+// Standard.aid with some lines changed (0-based line numbers).
+std::string Aendret(const fs::path& mappe, const std::string& navn,
+                    const std::vector<std::pair<std::size_t, std::string>>& linjer) {
+  std::vector<std::string> l;
+  EXPECT_TRUE(LaesTekstfil(StandardAid, l));
+  for (const auto& [i, tekst] : linjer) l.at(i) = tekst;
+  const std::string fil = (mappe / navn).string();
+  EXPECT_TRUE(SkrivTekstfil(fil, l));
   return fil;
 }
+
+// 12 m bays (frame spacing, gable-bay span): no standard C24 section carries them.
+std::string LangeFag(const fs::path& mappe) {
+  return Aendret(mappe, "lange fag.aid", {{9, "     12,00"}, {10, "     12,00"}});
+}
+
+std::string Fil(const fs::path& mappe, const std::string& navn, const std::string& indhold) {
+  const std::string fil = (mappe / navn).string();
+  EXPECT_TRUE(SkrivFil(fil, indhold));
+  return fil;
+}
+
+std::string ForsteLinje(const std::string& s) { return s.substr(0, s.find('\n')); }
 
 TEST(HjaelpemiddelKommandoer, TabellerOgSlutkoder) {
   const test::TTestMappe m;
   const fs::path& mappe = m.sti;
-  auto r = Koer(DimensionerKommando, {StandardAid});
-  EXPECT_EQ(r.kode, 0) << r.fejl;
-  EXPECT_NE(r.ud.find("  200 x 100 mm  Konstruktionstræ C24"), std::string::npos) << r.ud;
-  EXPECT_NE(r.ud.find("Bedst: 200 x 100 mm, Konstruktionstræ C24."), std::string::npos);
+  const std::string lange = LangeFag(mappe);
+  const std::string egenForskydning =
+      Aendret(mappe, "egen forskydning.aid", {{11, "1"}, {12, "      6,50"}});
+  const std::string billigtLimtrae = Fil(mappe, "priser.ini", "[Priser]\nGL24c=0,50\n");
+  const std::string beskadiget = Fil(mappe, "beskadiget.ini", "C24=1,00\nC24 1,10\n");
 
-  r = Koer(DimensionerKommando, {LangeFag(mappe)});
-  EXPECT_EQ(r.kode, 4);
-  EXPECT_NE(r.ud.find("Intet standardtværsnit er tilstrækkeligt."), std::string::npos);
-  EXPECT_NE(r.ud.find("0 varianter består, 30 dumper"), std::string::npos) << r.ud;
-
-  r = Koer(CharnierKommando, {StandardAid});
-  EXPECT_EQ(r.kode, 0) << r.fejl;
-  EXPECT_NE(r.ud.find("<- bedst"), std::string::npos);
-  EXPECT_NE(r.ud.find("0,86 m") , std::string::npos);
-  EXPECT_NE(r.ud.find("1/7-reglen (\"Ja\") giver 0,86 m"), std::string::npos) << r.ud;
+  struct TTilfaelde {
+    TKommando kommando;
+    std::vector<std::string> argumenter;
+    int kode;
+    std::vector<std::string> ud;  // the first line, then texts that must be there
+    std::string fejl = "";        // the start of standard error
+  };
+  const TTilfaelde tilfaelde[] = {
+      {DimensionerKommando, {StandardAid}, 0,
+       {"Billigste tilstrækkelige tværsnit: Standardprojekt", "  200 x 100 mm  C24       20,0",
+        "Bedst: 200 x 100 mm C24, Simpson GER W120 m. 9 søm pr. flig."}},
+      {DimensionerKommando, {StandardAid, "--alle-klasser", "--priser", billigtLimtrae}, 0,
+       {"Billigste tilstrækkelige tværsnit: Standardprojekt",
+        "Egne priser pr. m³ træ: C14 0,90 C18 0,95 C24 1,00 C30 1,15 GL24c 0,50 GL28c 1,55 GL32c 1,70.",
+        "Bedst: 200 x 90 mm GL24c, Simpson GER W120 m. 9 søm pr. flig."}},
+      {DimensionerKommando, {StandardAid, "--priser", beskadiget}, 2, {},
+       "Fejl: Prisfilen " + beskadiget + ", linje 2: \"C24 1,10\" mangler \"=\" (skriv fx C24=1,00)."},
+      {DimensionerKommando, {StandardAid, "--priser", (mappe / "ingen.ini").string()}, 1, {},
+       "Fejl: Prisfilen " + (mappe / "ingen.ini").string() + " kan ikke læses."},
+      {DimensionerKommando, {lange}, 4,
+       {"Billigste tilstrækkelige tværsnit: Standardprojekt", "Intet standardtværsnit er tilstrækkeligt.",
+        "0 varianter består, 30 dumper, 0 er sprunget over."}},
+      {CharnierKommando, {StandardAid}, 0,
+       {"Charnierforskydning: Standardprojekt",
+        "       1,20 m         71 %     20 %      71 %   L/710  OK                               bedst",
+        "Bedste charnierforskydning: 1,20 m (styrende udnyttelse 71 %: åsetværsnit 71 %, samling 20 %, L/710).",
+        "1/7-reglen (\"Ja\") giver 0,86 m (styrende udnyttelse 73 %: åsetværsnit 73 %, samling 21 %, L/620).",
+        "Skanningen stopper ved 3,92 m, hvor alle udnyttelser er over 999 %."}},
+      {CharnierKommando, {lange}, 4,
+       {"Charnierforskydning: Standardprojekt", "Ingen charnierforskydning består alle tre kontroller."}},
+      {CharnierKommando, {egenForskydning}, 2, {}, "Fejl: "},
+      {OptimerKommando, {StandardAid}, 0,
+       {"Bedste: 200 x 100 mm C24, Simpson GER W120 m. 9 søm pr. flig, charnierforskydning 1,20 m",
+        "Bedste tværsnit efter 1/7-reglen: 200 x 100 mm C24, Simpson GER W120 m. 9 søm pr. flig; "
+        "pris/m 20,0; besparelse 0 %."}},
+      {OptimerKommando, {lange}, 4, {"Ingen variant består alle tre kontroller."}},
+  };
+  for (const TTilfaelde& t : tilfaelde) {
+    const Resultat r = Koer(t.kommando, t.argumenter);
+    const std::string hvad = std::string(t.kommando) + " " + t.argumenter.back();
+    EXPECT_EQ(r.kode, t.kode) << hvad << "\n" << r.fejl;
+    if (!t.ud.empty()) {
+      EXPECT_EQ(ForsteLinje(r.ud), t.ud[0]) << hvad;
+    }
+    for (std::size_t i = 1; i < t.ud.size(); ++i)
+      EXPECT_NE(r.ud.find("\n" + t.ud[i]), std::string::npos) << hvad << ": " << t.ud[i] << "\n" << r.ud;
+    EXPECT_EQ(r.fejl.substr(0, t.fejl.size()), t.fejl) << hvad;
+    if (t.kode == 1 || t.kode == 2) {
+      EXPECT_EQ(r.ud, "") << hvad;
+    }
+  }
 
   const std::string svg = (mappe / "kurver.svg").string();
-  r = Koer(KurverKommando, {StandardAid, "-o", svg, "--lk", "8", "--lt", "f"});
+  Resultat r = Koer(KurverKommando, {StandardAid, "-o", svg, "--lk", "8", "--lt", "f"});
   EXPECT_EQ(r.kode, 0) << r.fejl;
   std::string indhold;
   ASSERT_TRUE(LaesFil(svg, indhold));
   EXPECT_NE(indhold.find("Ås 2, LK 8, LT f: moment My"), std::string::npos);
   EXPECT_NE(indhold.find("</svg>"), std::string::npos);
   // Without a case: the governing bending cases, one pair of diagrams each.
-  r = Koer(KurverKommando, {LangeFag(mappe), "-o", svg});
+  r = Koer(KurverKommando, {lange, "-o", svg});
   EXPECT_EQ(r.kode, 4) << r.fejl;
 }
 
@@ -81,7 +138,7 @@ TEST(HjaelpemiddelKommandoer, HjaelpOgForkertBrug) {
   const test::TTestMappe m;
   const fs::path& mappe = m.sti;
   const std::string svg = (mappe / "x.svg").string();
-  for (TKommando k : {DimensionerKommando, CharnierKommando, KurverKommando}) {
+  for (TKommando k : {DimensionerKommando, CharnierKommando, OptimerKommando, KurverKommando}) {
     const auto h = Koer(k, {"--help"});
     EXPECT_EQ(h.kode, 0);
     EXPECT_NE((h.ud + h.fejl).find("Brug: kvistor-cli"), std::string::npos);

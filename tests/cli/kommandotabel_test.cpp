@@ -93,6 +93,8 @@ TEST(Kommandotabel, HvertTilvalgVirkerOgOmraadernesGraenserHoererMed) {
   ASSERT_TRUE(LaesTekstfil(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", linjer));
   linjer.at(36) = "1";
   ASSERT_TRUE(SkrivTekstfil(m / "p.aid", linjer));
+  // The price file --priser FIL reads, under its value name.
+  ASSERT_TRUE(SkrivFil(m / "FIL", "C24=1,00\n"));
 
   for (const TKommando& k : Kommandoer()) {
     const Args grundlag = Grundlag(k, m / "p.aid");

@@ -14,11 +14,16 @@ namespace {
 TEST(Brug, VariantOgCharnierforskydningGaarGennemSiderne) {
   TSkriptetDialog dlg;
   TInddataside side = StartInddataside(std::string(KVISTOR_KILDEMAPPE) + "/", dlg);
-  // All classes, so the best variant may change the strength class too.
-  const TTvaersnitsSoegning s = FindMindsteTvaersnit(side.Inddata, true);
+  // All classes, with cheap glulam, so the best variant changes the
+  // strength class too.
+  TTvaersnitsValg valg;
+  valg.AlleKlasser = true;
+  valg.Priser.PrisPrM3.fill(1.0);
+  valg.Priser.PrisPrM3[4] = 0.5;
+  const TTvaersnitsSoegning s = FindMindsteTvaersnit(side.Inddata, valg);
   ASSERT_FALSE(s.Bestaaede.empty());
   const TTvaersnitsVariant& v = s.Bestaaede.front();
-  ASSERT_NE(v.StyrkeKlasse, side.Inddata.StyrkeKlasse);
+  ASSERT_EQ(v.StyrkeKlasse, 4);
   ASSERT_TRUE(BrugTvaersnitsVariant(side, v, dlg));
   EXPECT_EQ(side.Inddata.StyrkeKlasse, v.StyrkeKlasse);
   EXPECT_EQ(side.Inddata.AaseHojde, v.Hoejde);
