@@ -7,6 +7,10 @@
 
 #include "common/optagende_dialog.h"
 #include "common/format.h"
+#include "design/aaseoptimering.h"
+#include "design/hjaelpemiddeltabeller.h"
+#include "design/priser.h"
+#include "report/antagelser.h"
 #include "loads/hastighedstryk.h"
 #include "loads/lastkombinationer.h"
 #include "project/sneformfaktor.h"
@@ -173,12 +177,9 @@ QString BeslagGeometri() {
                     "rlrrrr");
   for (int r = 0; r < AntalBeslag; ++r) {
     const TBData& b = BeslagTabel[static_cast<std::size_t>(r)];
-    // The name without the nailing: the geometry is the hanger's own.
-    QString navn = Q(b.Navn).trimmed();
-    for (const char* skil : {" m. ", " fuldt", " Fuldt"}) {
-      const auto p = navn.indexOf(skil);
-      if (p > 0) navn = navn.left(p);
-    }
+    // The whole name, nailing too: rows of one hanger with other nailing
+    // share its geometry, and without it they would read as duplicates.
+    const QString navn = Q(b.Navn).trimmed();
     const QString hoejde = b.HMinW > 0 ? "mindst " + Mm(b.HMinW)
                                        : Mm(b.HMinB - 5) + " til " + Mm(b.HMinB);
     s += Raekke({QString::number(r), navn, hoejde, Mm(b.BMin),
@@ -329,10 +330,15 @@ QString Lastkombinationer() {
       for (int x : a) l << QString::number(x);
       return l.join(", ");
     }() : QString("regnes ikke");
+    // A combination of the live load q: the table holds no factor for q,
+    // and no case puts one on a roof.
+    if (lk <= 9 && !HarTilfaelde(lk)) tekst += " Desuden nyttelast q.¹";
     s += Raekke({QString::number(lk), tekst, g, sn, w, q,
                  lk <= 12 ? Tal(Kmod(1, lk), 2) : QString("–"), aase});
   }
-  return s;
+  return s + "\n¹ Lastkombination 2, 4 og 7 har nyttelasten q som dominerende eller ledsagende last. "
+             "Programmet har ingen faktor for q, og intet lasttilfælde påfører et tag nyttelast, "
+             "så de regnes ikke; kolonnerne viser kun deres øvrige laster.\n";
 }
 
 QString Retningsord(int r) {
@@ -482,6 +488,52 @@ QString FeltBeskeder() {
   return s;
 }
 
+// A field's caption beside the word the messages use for it, where the
+// two differ.
+QString Feltnavne() {
+  QString s = Hoved({"Felt på inddatasiden", "Ordet i meddelelserne"}, "ll");
+  for (const TFeltRaekke& r : FeltTabel())
+    if (!r.OmraadeNavn.empty() && Q(r.OmraadeNavn).toLower() != Ledetekst(r).toLower())
+      s += Raekke({Ledetekst(r), Q(r.OmraadeNavn)});
+  return s;
+}
+
+QString Priser() {
+  QStringList klasser, priser;
+  for (int k = 0; k < 7; ++k) {
+    klasser << Q(KlasseNavn(k));
+    priser << Tal(StandardPriser.PrisPrM3[static_cast<std::size_t>(k)], 2);
+  }
+  return Hoved(QStringList{"Styrkeklasse"} + klasser, "lrrrrrrr") + Raekke(QStringList{"Standardpris pr. m³"} + priser);
+}
+
+QString Antagelser() {
+  QString s = Hoved({"Forudsætning", "Følge"}, "ll");
+  for (const TAntagelse& a : ProgrammetsAntagelser()) s += Raekke({Q(a.Antagelse), Q(a.Konsekvens)});
+  return s;
+}
+
+// The joint search on the guide's project, as the command line prints it:
+// its first line and its first rows.
+QString Optimering(const TVejledningsKilde& k) {
+  const Inddata& d = k.Side.Inddata;
+  const TAaseValg valg;
+  const TTabel t = OptimeringsTabel(FindBilligsteAas(d, valg), d, valg);
+  QString s = "```\n" + (t.Hoved.empty() ? QString() : Q(t.Hoved.front())) + "\n```\n\n";
+  QString just;
+  for (bool h : t.Hoejrestillet) just += h ? 'r' : 'l';
+  QStringList hoved;
+  for (const std::string& o : t.Overskrifter) hoved << Q(o);
+  s += Hoved(hoved, just);
+  for (std::size_t r = 0; r < t.Raekker.size() && r < 5; ++r) {
+    QStringList celler;
+    for (const std::string& c : t.Raekker[r]) celler << Q(c);
+    s += Raekke(celler);
+  }
+  for (const std::string& n : t.Noter) s += "\n" + Q(n) + "\n";
+  return s;
+}
+
 }  // namespace
 
 QString UdfyldPladsholdere(const QString& md, const TVejledningsKilde& k, QStringList& fejl) {
@@ -537,6 +589,10 @@ QString UdfyldPladsholdere(const QString& md, const TVejledningsKilde& k, QStrin
       else if (navn == "kurvefil") blok = Kurvefil(k);
       else if (navn == "graenser") blok = Graenser();
       else if (navn == "meddelelser_felter") blok = FeltBeskeder();
+      else if (navn == "priser") blok = Priser();
+      else if (navn == "feltnavne") blok = Feltnavne();
+      else if (navn == "antagelser") blok = Antagelser();
+      else if (navn == "optimer") blok = Optimering(k);
       else fejl << "Ukendt pladsholder: " + linje.trimmed();
       ud += "\n" + blok + "\n";
       continue;
