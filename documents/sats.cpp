@@ -402,11 +402,20 @@ void PlacerTabel(TSats& s, const TTabelBlok& t, const TForberedt& f) {
   // Never a head alone (an empty framed band) at the foot of a page.
   const double start = hovedH + (n ? f.raekker[0].hoejde : 0);
   if (start > s.Plads() && !s.sideTom) s.NySide();
+  // Nor a single row under a head on either side of a break: the table
+  // then starts on the next page, or leaves two rows for it.
+  if (n >= 2 && !s.sideTom) {
+    double h = hovedH;
+    std::size_t passer = 0;
+    while (passer < n && h + f.raekker[passer].hoejde <= s.Plads() + 0.01) h += f.raekker[passer++].hoejde;
+    if (passer < 2 && passer < n) s.NySide();
+  }
   std::size_t fra = 0;
   while (fra < n || (n == 0 && fra == 0)) {
     std::size_t til = fra;
     double h = hovedH;
     while (til < n && h + f.raekker[til].hoejde <= s.Plads() + 0.01) h += f.raekker[til++].hoejde;
+    if (til < n && n - til < 2 && til - fra > 2) --til;
     if (til == fra && til < n) ++til;  // a row taller than a page stands alone
     PlacerTabelstykke(s, f, t, fra, til);
     if (n == 0) break;

@@ -10,7 +10,7 @@
 // - a paragraph leaves no single line behind at the foot or alone at the
 //   top of a page;
 // - a table breaks only between rows, with its head repeated on the next
-//   page, and never leaves its head without a row at the foot of a page;
+//   page, and leaves at least two rows on either side of a break;
 // - a monospaced block breaks only between lines, and only where it allows
 //   (the report's table heads stay with their first rows);
 // - a figure is scaled to the text width (and to the page when it is too

@@ -46,7 +46,8 @@ double Kolonnebehov(const std::vector<QStringList>& raekker, qsizetype k) {
     for (const QString& w : t.split(' ', Qt::SkipEmptyParts))
       ord = std::max(ord, static_cast<double>(w.size()));
   }
-  return std::max(std::min(laengst, 45.0), ord * 1.15);
+  // The cell's padding counts as about two characters.
+  return std::max(std::min(laengst, 45.0), ord * 1.15) + 2;
 }
 
 // A fenced block: short ones (an excerpt, a command) stay whole; a long one
@@ -92,6 +93,8 @@ std::string IndlejretTilMarkering(const QString& tekst) {
     ud += almindelig(tekst.mid(fra, start - fra));
     QString kode = tekst.mid(start + 1, slut - start - 1);
     kode.replace("\\", "\\\\");
+    // A command line never breaks inside an option: no break after a hyphen.
+    kode.replace("-", QString("-") + QChar(0x2060));
     ud += "`" + kode + "`";
     fra = slut + 1;
   }

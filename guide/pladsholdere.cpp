@@ -36,6 +36,10 @@ QString Tal(double v, int decimaler) { return Q(FormaterFast(v, decimaler, false
 // kept in the program but mean nothing on paper.
 QString Celle(QString s) { return s.replace('|', '/').trimmed(); }
 
+// One line of a message as the guide quotes it: the line breaks of the
+// message box become blanks.
+QString Besked(std::string_view b) { return Q(b).replace("\r\n", " ").replace('\n', ' '); }
+
 QString Raekke(const QStringList& celler) {
   QStringList c;
   for (const QString& s : celler) c << Celle(s);
@@ -122,7 +126,7 @@ QString FeltTabelForSide(TSide side, const Inddata& d) {
     QString regel = valg ? QString("valg") : RegelTekst(r.Regel);
     if (r.Art == TFeltArt::Tekst) regel = "tekst, højst " + QString::number(r.Kapacitet) + " tegn";
     s += Raekke({Ledetekst(r), Q(r.Enhed), Vaerdi(r, d), regel,
-                 r.Besked.empty() ? QString() : "\"" + Q(r.Besked) + "\""});
+                 r.Besked.empty() ? QString() : "»" + Besked(r.Besked) + "«"});
   }
   return s;
 }
@@ -464,9 +468,6 @@ QString Graenser() {
   return t;
 }
 
-// One line of a message as the guide quotes it: the line breaks of the
-// message box become blanks.
-QString Besked(std::string_view b) { return Q(b).replace("\r\n", " ").replace('\n', ' '); }
 
 // Every message of a field rule and of a range, built from the field table
 // as the checks themselves build them.
@@ -488,12 +489,12 @@ QString FeltBeskeder() {
   return s;
 }
 
-// A field's caption beside the word the messages use for it, where the
-// two differ.
+// A field's caption beside the word the messages use for it, where that is
+// another word (not the caption's definite form).
 QString Feltnavne() {
   QString s = Hoved({"Felt på inddatasiden", "Ordet i meddelelserne"}, "ll");
   for (const TFeltRaekke& r : FeltTabel())
-    if (!r.OmraadeNavn.empty() && Q(r.OmraadeNavn).toLower() != Ledetekst(r).toLower())
+    if (!r.OmraadeNavn.empty() && !Q(r.OmraadeNavn).toLower().startsWith(Ledetekst(r).toLower().left(6)))
       s += Raekke({Ledetekst(r), Q(r.OmraadeNavn)});
   return s;
 }
