@@ -241,7 +241,9 @@ double ForsteStykke(const TSats& s, std::size_t i) {
   if (std::holds_alternative<TTabelBlok>(b)) {
     double h = 0;
     for (const auto& r : f.hoved) h += r.hoejde;
-    return h + (f.raekker.empty() ? 0 : f.raekker.front().hoejde);
+    // The head and two rows (PlacerTabel leaves no single row behind).
+    for (std::size_t r = 0; r < f.raekker.size() && r < 2; ++r) h += f.raekker[r].hoejde;
+    return h;
   }
   if (std::holds_alternative<TKodeblok>(b)) {
     if (!f.tekst) return 0;

@@ -40,7 +40,7 @@ TFigurBlok Charnierdetalje(const TVejledningsKilde& k) {
 TFigurBlok Hjaelpebillede(TBillede b) {
   TFigurBlok f;
   f.Tegn = [b](TLaerred& l, int bredde, int hoejde) { TegnBillede(b, l, bredde, hoejde); };
-  f.Bredde = 0.92;
+  f.Bredde = 0.8;
   f.Forhold = 464.0 / 648.0;
   return f;
 }

@@ -38,16 +38,18 @@ QString Undslip(const QString& s) {
 // longest cell, since a cell breaks between words only.
 double Kolonnebehov(const std::vector<QStringList>& raekker, qsizetype k) {
   double laengst = 3, ord = 3;
-  for (const QStringList& r : raekker) {
-    if (k >= r.size()) continue;
-    QString t = r[k];
+  for (std::size_t r = 0; r < raekker.size(); ++r) {
+    if (k >= raekker[r].size()) continue;
+    // The head is bold, so its letters are wider.
+    const double fed = r == 0 ? 1.2 : 1.0;
+    QString t = raekker[r][k];
     t.remove('*').remove('`');
-    laengst = std::max(laengst, static_cast<double>(t.size()));
+    laengst = std::max(laengst, fed * static_cast<double>(t.size()));
     for (const QString& w : t.split(' ', Qt::SkipEmptyParts))
-      ord = std::max(ord, static_cast<double>(w.size()));
+      ord = std::max(ord, fed * static_cast<double>(w.size()));
   }
   // The cell's padding counts as about two characters.
-  return std::max(std::min(laengst, 45.0), ord * 1.15) + 2;
+  return std::max(std::min(laengst, 32.0), ord * 1.15) + 2;
 }
 
 // A fenced block: short ones (an excerpt, a command) stay whole; a long one
