@@ -4,7 +4,8 @@
 # combinations, the figures were drawn (their own texts are in the PDF), no
 # placeholder or figure reference was left unresolved, and (tjek_pdf.py) the
 # metadata, the language, the outline and the links are there, and
-# (tjek_meddelelser.py) every message of the program stands in the guide.
+# (tjek_meddelelser.py) every message of the program stands in the guide, and
+# the filled Markdown equals its reviewed copy beside this script.
 #   tjek_vejledning.sh Kvistor10_Brugervejledning.pdf brugervejledning.md UDFYLDT.md KILDEMAPPE
 set -uo pipefail
 pdf="$1"
@@ -76,6 +77,16 @@ done
 /usr/bin/python3 "$(dirname "$0")/tjek_pdf.py" "$pdf" "$kilde" || fejl=1
 # Every message of the program is explained in the guide.
 /usr/bin/python3 "$(dirname "$0")/tjek_meddelelser.py" "$kildemappe" "$udfyldt" || fejl=1
+
+# The filled Markdown against its reviewed copy: a change in a table, an
+# excerpt or a message of the program shows as a diff to read before it is
+# accepted with KVISTOR_GOLDEN_OPDATER=1.
+golden="$(dirname "$0")/brugervejledning_udfyldt.md"
+if [ "${KVISTOR_GOLDEN_OPDATER:-}" = 1 ]; then
+  cp "$udfyldt" "$golden"
+elif ! diff -u "$golden" "$udfyldt" >&2; then
+  fejl "den udfyldte vejledning afviger fra $golden (se forskellen ovenfor)"
+fi
 
 [ "$fejl" -eq 0 ] && echo "Brugervejledningen er i orden: $(pdfinfo "$pdf" | awk '/^Pages:/{print $2}') sider"
 exit "$fejl"
