@@ -74,11 +74,12 @@ void TilfoejTitelside(TDokument& d, const TTidspunkt& dato) {
   titel.Farve = Titelfarve;
   b.push_back(titel);
   b.push_back(Linje("Brugervejledning", 22, false, 24));
-  b.push_back(Linje("Dimensionering af tagåse lagt som gerberkæde", 13, false, 14));
-  b.push_back(Linje("Tagåse af træ lagt som gerberkæde på rammer, saddeltag\nEN 1990, EN 1991-1-3, "
+  b.push_back(Linje("Dimensionering af tagåse og gerbersamlinger i træ", 13, false, 14));
+  b.push_back(Linje("Tagåse lagt som gerberkæde på rammer under et saddeltag\nEN 1990, EN 1991-1-3, "
                     "EN 1991-1-4 og EN 1995-1-1 med danske nationale annekser",
                     10.5, false, 40));
-  b.push_back(Linje(std::string(Udgave) + ", " + DanskDato(dato), 12, true, 6));
+  b.push_back(Linje(std::string(Udgave) + ", " + DanskDato(dato), 12, true, 4));
+  b.push_back(Linje("Til Kvistor " + std::string(ProgramVersion), 10.5, false, 6));
   b.push_back(TFyldBlok{});
   TAfsnitBlok note = Linje(
       "Vejledningen sættes af programmet selv, når det bygges: alle tabeller over inddata, "
