@@ -143,7 +143,12 @@ int main(int argc, char** argv) {
     if (!LaesFil(fil, b.Png) || !PngStoerrelse(b.Png)) return std::nullopt;
     return b;
   };
-  TMarkdownResultat r = MarkdownTilBlokke(udfyldt, billeder);
+  TDokument d;
+  d.Side.Venstre = 22 * PtPrMm;
+  d.Side.Hoejre = 20 * PtPrMm;
+  d.Side.Top = 20 * PtPrMm;
+  d.Side.Bund = 24 * PtPrMm;
+  TMarkdownResultat r = MarkdownTilBlokke(udfyldt, billeder, d.Side.TekstBredde());
   // A link must lead somewhere: to a heading or a mark of the guide.
   for (const QString& maal : r.Maal) {
     bool findes = maal == "indhold" || r.Maerker.contains(maal);
@@ -152,11 +157,6 @@ int main(int argc, char** argv) {
   }
   if (!r.Fejl.isEmpty()) return Fejl(r.Fejl.join("\n").toStdString());
 
-  TDokument d;
-  d.Side.Venstre = 22 * PtPrMm;
-  d.Side.Hoejre = 20 * PtPrMm;
-  d.Side.Top = 20 * PtPrMm;
-  d.Side.Bund = 24 * PtPrMm;
   TilfoejTitelside(d, *dato);
   for (TBlok& b : r.Blokke) d.Blokke.push_back(std::move(b));
   SaetSidefod(d);

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <numeric>
 
 namespace kvistor {
 
@@ -34,22 +35,53 @@ QString Undslip(const QString& s) {
   return u;
 }
 
-// The width a column asks for: its longest word matters as much as its
-// longest cell, since a cell breaks between words only.
-double Kolonnebehov(const std::vector<QStringList>& raekker, qsizetype k) {
-  double laengst = 3, ord = 3;
+// The widths of a table's columns in points, and its type size. A column
+// gets at least its longest word (a cell breaks between words only, and a
+// word wider than its column would be split), then a share of what is left
+// by how much more its longest cell asks for. When even the words do not
+// fit, the type goes down, but not below 7 points.
+struct TKolonner {
+  std::vector<double> Bredder;
+  double Punkt = 8.5;
+};
+
+TKolonner Kolonner(const std::vector<QStringList>& raekker, qsizetype antal, double tekstBredde) {
+  constexpr double TegnPrPunkt = 0.52;  // an average letter of the sans, per point of type
+  constexpr double Luft = 8;            // the cell's padding, points
+  std::vector<double> ord(static_cast<std::size_t>(antal), 2), laengst(ord);
   for (std::size_t r = 0; r < raekker.size(); ++r) {
-    if (k >= raekker[r].size()) continue;
-    // The head is bold, so its letters are wider.
-    const double fed = r == 0 ? 1.2 : 1.0;
-    QString t = raekker[r][k];
-    t.remove('*').remove('`');
-    laengst = std::max(laengst, fed * static_cast<double>(t.size()));
-    for (const QString& w : t.split(' ', Qt::SkipEmptyParts))
-      ord = std::max(ord, fed * static_cast<double>(w.size()));
+    const double fed = r == 0 ? 1.08 : 1.0;  // the head is bold
+    for (qsizetype k = 0; k < antal && k < raekker[r].size(); ++k) {
+      QString t = raekker[r][k];
+      t.remove('*').remove('`');
+      auto& o = ord[static_cast<std::size_t>(k)];
+      auto& l = laengst[static_cast<std::size_t>(k)];
+      l = std::max(l, fed * static_cast<double>(t.size()));
+      for (const QString& w : t.split(' ', Qt::SkipEmptyParts)) o = std::max(o, fed * static_cast<double>(w.size()));
+    }
   }
-  // The cell's padding counts as about two characters.
-  return std::max(std::min(laengst, 32.0), ord * 1.15) + 2;
+  TKolonner ud;
+  const auto sum = [](const std::vector<double>& v) { return std::accumulate(v.begin(), v.end(), 0.0); };
+  const double ordSum = sum(ord);
+  const double luftSum = Luft * static_cast<double>(antal);
+  if (ordSum * TegnPrPunkt * ud.Punkt + luftSum > tekstBredde)
+    ud.Punkt = std::max(7.0, (tekstBredde - luftSum) / (ordSum * TegnPrPunkt));
+  const double tegn = TegnPrPunkt * ud.Punkt;
+  std::vector<double> mindst, gerne;
+  for (std::size_t k = 0; k < ord.size(); ++k) {
+    mindst.push_back(ord[k] * tegn + Luft);
+    gerne.push_back(std::max(ord[k], std::min(laengst[k], 40.0)) * tegn + Luft);
+  }
+  const double mindstSum = sum(mindst), gerneSum = sum(gerne);
+  for (std::size_t k = 0; k < ord.size(); ++k) {
+    if (gerneSum <= tekstBredde)
+      ud.Bredder.push_back(gerne[k] * tekstBredde / gerneSum);
+    else if (gerneSum > mindstSum && mindstSum < tekstBredde)
+      ud.Bredder.push_back(mindst[k] + (tekstBredde - mindstSum) * (gerne[k] - mindst[k]) / (gerneSum - mindstSum));
+    else
+      ud.Bredder.push_back(mindst[k]);
+  }
+  return ud;
 }
 
 // A fenced block: short ones (an excerpt, a command) stay whole; a long one
@@ -103,7 +135,8 @@ std::string IndlejretTilMarkering(const QString& tekst) {
   return S(ud);
 }
 
-TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& billeder) {
+TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& billeder,
+                                    double tekstBredde) {
   TMarkdownResultat r;
   const QStringList linjer = md.split('\n');
   auto& b = r.Blokke;
@@ -244,12 +277,13 @@ TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& bill
                         .arg(raekker[rr]);
       }
       TTabelBlok tb;
-      tb.Punkt = 8.5;
+      const TKolonner kolonner = Kolonner(celler, celler.front().size(), tekstBredde);
+      tb.Punkt = kolonner.Punkt;
+      tb.Bredder = kolonner.Bredder;
       for (const QString& s : TabelCeller(raekker[1]))
         tb.Just.push_back(s.startsWith(':') && s.endsWith(':') ? TSatsJust::Midte
                           : s.endsWith(':')                    ? TSatsJust::Hoejre
                                                                : TSatsJust::Venstre);
-      for (qsizetype k = 0; k < celler.front().size(); ++k) tb.Bredder.push_back(Kolonnebehov(celler, k));
       const auto omsaet = [](const QStringList& l) {
         std::vector<std::string> v;
         for (const QString& c : l) v.push_back(IndlejretTilMarkering(c));

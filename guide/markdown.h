@@ -46,7 +46,9 @@ struct TMarkdownResultat {
   QStringList Fejl;                       // what could not be understood
 };
 
-TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& billeder);
+// `tekstBredde`: the width of the text in points, which the tables share out.
+TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& billeder,
+                                    double tekstBredde);
 
 // A line of inline Markdown in the layout's light markup.
 std::string IndlejretTilMarkering(const QString& tekst);

@@ -528,7 +528,10 @@ QString Optimering(const TVejledningsKilde& k) {
   s += Hoved(hoved, just);
   for (std::size_t r = 0; r < t.Raekker.size() && r < 5; ++r) {
     QStringList celler;
-    for (const std::string& c : t.Raekker[r]) celler << Q(c);
+    // A figure and its unit stay on one line; only the hanger's name breaks.
+    for (std::size_t c = 0; c < t.Raekker[r].size(); ++c)
+      celler << (c + 1 < t.Raekker[r].size() ? Q(t.Raekker[r][c]).replace(' ', QChar(0x00A0))
+                                             : Q(t.Raekker[r][c]));
     s += Raekke(celler);
   }
   for (const std::string& n : t.Noter) s += "\n" + Q(n) + "\n";
