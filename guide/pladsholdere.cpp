@@ -489,13 +489,31 @@ QString FeltBeskeder() {
   return s;
 }
 
-// A field's caption beside the word the messages use for it, where that is
-// another word (not the caption's definite form).
+// The words the report's FORUDSÆTNINGER use for the input fields.
+QString RapportOrd(TKontrol k) {
+  switch (k) {
+    case TKontrol::EditHusBr: return "Bygningsbredde";
+    case TKontrol::EditRammeafstand: return "Spændvidde normalfag";
+    case TKontrol::EditGavlRammeAfst: return "Spændvidde gavlfag";
+    case TKontrol::EditAntalFag: return "Antal åsefag";
+    case TKontrol::EditAaseAfst: return "Skrå åseafstand";
+    case TKontrol::EditFacUdh: return "Tagudhæng (facade)";
+    case TKontrol::EditGavlUdh: return "Tagudhæng (gavl)";
+    case TKontrol::EditAaseHojde: return "Tværsnitshøjde";
+    case TKontrol::EditAaseBredde: return "Tværsnitsbredde";
+    default: return {};
+  }
+}
+
+// A field's caption beside the words the messages and the report use for
+// it, where one of them is another word (not the caption's definite form).
 QString Feltnavne() {
-  QString s = Hoved({"Felt på inddatasiden", "Ordet i meddelelserne"}, "ll");
-  for (const TFeltRaekke& r : FeltTabel())
-    if (!r.OmraadeNavn.empty() && !Q(r.OmraadeNavn).toLower().startsWith(Ledetekst(r).toLower().left(6)))
-      s += Raekke({Ledetekst(r), Q(r.OmraadeNavn)});
+  QString s = Hoved({"Felt på inddatasiden", "I meddelelserne", "I rapporten"}, "lll");
+  for (const TFeltRaekke& r : FeltTabel()) {
+    const QString besked = Q(r.OmraadeNavn), rapport = RapportOrd(r.Kontrol);
+    const bool andetOrd = !besked.isEmpty() && !besked.toLower().startsWith(Ledetekst(r).toLower().left(6));
+    if (andetOrd || !rapport.isEmpty()) s += Raekke({Ledetekst(r), besked, rapport});
+  }
   return s;
 }
 
