@@ -256,6 +256,10 @@ TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& bill
         }
         b.push_back(reg);
       } else {
+        // A fixed-pitch line is never broken, so it must fit the text width
+        // (about 90 characters at the block's type).
+        for (const QString& l : kode)
+          if (l.size() > 90) r.Fejl << "Kodelinjen er for lang til siden: " + l;
         b.push_back(Kodeblok(kode, art == "rapport"));
       }
       continue;
