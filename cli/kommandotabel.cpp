@@ -299,18 +299,21 @@ std::vector<TKommando> Tabel() {
           "brand, udnyttelsesgraderne i bøjning og forskydning for hver fagtype med de "
           "dimensionsgivende tilfælde, konklusionen og den opnåede brandmodstand i hele "
           "minutter (højst 120). Gerberbeslag og forankringer er af stål og eftervises ikke.\n\n"
-          "Uden --R er der intet krav, og der regnes ikke.",
+          "Kravet og de brandpåvirkede sider er projektets egne (linjerne Brandmodstand og "
+          "BrandSider i projektfilen); --R og --sider går forud for dem. Uden krav regnes der "
+          "ikke.",
       .tilvalg = {{.navn = "--R",
                    .vaerdinavn = "MIN",
                    .art = TVaerdiArt::Valg,
                    .valg = {"15", "30", "60"},
-                   .hjaelp = "Den krævede brandmodstand i minutter (R15, R30, R60)."},
+                   .hjaelp = "Den krævede brandmodstand i minutter (R15, R30, R60); ellers "
+                             "projektets egen."},
                   {.navn = "--sider",
                    .vaerdinavn = "N",
                    .art = TVaerdiArt::Valg,
                    .valg = {"3", "4"},
                    .hjaelp = "Brandpåvirkede sider: 3 (undersiden og begge sider; oversiden er "
-                             "dækket af taget, standard) eller 4."},
+                             "dækket af taget) eller 4; ellers projektets egne (standard 3)."},
                   Tolerant()},
       .kode0 = "kravet til brandmodstand er opfyldt (eller der er intet krav)",
       .kode4 = "kravet til brandmodstand er ikke opfyldt",
