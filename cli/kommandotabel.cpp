@@ -336,6 +336,10 @@ std::vector<TKommando> Tabel() {
           "bøjning, referencer og, med rapportomfanget \"Detaljeret\", rapportens detaljerede "
           "del som bilag A. Forsiden angiver projektfilens navn og de første 12 cifre af dens "
           "SHA-256.\n\n"
+          "De supplerende kontroller, projektet beder om (skærpet kontrol og brandmodstand), "
+          "står i afsnittet \"Supplerende kontrol\"; holder en af dem ikke, siges det på "
+          "standard-error (\"Bemærk: ...\"), men slutkoden følger rapportens tre "
+          "konklusioner.\n\n"
           "Navnene hentes fra programmets indstillinger (~/.config/Kvistor/Kvistor.conf), "
           "medmindre de gives som tilvalg; uden navne står underskriftslinjerne tomme.",
       .tilvalg = {Uddata("FIL.pdf", "PDF-filen; -o - er standard-output.", true),

@@ -248,7 +248,8 @@ TTekstlinjer SkaerpetResume(const TTekstlinjer& rapport) {
 // The checks beyond the report's own method that the project asks for (its
 // lines SkaerpetKontrol, Brandmodstand and BrandSider), each as that check
 // prints it: the stricter report's summary, the fire section.
-void TilfoejSupplerende(TDokument& d, const TDokumentationsKilde& k, const TUr& ur) {
+void TilfoejSupplerende(TDokument& d, const TDokumentationsKilde& k, const TUr& ur,
+                        std::vector<std::string>& noter) {
   const Inddata& ind = k.ind;
   const bool brand = ind.Brandmodstand > 0;
   if (!ind.SkaerpetKontrol && !brand) return;
@@ -274,19 +275,27 @@ void TilfoejSupplerende(TDokument& d, const TDokumentationsKilde& k, const TUr& 
     normalt.RappOmfang = 0;
     TRapportResultat r;
     TStilleDialog stille;
-    if (BeregnSkaerpetRapport(r, normalt, stille, ur, k.firma) == TRapportUdfald::Bygget)
+    if (BeregnSkaerpetRapport(r, normalt, stille, ur, k.firma) == TRapportUdfald::Bygget) {
       kodeblok(SkaerpetResume(r.Rapport));
-    else
+      if (r.Noter.Nogen()) noter.push_back("Den skærpede kontrol holder ikke alle tre konklusioner");
+    } else {
       b.push_back(Tekst("Den skærpede kontrol kunne ikke gennemføres for dette projekt."));
+      noter.push_back("Den skærpede kontrol kunne ikke gennemføres");
+    }
   }
   if (brand) {
     b.push_back(Overskrift(2, "Brandmodstand R" + std::to_string(ind.Brandmodstand)));
     TStilleDialog stille;
     const TBrandResultat r = BeregnBrand(ind, k.sd, ind.Brandmodstand, ind.BrandSider, stille);
-    if (r.Udfald == TBeregningsUdfald::Gennemfoert)
+    if (r.Udfald == TBeregningsUdfald::Gennemfoert) {
       kodeblok(BygBrandafsnit(r));
-    else
+      if (!r.KravOpfyldt())
+        noter.push_back("Brandmodstanden R" + std::to_string(ind.Brandmodstand) +
+                        " er ikke opfyldt (opnået " + std::to_string(r.OpnaaetMinutter) + " min)");
+    } else {
       b.push_back(Tekst("Brandkontrollen kunne ikke gennemføres for dette projekt."));
+      noter.push_back("Brandkontrollen kunne ikke gennemføres");
+    }
   }
 }
 
@@ -352,6 +361,7 @@ std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, co
   // The report first: it checks the field rules and says what is wrong.
   status->Beregning = BeregnRapport(k.rapport, g.Ind, dialog, ur, k.firma);
   status->Noter = k.rapport.Noter;
+  status->SupplerendeNoter.clear();
   if (status->Beregning != TRapportUdfald::Bygget) return std::nullopt;
   TStilleDialog stille;
   BestemTvaersnit(g.Ind, k.sd);
@@ -389,7 +399,7 @@ std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, co
   TilfoejStatiskModel(d, k);
   TilfoejResultater(d, k);
   TilfoejKurver(d, k, stille);
-  TilfoejSupplerende(d, k, ur);
+  TilfoejSupplerende(d, k, ur, status->SupplerendeNoter);
   TilfoejReferencer(d);
   TilfoejBilagA(d, k);
   SaetSidemoebler(d, k);

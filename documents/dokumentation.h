@@ -58,6 +58,9 @@ inline constexpr const char* DokumentUndertitel =
 struct TDokumentationsStatus {
   TRapportUdfald Beregning = TRapportUdfald::Afvist;
   TAdvarselsnoter Noter;
+  // What fails of the supplementary checks the document shows, one
+  // sentence each ("Brandmodstanden R30 er ikke opfyldt (opnået 24 min)").
+  std::vector<std::string> SupplerendeNoter;
 };
 
 // Builds the PDF, dated by the clock (a fixed clock gives the same bytes on
