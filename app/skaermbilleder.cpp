@@ -1,67 +1,19 @@
 // kvistor-skaermbilleder MAPPE: the real window on the current display,
 // every page at the default size and at the smallest size, each saved as a
 // PNG in MAPPE (side<n>-<bredde>x<hoejde>.png); the window with its three
-// warning notes raised as noter.png, the About window as om.png, and the
-// dialogs the user guide shows (dialog-<name>.png).
+// warning notes raised as noter.png and the About window as om.png.
 #include <cstdio>
 #include <string>
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QTimer>
-#include <functional>
 
-#include "app/hjaelpemiddel_dialog.h"
 #include "app/hovedvindue.h"
 #include "app/omvindue.h"
 #include "app/qt_dialog.h"
 #include "common/optagende_dialog.h"
-
-namespace {
-
-// Opens a dialog with the button or menu entry of this text, waits until it
-// is ready (a search done), saves it as dialog-<navn>.png and closes it. A
-// dialog run modally blocks the trigger, so the waiting runs on a timer.
-bool FotograferDialog(QWidget& vindue, const QString& tekst, const QString& fil) {
-  std::function<void()> udloes;
-  for (auto* k : vindue.findChildren<QAbstractButton*>())
-    if (k->text().remove('&') == tekst && k->isEnabled()) udloes = [k] { k->click(); };
-  if (!udloes)
-    for (auto* a : vindue.findChildren<QAction*>())
-      if (a->text().remove('&') == tekst) udloes = [a] { a->trigger(); };
-  if (!udloes) return false;
-  bool taget = false;
-  QElapsedTimer ur;
-  ur.start();
-  QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* d = qobject_cast<QDialog*>(w);
-      if (!d || !d->isVisible()) continue;
-      const auto* soegning = dynamic_cast<kvistor::THjaelpemiddelDialog*>(d);
-      if (soegning && !soegning->Faerdig() && ur.elapsed() < 20000) return;
-      QApplication::processEvents();
-      d->grab().save(fil);
-      taget = true;
-      timer.stop();
-      d->reject();
-      return;
-    }
-  });
-  timer.start(20);
-  udloes();
-  while (!taget && ur.elapsed() < 20000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-  timer.stop();
-  return taget;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -99,19 +51,6 @@ int main(int argc, char** argv) {
   w.VisFane(kvistor::TFane::Resultat);
   QApplication::processEvents();
   w.grab().save(ud + QStringLiteral("/noter.png"));
-
-  // The dialogs the user guide shows, on the default project.
-  w.resize(792, 654);
-  w.VisFane(kvistor::TFane::Inddata2);
-  hoejde->setFocus(Qt::MouseFocusReason);
-  hoejde->setText(QStringLiteral("225"));
-  w.VisFane(kvistor::TFane::Inddata1);
-  w.VisFane(kvistor::TFane::Inddata2);
-  QApplication::processEvents();
-  for (const auto& [tekst, navn] : {std::pair{"Optimer charnierforskydning ...", "charnier"},
-                                     std::pair{"Indstillinger ...", "indstillinger"}})
-    if (!FotograferDialog(w, QString::fromUtf8(tekst), ud + "/dialog-" + navn + ".png"))
-      std::fprintf(stderr, "Dialogen \"%s\" kunne ikke fotograferes\n", tekst);
 
   w.OmVindue()->Vis();
   QApplication::processEvents();
