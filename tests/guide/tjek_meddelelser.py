@@ -29,7 +29,7 @@ UDELADT = [
 ]
 
 KALD = re.compile(r"\.(Fejl|Advarsel|Besked|Information|InformationOkAnnuller|FejlDialog|"
-                  r"FejlDialogOkAnnuller|AdvarselOkAnnuller|JaNej)\(")
+                  r"FejlDialogOkAnnuller|AdvarselOkAnnuller|JaNej|JaNejAnnuller)\(")
 NAVNGIVET = re.compile(r"(?:constexpr|const)\s+(?:const\s+)?(?:char\s*\*|std::string_view|char)\s*"
                        r"((?:Tekst|Besked|Advarsel)\w*)(?:\[\])?\s*=\s*((?:\s*\"(?:[^\"\\]|\\.)*\")+)")
 BESKEDFELT = re.compile(r"\.(?:Besked|OmraadeBesked)\s*=\s*((?:\s*\"(?:[^\"\\]|\\.)*\")+)")
