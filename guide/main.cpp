@@ -12,6 +12,7 @@
 // reports carry it, so the same sources give the same guide. UDFYLDT.md
 // receives the Markdown with every generated part filled in.
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -133,21 +134,28 @@ int main(int argc, char** argv) {
                                              *k, mangler);
   if (!mangler.isEmpty()) return Fejl(mangler.join("\n").toStdString());
 
-  TBilledKilder billeder;
-  billeder.Figur = [&k](const QString& navn, const std::string& tekst) {
-    return GuidensFigur(*k, navn.toStdString(), tekst);
-  };
-  billeder.Skaermbillede = [&billedmappe](const QString& navn) -> std::optional<TBilledBlok> {
-    TBilledBlok b;
-    const std::string fil = billedmappe + "/" + navn.toStdString() + ".png";
-    if (!LaesFil(fil, b.Png) || !PngStoerrelse(b.Png)) return std::nullopt;
-    return b;
-  };
   TDokument d;
   d.Side.Venstre = 22 * PtPrMm;
   d.Side.Hoejre = 20 * PtPrMm;
   d.Side.Top = 20 * PtPrMm;
   d.Side.Bund = 24 * PtPrMm;
+  TBilledKilder billeder;
+  billeder.Figur = [&k](const QString& navn, const std::string& tekst) {
+    return GuidensFigur(*k, navn.toStdString(), tekst);
+  };
+  // Every screenshot at one print scale, so the window's type prints at one
+  // size (about 7,5 points) and a small dialog stays small.
+  constexpr double PtPrPixel = 0.6;
+  const double tekstBredde = d.Side.TekstBredde();
+  billeder.Skaermbillede = [&billedmappe, tekstBredde](const QString& navn) -> std::optional<TBilledBlok> {
+    TBilledBlok b;
+    const std::string fil = billedmappe + "/" + navn.toStdString() + ".png";
+    if (!LaesFil(fil, b.Png)) return std::nullopt;
+    const auto str = PngStoerrelse(b.Png);
+    if (!str) return std::nullopt;
+    b.Bredde = std::min(1.0, str->first * PtPrPixel / tekstBredde);
+    return b;
+  };
   TMarkdownResultat r = MarkdownTilBlokke(udfyldt, billeder, d.Side.TekstBredde());
   // A link must lead somewhere: to a heading or a mark of the guide.
   for (const QString& maal : r.Maal) {
