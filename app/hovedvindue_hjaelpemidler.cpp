@@ -132,6 +132,9 @@ bool THovedvindue::KlarTilHjaelpemiddel() {
 void THovedvindue::AabnHjaelpemiddel(const QString& titel, THjaelpemiddelDialog::TSoegning soegning) {
   auto* d = new THjaelpemiddelDialog(titel, std::move(soegning), this);
   d->setAttribute(Qt::WA_DeleteOnClose);
+  // The window's font: a dialog is a window of its own and would take the
+  // desktop's.
+  d->setFont(font());
   hjaelpemiddel_ = d;
   // Window-modal without a nested event loop: the window takes no input
   // meanwhile, and the dialog stays responsive.

@@ -319,6 +319,7 @@ void THovedvindue::KommandoIndstillinger() {
     // Window-modal without a nested event loop, as the aid dialogs.
     auto* d = new TIndstillingsDialog(this);
     d->setAttribute(Qt::WA_DeleteOnClose);
+    d->setFont(font());
     indstillinger_ = d;
     connect(d, &QDialog::accepted, this, [this] {
       Kommando([&] {
