@@ -70,6 +70,9 @@ int DokumentationKommando(TKald& kald) {
   if (status.Noter.Aas) kald.fejl << "Bemærk: Åsedimensionen er utilstrækkelig\n";
   if (status.Noter.Samling) kald.fejl << "Bemærk: Gerbersamlingen er utilstrækkelig\n";
   if (status.Noter.Nedbojn) kald.fejl << "Bemærk: Største relative nedbøjning er for stor\n";
+  // The supplementary checks stand beside the report's verdicts, which
+  // alone decide the exit code.
+  for (const std::string& note : status.SupplerendeNoter) kald.fejl << "Bemærk: " << note << "\n";
   return status.Noter.Nogen() ? KodeAdvarsel : KodeOk;
 }
 

@@ -8,8 +8,10 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "calculation/supplerende.h"
 #include "design/noegletal.h"
 #include "design/parallel.h"
 #include "design/priser.h"
@@ -39,10 +41,21 @@ bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double pris
 // project as the variant would make it. Empty: none.
 using TSupplerendeKontrol = std::function<bool(const Inddata&)>;
 
+// Nothing asked beyond the three verdicts.
+inline constexpr TSupplerendeValg IngenSupplerende{false, 0, 3};
+bool SpoergerSupplerende(const TSupplerendeValg& valg);
+// The check of what `valg` asks for: the stricter check's three verdicts and
+// the fire requirement, each computed on the variant's own record. Empty
+// when it asks for nothing.
+TSupplerendeKontrol SupplerendeKontrol(const TSupplerendeValg& valg);
+// What the tables' head says of it: "Varianterne skal også bestå skærpet
+// kontrol og brandmodstand R30 (3 sider)."; empty when nothing is asked.
+std::string SupplerendeKravTekst(const TSupplerendeValg& valg);
+
 struct TTvaersnitsValg {
   bool AlleKlasser = false;
   TPrisTabel Priser = StandardPriser;
-  TSupplerendeKontrol Supplerende;
+  TSupplerendeValg Supplerende = IngenSupplerende;
 };
 
 struct TTvaersnitsSoegning {

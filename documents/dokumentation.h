@@ -5,7 +5,8 @@
 // the names and signature fields, contents, assumptions, loads, load
 // combinations, the static model (both control drawings), the report
 // itself, the force diagrams of the cases governing bending, the
-// supplementary checks when they are on, references, and the detailed part
+// supplementary checks the project asks for (its lines SkaerpetKontrol,
+// Brandmodstand and BrandSider), references, and the detailed part
 // as an appendix when the project asks for it. Every figure and number
 // comes from the program's own data and calculation.
 //
@@ -39,21 +40,12 @@ struct TRevision {
   std::string KontrolleretAf;
 };
 
-// A check beyond the report's own method (the stricter check's summary, the
-// fire section) as that check prints it.
-struct TSupplerendeKontrol {
-  std::string Titel;        // the section's heading
-  std::string Indledning;   // a paragraph before the lines (markup); may be empty
-  TTekstlinjer Linjer;      // fixed-pitch lines
-};
-
 struct TDokumentationsGrundlag {
   Inddata Ind;
   std::string ProjektBytes;  // the project file as read, for its SHA-256
   std::string Projektfil;    // its name as shown on the cover (no folder)
   TDokumentationsNavne Navne;
   std::vector<TRevision> Revisioner;  // empty: revision 0, "Første udgave", on the date
-  std::vector<TSupplerendeKontrol> Supplerende;  // empty: the section is left out
 };
 
 // The document's words as the headings show them, in their order.
@@ -66,6 +58,9 @@ inline constexpr const char* DokumentUndertitel =
 struct TDokumentationsStatus {
   TRapportUdfald Beregning = TRapportUdfald::Afvist;
   TAdvarselsnoter Noter;
+  // What fails of the supplementary checks the document shows, one
+  // sentence each ("Brandmodstanden R30 er ikke opfyldt (opnået 24 min)").
+  std::vector<std::string> SupplerendeNoter;
 };
 
 // Builds the PDF, dated by the clock (a fixed clock gives the same bytes on
