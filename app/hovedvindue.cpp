@@ -214,21 +214,21 @@ void THovedvindue::OpdaterTitel() {
 }
 
 void THovedvindue::Aabnet(const std::string& filnavn) {
-  fil_ = filnavn;
   fortryd_.Start(side_.Inddata);
-  // The default project's folder is the program's, no place for the user's
-  // files.
-  if (!filnavn.empty() && std::filesystem::path(filnavn).filename() != std::string(StandardInddatafil)) {
-    side_.Filmappe = QFileInfo(QString::fromStdString(filnavn)).absolutePath().toStdString();
-    HuskProjekt(filnavn);
-  }
+  Gemt(filnavn);
 }
 
 void THovedvindue::Gemt(const std::string& filnavn) {
   fil_ = filnavn;
   fortryd_.MarkerGemt();
-  side_.Filmappe = QFileInfo(QString::fromStdString(filnavn)).absolutePath().toStdString();
-  HuskProjekt(filnavn);
+  // The default project is no file of the user's: "Gem" asks for a name,
+  // and its folder (the program's) is no place to start the dialogs in.
+  const bool egen = !filnavn.empty() && std::filesystem::path(filnavn).filename() != std::string(StandardInddatafil);
+  side_.Projektfil = egen ? filnavn : std::string();
+  if (egen) {
+    side_.Filmappe = QFileInfo(QString::fromStdString(filnavn)).absolutePath().toStdString();
+    HuskProjekt(filnavn);
+  }
 }
 
 void THovedvindue::HuskTrin() { fortryd_.Tilfoej(side_.Inddata); }

@@ -2,8 +2,6 @@
 // button and its shortcut, the menus and the button column, and what each
 // command does. An action is one line of BygHandlinger, a menu entry one
 // line of BygMenuer.
-#include <filesystem>
-
 #include <QAction>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -29,16 +27,6 @@
 #include "report/udskrift.h"
 
 namespace kvistor {
-
-namespace {
-
-// A file the user has opened or saved; the default project is not one of
-// them ("Gem" asks for a name instead of overwriting it).
-bool ErEgenFil(const std::string& fil) {
-  return !fil.empty() && std::filesystem::path(fil).filename() != std::string(StandardInddatafil);
-}
-
-}  // namespace
 
 QAction* THovedvindue::NyHandling(const char* navn, const char* tekst, const QKeySequence& genvej,
                                   std::function<void()> f) {
@@ -238,12 +226,13 @@ bool THovedvindue::KommandoAabn(const std::string& filnavn) {
 }
 
 void THovedvindue::KommandoGem() {
-  if (!ErEgenFil(fil_)) {
+  if (side_.Projektfil.empty()) {
     KommandoGemSom();
     return;
   }
   Kommando([&] {
-    if (SkrivProjektfil(side_, fil_, dlg_)) Gemt(fil_);
+    const std::string fil = side_.Projektfil;
+    if (SkrivProjektfil(side_, fil, dlg_)) Gemt(fil);
   });
 }
 
@@ -341,7 +330,6 @@ void THovedvindue::KommandoIndstillinger() {
 // Recent projects, kept in the settings file.
 
 void THovedvindue::HuskProjekt(const std::string& filnavn) {
-  if (!ErEgenFil(filnavn)) return;
   const QString fil = QFileInfo(QString::fromStdString(filnavn)).absoluteFilePath();
   auto s = AabnIndstillinger();
   QStringList l = s->value(QStringLiteral("SenesteProjekter")).toStringList();

@@ -190,10 +190,16 @@ TEST(Fortryd, GemSenesteOgSlip) {
   Tast(v.w.get(), Qt::Key_S);
   EXPECT_EQ(v.dlg.fildialoger.size(), 1u);  // no second dialog
   EXPECT_FALSE(v.w->isWindowModified());
-  TVindue igen(m, m / "ny.aid");
-  EXPECT_EQ(igen.w->Side().Inddata.Medarb, "KL");
+  EXPECT_EQ(TVindue(m, m / "ny.aid").w->Side().Inddata.Medarb, "KL");
+  QApplication::setActiveWindow(v.w.get());
 
+  // Ja at the question before a drop saves to the project's file, unasked.
+  v.Skriv(K::EditMedarb, QStringLiteral("KM"));
+  v.Tab();
+  v.dlg.svarTre.push_back(TSvar::Ja);
   Slip(v.Felt(K::EditProjektnavn), m / "andet.aid");
+  EXPECT_EQ(v.dlg.fildialoger.size(), 1u);
+  EXPECT_EQ(TVindue(m, m / "ny.aid").w->Side().Inddata.Medarb, "KM");
   EXPECT_EQ(v.w->Projektfil(), m / "andet.aid");
   EXPECT_EQ(v.Felt(K::EditMedarb)->text(), QString());
   const QList<QAction*> seneste = v.w->SenesteMenu()->actions();
@@ -275,7 +281,8 @@ TEST(Tillid, VinduetOgKommandolinjenAabnerEns) {
   EXPECT_NE(KoerCli(m / "bom.aid").find("Sag/Projekt:       Standardprojekt\n"), std::string::npos);
 }
 
-// The smaller points: the window has its icon and sits inside the screen;
+// The smaller points: the window has its icon, sits inside the screen and
+// opens at the size it was closed at;
 // the guide with no PDF viewer says where the PDF is; "Om Kvistor" closes
 // with Escape and with its button.
 TEST(Tillid, IkonPladsVejledningOgOm) {
@@ -285,6 +292,12 @@ TEST(Tillid, IkonPladsVejledningOgOm) {
   EXPECT_FALSE(v.w->windowIcon().isNull());
   const QRect fri = v.w->screen()->availableGeometry();
   EXPECT_TRUE(fri.contains(v.w->frameGeometry())) << fri.width() << "x" << fri.height();
+  v.w->resize(v.w->minimumSize());
+  ASSERT_TRUE(v.w->close());
+  EXPECT_EQ(TVindue(m).w->size(), v.w->minimumSize());
+  AabnIndstillinger()->remove(QStringLiteral("Vindue"));
+  v.w->show();
+  QApplication::setActiveWindow(v.w.get());
   v.w->SaetFilAabner([](const std::string&) { return false; });
   Tast(v.w.get(), Qt::Key_F1, Qt::NoModifier);
   ASSERT_EQ(v.dlg.Tekster("Information").size(), 1u);
