@@ -89,12 +89,15 @@ int main(int argc, char** argv) {
   Vent(100);
 
   // A purlin far too small raises the three red notes beside the pages.
+  // The dialogs took the focus; nobody gives it back without a window
+  // manager.
+  QApplication::setActiveWindow(&w);
   w.VisFane(kvistor::TFane::Inddata2);
   auto* hoejde = static_cast<QLineEdit*>(w.Kontrol(kvistor::TKontrol::EditAaseHojde));
   hoejde->setFocus(Qt::MouseFocusReason);
   hoejde->setText(QStringLiteral("50"));
   w.VisFane(kvistor::TFane::Resultat);
-  QApplication::processEvents();
+  Vent(200);
   w.grab().save(ud + QStringLiteral("/noter.png"));
 
   w.OmVindue()->Vis();
