@@ -544,7 +544,7 @@ QString Optimering(const TVejledningsKilde& k) {
   QStringList hoved;
   for (const std::string& o : t.Overskrifter) hoved << Q(o);
   s += Hoved(hoved, just);
-  for (std::size_t r = 0; r < t.Raekker.size() && r < 5; ++r) {
+  for (std::size_t r = 0; r < t.Raekker.size() && r < 3; ++r) {
     QStringList celler;
     // A figure and its unit stay on one line; only the hanger's name breaks.
     for (std::size_t c = 0; c < t.Raekker[r].size(); ++c)
