@@ -241,9 +241,10 @@ double ForsteStykke(const TSats& s, std::size_t i) {
   if (std::holds_alternative<TTabelBlok>(b)) {
     double h = 0;
     for (const auto& r : f.hoved) h += r.hoejde;
-    // The head and two rows (PlacerTabel leaves no single row behind).
+    // The space above, the head and two rows (PlacerTabel leaves no single
+    // row behind).
     for (std::size_t r = 0; r < f.raekker.size() && r < 2; ++r) h += f.raekker[r].hoejde;
-    return h;
+    return 2 + h;
   }
   if (std::holds_alternative<TKodeblok>(b)) {
     if (!f.tekst) return 0;

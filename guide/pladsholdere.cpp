@@ -478,13 +478,12 @@ QString FeltBeskeder() {
     const QString felt = Ledetekst(r);
     if (!r.Besked.empty())
       s += Raekke({"»" + Besked(r.Besked) + "«", felt,
-                   r.Regel == TRegelArt::MindstFire ? "Skriv et helt antal fag på mindst 4."
-                   : r.Regel == TRegelArt::Tagvinkel ? "Skriv en tagvinkel fra 0 til 75 grader."
-                                                      : "Ret værdien; den gamle værdi står stadig i feltet."});
+                   r.Regel == TRegelArt::MindstFire ? "Skriv mindst 4 fag."
+                   : r.Regel == TRegelArt::Tagvinkel ? "Skriv 0 til 75 grader."
+                                                      : "Ret værdien; den gamle står stadig."});
     if (r.HarOmraade)
       s += Raekke({"»" + Besked(BeskedUdenforOmraade(r)) + "«", felt,
-                   "Værdien er større end nogen virkelig bygning har; ret den (ofte en enhedsfejl, "
-                   "fx mm skrevet i et felt i m)."});
+                   "Større end nogen bygning har, ofte mm for m; ret den."});
   }
   return s;
 }
