@@ -125,12 +125,19 @@ std::string StandardProjektfil(const std::string& programmappe);
 // Program start: a model in its start state with the lists filled, then the
 // default project (StandardProjektfil), then `projekt` when one is given.
 // A file that cannot be opened is reported and the program goes on with
-// what it has. InddataAendret is 0 afterwards in every case.
+// what it has. InddataAendret is 0 afterwards in every case. `aabnet`, when
+// given, gets the file the model holds (empty when none could be read).
 TInddataside StartInddataside(const std::string& programmappe, TBrugerDialog& dlg,
-                              const std::string& projekt = {});
+                              const std::string& projekt = {}, std::string* aabnet = nullptr);
 
 // ---------------------------------------------------------------------------
 // The commands.
+
+// The folder the file dialogs start in (side.Filmappe, else the user's
+// home), and the file name they propose: the project's name, made fit for
+// a file name, with `efternavn` (".aid", ".txt"); empty without a name.
+std::string FildialogMappe(const TInddataside& side);
+std::string FilnavnForslag(const TInddataside& side, std::string_view efternavn);
 
 // Writes the project under the name; InddataAendret is 0 afterwards. A
 // failure is reported with the system's reason and changes nothing.
@@ -147,7 +154,8 @@ bool GemBrugerStandard(const TInddataside& side, TBrugerDialog& dlg);
 
 // The question before the current input is left (another project opened,
 // the window closed) when it has changed: "Skal nuværende inddata først
-// gemmes?" with Ja, Nej and Annuller. Ja saves; Nej goes on without saving;
+// gemmes?" with Ja, Nej and Annuller. Ja saves (to side.Projektfil when
+// there is one, else through the save dialog); Nej goes on without saving;
 // Annuller (Escape) stops, and so does a save that is cancelled or fails, so
 // that nothing typed is lost. Returns whether to go on.
 bool CheckGemProjektdata(TInddataside& side, TBrugerDialog& dlg);
