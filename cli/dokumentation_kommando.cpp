@@ -4,6 +4,7 @@
 #include <memory>
 #include <ostream>
 
+#include "calculation/tavsdialog.h"
 #include "cli/kommandoer.h"
 #include "cli/kommandolinjedialog.h"
 #include "cli/projektlaesning.h"
@@ -52,6 +53,14 @@ int DokumentationKommando(TKald& kald) {
     ur = std::make_unique<TFastUr>(std::get<TTidspunkt>(LaesDato(*d)));
   else
     ur = std::make_unique<TSystemUr>();
+
+  // The checks the project asks for beside the report; a refusal is left
+  // to the document's own calculation, which says it.
+  {
+    TTavsDialog tavs;
+    g.Supplerende = SupplerendeAfsnit(BeregnSupplerendeRapport(
+        g.Ind, ProjektetsSupplerendeValg(g.Ind), tavs, *ur, g.Navne.Firma));
+  }
 
   TDokumentationsStatus status;
   const std::optional<std::string> pdf = BygDokumentation(g, *ur, dlg, &status);

@@ -60,6 +60,7 @@ struct TAaseValg {
   bool AlleKlasser = false;
   TPrisTabel Priser = StandardPriser;
   TSupplerendeKontrol Supplerende;
+  std::string SupplerendeNavn;  // SupplerendeTekst of the checks behind Supplerende
   std::size_t AntalVarianter = AntalVarianterVist;  // how many passing variants to rank (>= 1)
 };
 

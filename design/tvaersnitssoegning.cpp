@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/format.h"
 #include "project/katalog.h"
 
 namespace kvistor {
@@ -12,6 +13,19 @@ bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double pris
   if (prisA != prisB) return prisA < prisB;
   if (arealA != arealB) return arealA < arealB;
   return hoejdeA < hoejdeB;
+}
+
+TSupplerendeKontrol SupplerendeKontrolFor(const TSupplerendeValg& valg) {
+  if (!valg.Nogen()) return {};
+  return [valg](const Inddata& ind) { return BeregnSupplerendeNoegletal(ind, valg).AlleOk(); };
+}
+
+std::string SupplerendeTekst(const TSupplerendeValg& valg) {
+  std::string t = valg.Skaerpet ? "skærpet kontrol" : "";
+  if (valg.BrandMinutter > 0)
+    t += (t.empty() ? "" : " og ") +
+         Format("brandmodstand R%d (%d sider)", {valg.BrandMinutter, valg.BrandSider});
+  return t;
 }
 
 std::vector<TTvaersnit> StandardTvaersnit(int styrkeKlasse, bool alleKlasser) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "design/noegletal.h"
@@ -39,10 +40,18 @@ bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double pris
 // project as the variant would make it. Empty: none.
 using TSupplerendeKontrol = std::function<bool(const Inddata&)>;
 
+// The check of the supplementary checks `valg` asks for: a variant passes
+// when each of them is computed and passes. Empty when none is asked for.
+TSupplerendeKontrol SupplerendeKontrolFor(const TSupplerendeValg& valg);
+// The same checks in words for the tables' head, "skærpet kontrol og
+// brandmodstand R30 (3 sider)"; empty when none is asked for.
+std::string SupplerendeTekst(const TSupplerendeValg& valg);
+
 struct TTvaersnitsValg {
   bool AlleKlasser = false;
   TPrisTabel Priser = StandardPriser;
   TSupplerendeKontrol Supplerende;
+  std::string SupplerendeNavn;  // SupplerendeTekst of the checks behind Supplerende
 };
 
 struct TTvaersnitsSoegning {

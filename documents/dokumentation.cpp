@@ -242,7 +242,7 @@ void TilfoejSupplerende(TDokument& d, const TDokumentationsGrundlag& g) {
   b.push_back(Tekst("Kontroller ud over rapportens egen metode: efter nyere regler (skærpet "
                     "kontrol) og for brandmodstand. De ændrer ikke rapportens resultater; de står "
                     "ved siden af dem, så ingeniøren kan se begge."));
-  for (const TSupplerendeKontrol& s : g.Supplerende) {
+  for (const TSupplerendeAfsnit& s : g.Supplerende) {
     b.push_back(Overskrift(2, UdenMarkering(s.Titel)));
     if (!s.Indledning.empty()) b.push_back(Tekst(s.Indledning));
     TKodeblok kode;

@@ -21,6 +21,7 @@
 #include "report/rapport.h"
 #include "report/rapportlinjer.h"
 #include "report/resume.h"
+#include "report/supplerende_rapport.h"
 
 namespace kvistor {
 
@@ -41,7 +42,7 @@ struct TRevision {
 
 // A check beyond the report's own method (the stricter check's summary, the
 // fire section) as that check prints it.
-struct TSupplerendeKontrol {
+struct TSupplerendeAfsnit {
   std::string Titel;        // the section's heading
   std::string Indledning;   // a paragraph before the lines (markup); may be empty
   TTekstlinjer Linjer;      // fixed-pitch lines
@@ -53,8 +54,13 @@ struct TDokumentationsGrundlag {
   std::string Projektfil;    // its name as shown on the cover (no folder)
   TDokumentationsNavne Navne;
   std::vector<TRevision> Revisioner;  // empty: revision 0, "Første udgave", on the date
-  std::vector<TSupplerendeKontrol> Supplerende;  // empty: the section is left out
+  std::vector<TSupplerendeAfsnit> Supplerende;  // empty: the section is left out
 };
+
+// The sections of the checks a computed TSupplerendeRapport holds: the
+// stricter check's summary, then the fire section. Empty when it holds
+// none, so the document leaves the chapter out.
+std::vector<TSupplerendeAfsnit> SupplerendeAfsnit(const TSupplerendeRapport& r);
 
 // The document's words as the headings show them, in their order.
 inline constexpr const char* DokumentTitel = "Statisk dokumentation";
