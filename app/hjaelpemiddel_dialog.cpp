@@ -25,6 +25,10 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
   setObjectName(QStringLiteral("Hjaelpemiddel"));
   auto* v = new QVBoxLayout(this);
   v->setSpacing(6);
+  auto* valg = new QHBoxLayout;
+  valg->setContentsMargins(0, 0, 0, 0);
+  v->addLayout(valg);
+  valg_ = valg;
   kurve_ = new TTegneflade({});
   kurve_->setMinimumHeight(190);
   kurve_->hide();
@@ -66,9 +70,31 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
   ur_ = new QTimer(this);
   ur_->setInterval(50);
   connect(ur_, &QTimer::timeout, this, [this] { VisFremdrift(); });
+  Start(std::move(soegning));
+}
+
+void THjaelpemiddelDialog::TilfoejValg(QWidget* valg) { valg_->addWidget(valg); }
+
+void THjaelpemiddelDialog::Genstart(TSoegning soegning) {
+  arbejder_.request_stop();
+  if (arbejder_.joinable()) arbejder_.join();
+  faerdig_ = false;
+  resultat_.reset();
+  tabel_->clearSelection();
+  tabel_->setRowCount(0);
+  note_->setText(QStringLiteral("Søger ..."));
+  kurve_->hide();
+  faerdige_ = 0;
+  ialt_ = 0;
+  OpdaterBrugKnap();
+  Start(std::move(soegning));
+}
+
+void THjaelpemiddelDialog::Start(TSoegning soegning) {
+  const unsigned nr = ++soegningNr_;
   start_.start();
   ur_->start();
-  arbejder_ = std::jthread([this, soegning = std::move(soegning)](std::stop_token stop) {
+  arbejder_ = std::jthread([this, nr, soegning = std::move(soegning)](std::stop_token stop) {
     TSoegeStyring styring;
     styring.Stop = stop;
     styring.Fremdrift = [this](std::size_t f, std::size_t i) {
@@ -78,7 +104,11 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
     auto r = std::make_shared<THjaelpemiddelResultat>(soegning(styring));
     // The dialog joins this thread before it goes, so it is still there to
     // receive the result (a queued call to a deleted object is dropped).
-    QMetaObject::invokeMethod(this, [this, r] { VisResultat(r); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, r, nr] {
+          if (nr == soegningNr_) VisResultat(r);
+        },
+        Qt::QueuedConnection);
   });
 }
 
