@@ -34,10 +34,13 @@ TSupplerendeValg TSupplerendeValgBoks::Valg() const {
   return v;
 }
 
-void TilfoejSupplerendeValg(THjaelpemiddelDialog& d, const Inddata& ind,
-                            std::function<THjaelpemiddelDialog::TSoegning(const TSupplerendeValg&)> lav) {
-  d.TilfoejValg(new TSupplerendeValgBoks(
-      ind, [&d, lav](const TSupplerendeValg& v) { d.Genstart(lav(v)); }, &d));
+TSupplerendeValgBoks* TilfoejSupplerendeValg(
+    THjaelpemiddelDialog& d, const Inddata& ind,
+    std::function<THjaelpemiddelDialog::TSoegning(const TSupplerendeValg&)> lav) {
+  auto* boks = new TSupplerendeValgBoks(
+      ind, [&d, lav](const TSupplerendeValg& v) { d.Genstart(lav(v)); }, &d);
+  d.TilfoejValg(boks);
+  return boks;
 }
 
 }  // namespace kvistor

@@ -30,8 +30,8 @@ class TSupplerendeValgBoks : public QWidget {
 };
 
 // Puts the boxes above the dialog's table; a change restarts the dialog's
-// search with lav(choice).
-void TilfoejSupplerendeValg(THjaelpemiddelDialog& d, const Inddata& ind,
+// search with lav(choice). The dialog owns the boxes.
+TSupplerendeValgBoks* TilfoejSupplerendeValg(THjaelpemiddelDialog& d, const Inddata& ind,
                             std::function<THjaelpemiddelDialog::TSoegning(const TSupplerendeValg&)> lav);
 
 }  // namespace kvistor

@@ -30,7 +30,7 @@ struct TKolonne {
 
 using TCelle = std::variant<std::monostate, std::string, double, bool>;
 
-struct TTabel {
+struct TResultattabel {
   std::string Navn;  // the sheet's name
   std::vector<TKolonne> Kolonner;
   std::vector<std::vector<TCelle>> Raekker;
@@ -39,10 +39,10 @@ struct TTabel {
 };
 
 struct TResultattabeller {
-  TTabel Oversigt;   // one row per project, in the order given
-  TTabel Fagtyper;   // the detailed table: per project that was computed and bay type
-  TTabel Tilfaelde;  // per computed case and bay type
-  TTabel Kurver;     // x, V and M of the cases that govern bending
+  TResultattabel Oversigt;   // one row per project, in the order given
+  TResultattabel Fagtyper;   // the detailed table: per project that was computed and bay type
+  TResultattabel Tilfaelde;  // per computed case and bay type
+  TResultattabel Kurver;     // x, V and M of the cases that govern bending
 };
 
 // The header cell as the spreadsheet and the CSV show it: "Forankring træk

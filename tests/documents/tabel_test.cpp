@@ -80,7 +80,7 @@ TEST(Resultattabeller, TreProjekterEtAfvistLaesesAfUafhaengigeLaesere) {
 }
 
 TEST(Resultattabeller, CsvCiterKunHvorDetBehoves) {
-  TTabel t;
+  TResultattabel t;
   t.Kolonner = {{"Navn", "", "Navn", TKolonneArt::Tekst},
                 {"Træk", "kN", "Traek_kN", TKolonneArt::Tal, 2},
                 {"Udnyttelse", "%", "U_pct", TKolonneArt::Andel, 0},
