@@ -58,6 +58,8 @@ class THjaelpemiddelDialog : public QDialog {
   // Also Escape and the close box: the search is told to stop.
   void reject() override;
 
+  void resizeEvent(QResizeEvent* e) override;
+
   // A row of choices above the table (the supplementary checks' tick boxes).
   void TilfoejValg(QWidget* valg);
   // Stops the search under way and runs `soegning` instead, as at the start;
@@ -70,6 +72,7 @@ class THjaelpemiddelDialog : public QDialog {
   void VisFremdrift();
   void KlikBrug();
   void OpdaterBrugKnap();
+  void TilpasNote();
 
   QLayout* valg_ = nullptr;
   QTableWidget* tabel_ = nullptr;
