@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -82,31 +83,26 @@ QWidget* THovedvindue::BygHjaelpemiddelKnapper() {
   auto* lag = new QGridLayout(boks);
   lag->setVerticalSpacing(4);
   lag->setColumnStretch(1, 1);
-  auto knap = [this, lag](int raekke, const char* tekst, const char* hint, void (THovedvindue::*f)()) {
-    auto* k = new QPushButton(QString::fromUtf8(tekst));
-    k->setToolTip(QString::fromUtf8(hint));
+  auto knap = [this, lag](int raekke, const char* handling, const char* hint) {
+    QAction* a = Handling(handling);
+    a->setToolTip(QString::fromUtf8(hint));
     // As the command buttons: the field being edited keeps the focus and is
     // committed by the command.
-    k->setFocusPolicy(Qt::TabFocus);
-    connect(k, &QPushButton::clicked, this, [this, f] { (this->*f)(); });
-    lag->addWidget(k, raekke, 0);
+    lag->addWidget(NyKnap(handling, a->text().toUtf8().constData()), raekke, 0);
   };
   alleKlasser_ = new QCheckBox(QStringLiteral("alle klasser"));
   alleKlasser_->setToolTip(QStringLiteral("Søg i alle styrkeklasser i stedet for kun den valgte"));
   alleKlasser_->setFocusPolicy(Qt::TabFocus);
   lag->addWidget(alleKlasser_, 0, 1);
-  knap(0, "Find billigste tværsnit ...",
+  knap(0, "FindMindsteTvaersnit",
        "Prøver alle standardtværsnit i den valgte styrkeklasse med det første gerberbeslag, der passer, "
-       "og viser de tilstrækkelige efter pris pr. m.",
-       &THovedvindue::KommandoFindMindsteTvaersnit);
-  knap(1, "Optimer charnierforskydning ...",
+       "og viser de tilstrækkelige efter pris pr. m.");
+  knap(1, "OptimerCharnierforskydning",
        "Beregner projektet for charnierforskydninger i spring på 10 mm og viser den med mindst styrende "
-       "udnyttelse.",
-       &THovedvindue::KommandoOptimerCharnierforskydning);
-  knap(2, "Find billigste åse ...",
+       "udnyttelse.");
+  knap(2, "FindBilligsteAas",
        "Vælger tværsnit, gerberbeslag og charnierforskydning sammen og viser de billigste varianter, "
-       "der består.",
-       &THovedvindue::KommandoFindBilligsteAas);
+       "der består.");
   return boks;
 }
 

@@ -18,6 +18,7 @@
 #include "graphics/svg_laerred.h"
 #include "calculation/tvaersnit_byg.h"
 #include "common/filer.h"
+#include "project/inddatafil.h"
 
 namespace kvistor {
 
@@ -75,7 +76,7 @@ TKurveside::TKurveside(TBrugerDialog& dlg, QWidget* foraelder) : QWidget(foraeld
 
 void TKurveside::Vis(const TInddataside& side) {
   ind_ = side.Inddata;
-  mappe_ = side.Programmappe;
+  mappe_ = FildialogMappe(side);
   tilfaelde_.clear();
   givende_.clear();
   kurver_.clear();

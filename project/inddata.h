@@ -55,6 +55,9 @@ struct Inddata {
   std::uint8_t SkaerpetKontrol = 1;  // 1: also check under the current rules
   std::int32_t Brandmodstand = 0;    // required fire resistance, minutes: 0, 15, 30, 60
   std::int32_t BrandSider = 3;       // sides exposed to fire: 3 (not the top) or 4
+
+  // Member by member (the window's undo history compares records).
+  friend bool operator==(const Inddata&, const Inddata&) = default;
 };
 
 // The record at program start, before any project file is read: numbers

@@ -512,14 +512,37 @@ std::string StandardProjektfil(const std::string& programmappe) {
 }
 
 TInddataside StartInddataside(const std::string& programmappe, TBrugerDialog& dlg,
-                              const std::string& projekt) {
+                              const std::string& projekt, std::string* aabnet) {
   TInddataside side = NyInddataside();
   side.Programmappe = MedSkilletegn(programmappe);
+  std::string fil;
   // A file that cannot be opened keeps what was there before it.
-  AabnProjekt(StandardProjektfil(side.Programmappe), side, dlg);
-  if (!projekt.empty()) AabnProjekt(projekt, side, dlg);
+  if (const std::string standard = StandardProjektfil(side.Programmappe);
+      AabnProjekt(standard, side, dlg) == TProjektLaesning::Laest)
+    fil = standard;
+  if (!projekt.empty() && AabnProjekt(projekt, side, dlg) == TProjektLaesning::Laest) fil = projekt;
+  if (aabnet) *aabnet = fil;
   side.InddataAendret = 0;
   return side;
+}
+
+std::string FildialogMappe(const TInddataside& side) {
+  if (!side.Filmappe.empty()) return side.Filmappe;
+  const char* hjem = std::getenv("HOME");
+  return hjem ? hjem : "";
+}
+
+std::string FilnavnForslag(const TInddataside& side, std::string_view efternavn) {
+  std::string navn;
+  for (const char c : side.Inddata.Projektnavn) {
+    // Characters a file name cannot hold on any of the usual systems.
+    const bool forbudt = std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+                         static_cast<unsigned char>(c) < 0x20;
+    navn += forbudt ? '_' : c;
+  }
+  while (!navn.empty() && (navn.back() == ' ' || navn.back() == '.')) navn.pop_back();
+  while (!navn.empty() && (navn.front() == ' ' || navn.front() == '.')) navn.erase(0, 1);
+  return navn.empty() ? std::string() : navn + std::string(efternavn);
 }
 
 bool SkrivProjektfil(TInddataside& side, const std::string& navn, TBrugerDialog& dlg) {
@@ -536,8 +559,8 @@ bool SkrivProjektfil(TInddataside& side, const std::string& navn, TBrugerDialog&
 }
 
 bool GemProjektdata(TInddataside& side, TBrugerDialog& dlg, std::string* filnavn) {
-  const TFilDialog fd{"Gem projektdata", "DeduDovIvir (*.aid)|*.aid", "åpd", side.Programmappe,
-                      false, {}};
+  const TFilDialog fd{"Gem projektdata", "Kvistor-projekter (*.aid)|*.aid", "aid", FildialogMappe(side),
+                      false, FilnavnForslag(side, ".aid")};
   const std::optional<std::string> valgt = dlg.GemFilnavn(fd);
   if (!valgt) return false;
   std::string navn = *valgt;
@@ -599,7 +622,7 @@ bool HentProjektfil(TInddataside& side, const std::string& filnavn, TBrugerDialo
 }
 
 bool HentProjektdata(TInddataside& side, TBrugerDialog& dlg, std::string* filnavn) {
-  const TFilDialog fd{"Hent projektdata", "ZuvEreVizu (*.aid)|*.aid", "", side.Programmappe,
+  const TFilDialog fd{"Hent projektdata", "Kvistor-projekter (*.aid)|*.aid", "", FildialogMappe(side),
                       false, {}};
   const std::optional<std::string> navn = dlg.AabnFilnavn(fd);
   if (!navn || !HentProjektfil(side, *navn, dlg)) return false;

@@ -125,12 +125,19 @@ std::string StandardProjektfil(const std::string& programmappe);
 // Program start: a model in its start state with the lists filled, then the
 // default project (StandardProjektfil), then `projekt` when one is given.
 // A file that cannot be opened is reported and the program goes on with
-// what it has. InddataAendret is 0 afterwards in every case.
+// what it has. InddataAendret is 0 afterwards in every case. `aabnet`, when
+// given, gets the file the model holds (empty when none could be read).
 TInddataside StartInddataside(const std::string& programmappe, TBrugerDialog& dlg,
-                              const std::string& projekt = {});
+                              const std::string& projekt = {}, std::string* aabnet = nullptr);
 
 // ---------------------------------------------------------------------------
 // The commands.
+
+// The folder the file dialogs start in (side.Filmappe, else the user's
+// home), and the file name they propose: the project's name, made fit for
+// a file name, with `efternavn` (".aid", ".txt"); empty without a name.
+std::string FildialogMappe(const TInddataside& side);
+std::string FilnavnForslag(const TInddataside& side, std::string_view efternavn);
 
 // Writes the project under the name; InddataAendret is 0 afterwards. A
 // failure is reported with the system's reason and changes nothing.

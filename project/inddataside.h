@@ -45,7 +45,11 @@ struct TInddataside {
   ::kvistor::Inddata Inddata = StartInddata();
   std::uint8_t InddataAendret = 0;  // 1: changed since start, load or save
   std::string Programmappe;         // ends in a path separator
-  std::string Firmanavn;            // read-only, supplied by the installation
+  std::string Firmanavn;            // read-only, from the settings
+  // Where the file dialogs start: the folder last used; empty for the
+  // user's home (never the program folder, which is read-only once
+  // installed).
+  std::string Filmappe;
 
   // Page "Inddata 1".
   TEditFelt EditProjektnavn, EditBygningsdel, EditMedarb;

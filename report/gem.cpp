@@ -1,6 +1,7 @@
 #include "report/gem.h"
 
 #include "common/tegnsaet.h"
+#include "project/inddatafil.h"
 
 namespace kvistor {
 
@@ -16,17 +17,18 @@ std::string UdenEfternavn(const std::string& filnavn) {
 std::string QKurveFilnavn(const std::string& basis) { return basis + " Q-kurver.txt"; }
 std::string MKurveFilnavn(const std::string& basis) { return basis + " M-kurver.txt"; }
 
-int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::string& programmappe,
-                TBrugerDialog& dialog) {
+int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::string& mappe,
+                TBrugerDialog& dialog, const std::string& forslag) {
   if (resultat == nullptr) {
     dialog.FejlDialog(TekstIkkeBeregnet);
     return 0;
   }
   TFilDialog fd;
   fd.titel = "Gem resultat";
-  fd.filter = "Tekstfil (*.txt)|*.txt";
+  fd.filter = "Tekstfiler (*.txt)|*.txt";
   fd.standardExt = "txt";
-  fd.mappe = programmappe;
+  fd.mappe = mappe;
+  fd.forslag = forslag;
   fd.spoergOmOverskriv = true;
 
   int gemt = 0;
@@ -62,12 +64,12 @@ int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::str
 }
 
 int GemResultat(const TInddataside& side, TBrugerDialog& dialog) {
-  if (!side.Rapport) return GemResultat(nullptr, side.Inddata.RappOmfang, side.Programmappe, dialog);
+  if (!side.Rapport) return GemResultat(nullptr, side.Inddata.RappOmfang, FildialogMappe(side), dialog);
   TRapportResultat r;
   r.Rapport = *side.Rapport;
   r.QKurver = side.QKurveLinier;
   r.MKurver = side.MKurveLinier;
-  return GemResultat(&r, side.Inddata.RappOmfang, side.Programmappe, dialog);
+  return GemResultat(&r, side.Inddata.RappOmfang, FildialogMappe(side), dialog, FilnavnForslag(side, ".txt"));
 }
 
 }  // namespace kvistor

@@ -27,11 +27,12 @@ std::string MKurveFilnavn(const std::string& basis);
 // no current result (after any input change). rappOmfang > 0 offers the curve
 // data. Every outcome is told through `dialog`; returns the number of files
 // written.
-int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::string& programmappe,
-                TBrugerDialog& dialog);
+// The save dialog starts in `mappe` and proposes `forslag`.
+int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::string& mappe,
+                TBrugerDialog& dialog, const std::string& forslag = {});
 
 // The same on the input pages' current result (none when the model has no
-// report), in the model's program folder.
+// report), starting in the folder last used and proposing the project's name.
 int GemResultat(const TInddataside& side, TBrugerDialog& dialog);
 
 }  // namespace kvistor

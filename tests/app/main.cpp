@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -18,6 +19,10 @@ void Beskeder(QtMsgType type, const QMessageLogContext& ctx, const QString& teks
 int main(int argc, char** argv) {
   qInstallMessageHandler(Beskeder);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The window keeps recent files, its place and the last folder in the
+  // settings file: the tests keep theirs in a folder of their own.
+  QTemporaryDir indstillinger;
+  qputenv("XDG_CONFIG_HOME", indstillinger.path().toLocal8Bit());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -36,7 +36,7 @@ struct TVindue {
   std::unique_ptr<THovedvindue> w;
   explicit TVindue(const TTestMappe& mappe, const std::string& projekt = {}) {
     w = std::make_unique<THovedvindue>(dlg, ur, mappe.sti.string() + "/", projekt);
-    w->SaetFilAabner([](const std::string&) {});
+    w->SaetFilAabner([](const std::string&) { return true; });
     w->show();
     QApplication::setActiveWindow(w.get());
   }

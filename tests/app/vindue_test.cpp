@@ -38,11 +38,12 @@ TEST(Vindue, StartMedGodSkadetOgManglendeStandardfil) {
     const char* navn;
     const char* indhold;  // nullptr: no file; "" : copy the real one
     const char* fejlBegynder;
+    const char* titel;  // the title names only a file that was read
   };
   const Tilfaelde tilfaelde[] = {
-      {"god", "", nullptr},
-      {"skadet", "Kun\r\nto linier\r\n", "Uventet fejl i inddatafilen "},
-      {"mangler", nullptr, "Programmet har forgæves prøvet at hente inddatafilen "},
+      {"god", "", nullptr, "Standardprojekt – Standard.aid[*] – Kvistor"},
+      {"skadet", "Kun\r\nto linier\r\n", "Uventet fejl i inddatafilen ", "Uden navn[*] – Kvistor"},
+      {"mangler", nullptr, "Programmet har forgæves prøvet at hente inddatafilen ", "Uden navn[*] – Kvistor"},
   };
   for (const Tilfaelde& t : tilfaelde) {
     SCOPED_TRACE(t.navn);
@@ -63,7 +64,8 @@ TEST(Vindue, StartMedGodSkadetOgManglendeStandardfil) {
     EXPECT_EQ(v.w->Side().InddataAendret, 0);
     EXPECT_EQ(v.w->AktivFane(), TFane::Inddata1);
     EXPECT_EQ(v.w->SammenlignMedModel(), "");
-    EXPECT_EQ(v.w->windowTitle(), QStringLiteral("Kvistor"));
+    EXPECT_EQ(v.w->windowTitle(), QString::fromUtf8(t.titel));
+    EXPECT_FALSE(v.w->isWindowModified());
   }
 }
 
@@ -74,7 +76,7 @@ TEST(Vindue, DanskeKnaptekster) {
   EXPECT_EQ(boks.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
   EXPECT_EQ(boks.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nej"));
   EXPECT_EQ(boks.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuller"));
-  EXPECT_EQ(QtFilter("DeduDovIvir (*.aid)|*.aid"), QStringLiteral("DeduDovIvir (*.aid)"));
+  EXPECT_EQ(QtFilter("Kvistor-projekter (*.aid)|*.aid"), QStringLiteral("Kvistor-projekter (*.aid)"));
 }
 
 TEST(Vindue, ProgrammappeFindesBesideProgrammetEllerIShare) {
