@@ -98,14 +98,19 @@ bool GemDokumentationsPdf(const TInddataside& side,
   return GemDokumentation(*fil, g, ur, dlg);
 }
 
-void KoerGemDokumentation(QWidget* foraelder, const TInddataside& side, const TUr& ur,
-                          TBrugerDialog& dlg, const std::string& projektfil) {
+TDokumentationDialog* AabnGemDokumentation(QWidget* foraelder, const TInddataside& side, const TUr& ur,
+                                           TBrugerDialog& dlg, const std::string& projektfil) {
   std::string navne[TDokumentationDialog::AntalFelter];
   IndstilledeNavne(side, dlg, navne);
-  TDokumentationDialog d(navne, foraelder);
-  if (d.exec() != QDialog::Accepted) return;
-  for (int i = 0; i < TDokumentationDialog::AntalFelter; ++i) navne[i] = d.Navn(i);
-  GemDokumentationsPdf(side, navne, ur, dlg, projektfil);
+  auto* d = new TDokumentationDialog(navne, foraelder);
+  d->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(d, &QDialog::accepted, d, [d, &side, &ur, &dlg, projektfil] {
+    std::string valgte[TDokumentationDialog::AntalFelter];
+    for (int i = 0; i < TDokumentationDialog::AntalFelter; ++i) valgte[i] = d->Navn(i);
+    GemDokumentationsPdf(side, valgte, ur, dlg, projektfil);
+  });
+  d->open();
+  return d;
 }
 
 }  // namespace kvistor

@@ -43,8 +43,10 @@ bool GemDokumentationsPdf(const TInddataside& side,
                           const std::string (&navne)[TDokumentationDialog::AntalFelter],
                           const TUr& ur, TBrugerDialog& dlg, const std::string& projektfil = {});
 
-// The command: the dialog, then GemDokumentationsPdf.
-void KoerGemDokumentation(QWidget* foraelder, const TInddataside& side, const TUr& ur,
-                          TBrugerDialog& dlg, const std::string& projektfil = {});
+// The command: opens the dialog window-modal, without a nested event loop,
+// and runs GemDokumentationsPdf when it is accepted. `side`, `ur` and `dlg`
+// outlive the dialog (the window owns them); it deletes itself on closing.
+TDokumentationDialog* AabnGemDokumentation(QWidget* foraelder, const TInddataside& side, const TUr& ur,
+                                           TBrugerDialog& dlg, const std::string& projektfil = {});
 
 }  // namespace kvistor

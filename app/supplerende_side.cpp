@@ -35,8 +35,8 @@ TSupplerendeSide::TSupplerendeSide(TBrugerDialog& dlg, const TUr& ur, QWidget* f
   titel_->setWordWrap(true);
   titel_->setTextFormat(Qt::PlainText);
   titel_->setText(QStringLiteral(
-      "Kontrol efter nyere regler og for brandmodstand, ved siden af rapporten på "
-      "\"Beregningsresultat\", som den ikke ændrer. Kontrollerne vælges på \"Inddata 2\"."));
+      "Skærpet kontrol og brandmodstand, ved siden af rapporten, som de ikke ændrer. "
+      "Kontrollerne vælges på \"Inddata 2\"."));
   udskriv_ = new QPushButton(QStringLiteral("Udskriv ..."));
   gem_ = new QPushButton(QStringLiteral("Gem som ..."));
   udskriv_->setToolTip(QStringLiteral("Udskriver siden som resultatet udskrives"));
@@ -64,6 +64,9 @@ TSupplerendeSide::TSupplerendeSide(TBrugerDialog& dlg, const TUr& ur, QWidget* f
 
 void TSupplerendeSide::Vis(const TInddataside& side) {
   mappe_ = side.Programmappe;
+  if (beregnet_ && *beregnet_ == side.Inddata && firma_ == side.Firmanavn) return;
+  beregnet_ = side.Inddata;
+  firma_ = side.Firmanavn;
   TTavsDialog tavs;
   rapport_ = BeregnSupplerendeRapport(side.Inddata, ProjektetsSupplerendeValg(side.Inddata), tavs,
                                       ur_, side.Firmanavn);

@@ -3,6 +3,7 @@
 // computed as the stricter check and the fire section, for the checks the
 // project asks for, with print and save as on the result page. It is
 // computed afresh each time it is shown; the report itself is not touched.
+#include <optional>
 #include <string>
 
 #include <QWidget>
@@ -42,6 +43,10 @@ class TSupplerendeSide : public QWidget {
   const TUr& ur_;
   std::string mappe_;
   TSupplerendeRapport rapport_;
+  // The record and firm the page was computed for: shown again unchanged,
+  // it is not computed afresh.
+  std::optional<Inddata> beregnet_;
+  std::string firma_;
   bool harLinjer_ = false;  // a computed page, not a reason
   std::string pdfUdskrift_;
   QLabel* titel_ = nullptr;

@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QAction>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -31,6 +33,7 @@
 #include "graphics/dxf_tegning.h"
 #include "hjaelp/projekt.h"
 #include "hjaelp/test_mappe.h"
+#include "tests/app/vindue_hjaelp.h"
 
 namespace kvistor {
 namespace {
@@ -212,6 +215,49 @@ TEST(Supplerende, HjaelpemidletsAfkrydsningerGenstarterSoegningen) {
   boks->Brand()->setChecked(true);
   EXPECT_TRUE(QTest::qWaitFor([&] { return d.Faerdig(); }, 5000));
   EXPECT_EQ(d.Note()->text(), QStringLiteral("skærpet kontrol og brandmodstand R30 (3 sider)"));
+}
+
+// In the window: the fire requirement on "Inddata 2" marks the input changed
+// and reaches the strip and the page after "Beregningsresultat"; the
+// "Filer" menu exports; "Brug" of the joint search is one step that
+// "Fortryd" takes back whole.
+TEST(Supplerende, IVinduet) {
+  TTestMappe m;
+  m.KopierStandard();
+  TVindue v(m);
+  v.w->VisFane(TFane::Inddata2);
+  for (QRadioButton* r : v.w->Kontrol(TKontrol::RadioGroupBrandmodstand)->findChildren<QRadioButton*>())
+    if (r->text() == QStringLiteral("R30")) r->click();
+  EXPECT_EQ(v.w->Side().Inddata.Brandmodstand, 30);
+  EXPECT_EQ(v.w->Side().InddataAendret, 1);
+  EXPECT_EQ(v.w->SupplerendeStrimmel()->Tal(3)->text(), QStringLiteral("Brand R30 ikke opfyldt (24 min)"));
+  v.KlikFane(TFane::Supplerende);
+  ASSERT_EQ(v.w->AktivFane(), TFane::Supplerende);
+  const TSupplerendeRapport& r = v.w->SupplerendeSide()->Rapport();
+  EXPECT_NE(std::find(r.Linjer.begin(), r.Linjer.end(), "  Opnået brandmodstand: 24 min"), r.Linjer.end());
+  EXPECT_EQ(Linjer(v.w->SupplerendeSide()->Tekst()), r.Linjer);
+  Billede(*v.w, "vindue_supplerende");
+  v.KlikFane(TFane::KontrolLaengde);
+  Billede(*v.w, "vindue_kontrol_laengde");
+
+  QStringList punkter;
+  for (QAction* a : v.w->Menupunkter()) punkter << a->text();
+  EXPECT_TRUE(punkter.contains(QStringLiteral("Gem &dokumentation (PDF) ...")));
+  v.dlg.filnavne.push_back(m / "t.json");
+  v.w->Handling("Eksporter")->trigger();
+  EXPECT_NE(test::Bytes(m / "t.json").find("\"Standard.aid\""), std::string::npos);
+
+  const Inddata foer = v.w->Side().Inddata;
+  v.w->Handling("FindBilligsteAas")->trigger();
+  THjaelpemiddelDialog* d = v.w->Hjaelpemiddel();
+  ASSERT_NE(d, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([d] { return d->Faerdig(); }, 60000));
+  ASSERT_TRUE(d->BrugKnap()->isEnabled());
+  d->BrugKnap()->click();
+  EXPECT_FALSE(v.w->Side().Inddata == foer);
+  v.w->Handling("Fortryd")->trigger();
+  EXPECT_TRUE(v.w->Side().Inddata == foer);
+  EXPECT_EQ(v.w->SammenlignMedModel(), "");
 }
 
 }  // namespace
