@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "calculation/tavsdialog.h"
 #include "common/indstillinger.h"
 #include "common/tegnsaet.h"
 #include "documents/dokumentation.h"
@@ -89,12 +88,6 @@ bool GemDokumentationsPdf(const TInddataside& side,
                                     : std::filesystem::path(projektfil).filename().string() +
                                           (side.InddataAendret ? " (ændret siden)" : "");
   g.Navne = {navne[0], navne[1], navne[2], navne[3]};
-  {
-    // A refusal is told once, by the document's own calculation below.
-    TTavsDialog tavs;
-    g.Supplerende = SupplerendeAfsnit(BeregnSupplerendeRapport(
-        g.Ind, ProjektetsSupplerendeValg(g.Ind), tavs, ur, g.Navne.Firma));
-  }
   return GemDokumentation(*fil, g, ur, dlg);
 }
 

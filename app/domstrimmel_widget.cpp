@@ -49,7 +49,10 @@ void TDomStrimmelVisning::Vis(const TDomStrimmel& s) {
   for (int i = 0; i < 3; ++i) {
     tal_[i]->setVisible(s.Beregnet);
     if (!s.Beregnet) continue;
-    tal_[i]->setText(QString::fromStdString(s.Felter[static_cast<std::size_t>(i)].Tekst));
+    // The verdict in words as well as in colour, for those who cannot tell
+    // red from green, and on a black-and-white print of the screen.
+    const TStrimmelFelt& f = s.Felter[static_cast<std::size_t>(i)];
+    tal_[i]->setText(QString::fromStdString(f.Tekst) + (f.Ok ? QStringLiteral(" – OK") : QStringLiteral(" – IKKE OK")));
     SaetFarve(tal_[i], StrimmelFarve(s.Felter[static_cast<std::size_t>(i)].Ok));
   }
   besked_->setVisible(!s.Beregnet);

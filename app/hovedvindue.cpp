@@ -11,6 +11,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -213,19 +214,21 @@ void THovedvindue::OpdaterTitel() {
 }
 
 void THovedvindue::Aabnet(const std::string& filnavn) {
-  fil_ = filnavn;
   fortryd_.Start(side_.Inddata);
-  if (!filnavn.empty()) {
-    side_.Filmappe = QFileInfo(QString::fromStdString(filnavn)).absolutePath().toStdString();
-    HuskProjekt(filnavn);
-  }
+  Gemt(filnavn);
 }
 
 void THovedvindue::Gemt(const std::string& filnavn) {
   fil_ = filnavn;
   fortryd_.MarkerGemt();
-  side_.Filmappe = QFileInfo(QString::fromStdString(filnavn)).absolutePath().toStdString();
-  HuskProjekt(filnavn);
+  // The default project is no file of the user's: "Gem" asks for a name,
+  // and its folder (the program's) is no place to start the dialogs in.
+  const bool egen = !filnavn.empty() && std::filesystem::path(filnavn).filename() != std::string(StandardInddatafil);
+  side_.Projektfil = egen ? filnavn : std::string();
+  if (egen) {
+    side_.Filmappe = QFileInfo(QString::fromStdString(filnavn)).absolutePath().toStdString();
+    HuskProjekt(filnavn);
+  }
 }
 
 void THovedvindue::HuskTrin() { fortryd_.Tilfoej(side_.Inddata); }
@@ -301,6 +304,15 @@ bool THovedvindue::Kommando(const std::function<void()>& f) {
 }
 
 bool THovedvindue::eventFilter(QObject* objekt, QEvent* e) {
+  // Ctrl+Z and Ctrl+Y in a field undo its typing while there is some; in a
+  // field as the model holds it they undo and redo the window's steps.
+  if (e->type() == QEvent::ShortcutOverride) {
+    auto* t = static_cast<QKeyEvent*>(e);
+    const bool fortryd = t->matches(QKeySequence::Undo) || t->matches(QKeySequence::Redo) ||
+                         QKeySequence(t->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y);
+    const auto it = bundne_.find(objekt);
+    if (fortryd && it != bundne_.end() && !FeltAendret(it->second)) return true;
+  }
   // A project dropped on a field opens, as on the rest of the window; the
   // field would take its name as text.
   if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove || e->type() == QEvent::Drop) {

@@ -137,6 +137,9 @@ bool THovedvindue::KlarTilHjaelpemiddel() {
 void THovedvindue::AabnHjaelpemiddel(const QString& titel, THjaelpemiddelDialog::TSoegning soegning) {
   auto* d = new THjaelpemiddelDialog(titel, std::move(soegning), this);
   d->setAttribute(Qt::WA_DeleteOnClose);
+  // The window's font: a dialog is a window of its own and would take the
+  // desktop's.
+  d->setFont(font());
   hjaelpemiddel_ = d;
   // Window-modal without a nested event loop: the window takes no input
   // meanwhile, and the dialog stays responsive.
@@ -153,8 +156,7 @@ void THovedvindue::KommandoFindMindsteTvaersnit() {
     // The search with the supplementary checks the dialog's tick boxes ask for.
     auto lav = [this, ind, valg](const TSupplerendeValg& suppl) {
       TTvaersnitsValg v = valg;
-      v.Supplerende = SupplerendeKontrolFor(suppl);
-      v.SupplerendeNavn = SupplerendeTekst(suppl);
+      v.Supplerende = suppl;
       return THjaelpemiddelDialog::TSoegning([this, ind, v](const TSoegeStyring& styring) {
         auto s = std::make_shared<const TTvaersnitsSoegning>(FindMindsteTvaersnit(ind, v, styring));
         THjaelpemiddelResultat r = FraTabel(TvaersnitsTabel(*s, ind, v));
@@ -164,7 +166,7 @@ void THovedvindue::KommandoFindMindsteTvaersnit() {
         return r;
       });
     };
-    AabnHjaelpemiddel(QStringLiteral("Find billigste tværsnit"), lav({false, 0, 3}));
+    AabnHjaelpemiddel(QStringLiteral("Find billigste tværsnit"), lav(IngenSupplerende));
     TilfoejSupplerendeValg(*Hjaelpemiddel(), ind, lav);
   });
 }
@@ -198,8 +200,7 @@ void THovedvindue::KommandoFindBilligsteAas() {
     valg.Priser = IndstilledePriser(dlg_);
     auto lav = [this, ind, valg](const TSupplerendeValg& suppl) {
       TAaseValg v = valg;
-      v.Supplerende = SupplerendeKontrolFor(suppl);
-      v.SupplerendeNavn = SupplerendeTekst(suppl);
+      v.Supplerende = suppl;
       return THjaelpemiddelDialog::TSoegning([this, ind, v](const TSoegeStyring& styring) {
         auto o = std::make_shared<const TAaseOptimering>(FindBilligsteAas(ind, v, styring));
         THjaelpemiddelResultat r = FraTabel(OptimeringsTabel(*o, ind, v));
@@ -211,7 +212,7 @@ void THovedvindue::KommandoFindBilligsteAas() {
         return r;
       });
     };
-    AabnHjaelpemiddel(QStringLiteral("Find billigste åse"), lav({false, 0, 3}));
+    AabnHjaelpemiddel(QStringLiteral("Find billigste åse"), lav(IngenSupplerende));
     TilfoejSupplerendeValg(*Hjaelpemiddel(), ind, lav);
   });
 }

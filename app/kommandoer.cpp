@@ -2,8 +2,6 @@
 // button and its shortcut, the menus and the button column, and what each
 // command does. An action is one line of BygHandlinger, a menu entry one
 // line of BygMenuer.
-#include <filesystem>
-
 #include <QAction>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -32,16 +30,6 @@
 #include "report/udskrift.h"
 
 namespace kvistor {
-
-namespace {
-
-// A file the user has opened or saved; the default project is not one of
-// them ("Gem" asks for a name instead of overwriting it).
-bool ErEgenFil(const std::string& fil) {
-  return !fil.empty() && std::filesystem::path(fil).filename() != std::string(StandardInddatafil);
-}
-
-}  // namespace
 
 QAction* THovedvindue::NyHandling(const char* navn, const char* tekst, const QKeySequence& genvej,
                                   std::function<void()> f) {
@@ -250,12 +238,13 @@ bool THovedvindue::KommandoAabn(const std::string& filnavn) {
 }
 
 void THovedvindue::KommandoGem() {
-  if (!ErEgenFil(fil_)) {
+  if (side_.Projektfil.empty()) {
     KommandoGemSom();
     return;
   }
   Kommando([&] {
-    if (SkrivProjektfil(side_, fil_, dlg_)) Gemt(fil_);
+    const std::string fil = side_.Projektfil;
+    if (SkrivProjektfil(side_, fil, dlg_)) Gemt(fil);
   });
 }
 
@@ -352,6 +341,7 @@ void THovedvindue::KommandoIndstillinger() {
     // Window-modal without a nested event loop, as the aid dialogs.
     auto* d = new TIndstillingsDialog(this);
     d->setAttribute(Qt::WA_DeleteOnClose);
+    d->setFont(font());
     indstillinger_ = d;
     connect(d, &QDialog::accepted, this, [this] {
       Kommando([&] {
@@ -373,7 +363,6 @@ void THovedvindue::KommandoIndstillinger() {
 // Recent projects, kept in the settings file.
 
 void THovedvindue::HuskProjekt(const std::string& filnavn) {
-  if (!ErEgenFil(filnavn)) return;
   const QString fil = QFileInfo(QString::fromStdString(filnavn)).absoluteFilePath();
   auto s = AabnIndstillinger();
   QStringList l = s->value(QStringLiteral("SenesteProjekter")).toStringList();

@@ -88,7 +88,18 @@ int main(int argc, char** argv) {
   parser.addOption(QCommandLineOption(QStringLiteral("reverse")));
   parser.addPositionalArgument(QStringLiteral("projekt"), QStringLiteral("projektfil"));
   if (!parser.parse(argumenter)) {
-    std::fprintf(stderr, "kvistor: %s (se kvistor --help)\n", parser.errorText().toLocal8Bit().constData());
+    // The parser's own words are English; the program speaks Danish.
+    const QStringList ukendte = parser.unknownOptionNames();
+    std::string fejl = "et tilvalg mangler sin værdi";
+    if (!ukendte.isEmpty()) {
+      // Named as it was typed, with its dashes.
+      QString skrevet = ukendte.first();
+      for (const QString& a : argumenter)
+        if (a.startsWith(QLatin1Char('-')) && a.section(QLatin1Char('='), 0, 0).endsWith(QLatin1Char('-') + skrevet))
+          skrevet = a.section(QLatin1Char('='), 0, 0);
+      fejl = "ukendt tilvalg " + skrevet.toStdString();
+    }
+    std::fprintf(stderr, "kvistor: %s (se kvistor --help)\n", fejl.c_str());
     return 1;
   }
   if (parser.isSet(hjaelp)) {

@@ -22,13 +22,13 @@ int BrandKommando(TKald& kald) {
     return kode;
   const Inddata& ind = side.Inddata;
 
-  // The project file holds no fire requirement of its own yet: the options
-  // give it.
-  const int minutter = kald.Tekst("--R") ? std::stoi(*kald.Tekst("--R")) : 0;
-  const int sider = kald.Tekst("--sider") ? std::stoi(*kald.Tekst("--sider")) : 3;
+  // The project's own requirement (its lines Brandmodstand and BrandSider),
+  // unless the options give another.
+  const int minutter = kald.Tekst("--R") ? std::stoi(*kald.Tekst("--R")) : ind.Brandmodstand;
+  const int sider = kald.Tekst("--sider") ? std::stoi(*kald.Tekst("--sider")) : ind.BrandSider;
   if (minutter == 0) {
-    kald.fejl << "Der er ikke angivet nogen brandmodstand; der er ikke regnet brandkontrol "
-                 "(angiv --R 15, 30 eller 60).\n";
+    kald.fejl << "Der er ikke angivet nogen brandmodstand, hverken i projektet eller med --R; der "
+                 "er ikke regnet brandkontrol (angiv --R 15, 30 eller 60).\n";
     return KodeOk;
   }
 

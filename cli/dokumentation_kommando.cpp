@@ -4,7 +4,6 @@
 #include <memory>
 #include <ostream>
 
-#include "calculation/tavsdialog.h"
 #include "cli/kommandoer.h"
 #include "cli/kommandolinjedialog.h"
 #include "cli/projektlaesning.h"
@@ -54,14 +53,6 @@ int DokumentationKommando(TKald& kald) {
   else
     ur = std::make_unique<TSystemUr>();
 
-  // The checks the project asks for beside the report; a refusal is left
-  // to the document's own calculation, which says it.
-  {
-    TTavsDialog tavs;
-    g.Supplerende = SupplerendeAfsnit(BeregnSupplerendeRapport(
-        g.Ind, ProjektetsSupplerendeValg(g.Ind), tavs, *ur, g.Navne.Firma));
-  }
-
   TDokumentationsStatus status;
   const std::optional<std::string> pdf = BygDokumentation(g, *ur, dlg, &status);
   if (!pdf) {
@@ -79,6 +70,9 @@ int DokumentationKommando(TKald& kald) {
   if (status.Noter.Aas) kald.fejl << "Bemærk: Åsedimensionen er utilstrækkelig\n";
   if (status.Noter.Samling) kald.fejl << "Bemærk: Gerbersamlingen er utilstrækkelig\n";
   if (status.Noter.Nedbojn) kald.fejl << "Bemærk: Største relative nedbøjning er for stor\n";
+  // The supplementary checks stand beside the report's verdicts, which
+  // alone decide the exit code.
+  for (const std::string& note : status.SupplerendeNoter) kald.fejl << "Bemærk: " << note << "\n";
   return status.Noter.Nogen() ? KodeAdvarsel : KodeOk;
 }
 

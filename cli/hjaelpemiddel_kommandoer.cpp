@@ -105,6 +105,16 @@ std::optional<Inddata> ProjektTilSoegning(TKald& kald, bool forskydning, int& ko
   return ind;
 }
 
+// --skaerpet, --brand and --sider: what a variant must pass besides the
+// three verdicts.
+TSupplerendeValg SupplerendeKrav(const TKald& kald) {
+  TSupplerendeValg v = IngenSupplerende;
+  v.Skaerpet = kald.Har("--skaerpet");
+  if (const auto r = kald.Tekst("--brand")) v.BrandMinutter = std::stoi(*r);
+  if (const auto n = kald.Tekst("--sider")) v.BrandSider = std::stoi(*n);
+  return v;
+}
+
 void Skriv(const TTabel& t, std::ostream& ud) {
   for (const std::string& l : SkrivTabel(t)) ud << l << "\n";
 }
@@ -120,6 +130,7 @@ int DimensionerKommando(TKald& kald) {
   TTvaersnitsValg valg;
   valg.AlleKlasser = kald.Har("--alle-klasser");
   valg.Priser = *priser;
+  valg.Supplerende = SupplerendeKrav(kald);
   TTvaersnitsSoegning s;
   {
     TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);
@@ -164,6 +175,7 @@ int OptimerKommando(TKald& kald) {
   TAaseValg valg;
   valg.AlleKlasser = kald.Har("--alle-klasser");
   valg.Priser = *priser;
+  valg.Supplerende = SupplerendeKrav(kald);
   TAaseOptimering o;
   {
     TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);

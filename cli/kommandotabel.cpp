@@ -90,6 +90,29 @@ TTilvalg PrisFil() {
           .kontrol = KontrollerPrisfil};
 }
 
+// The supplementary checks a variant of a search must pass as well.
+std::vector<TTilvalg> SupplerendeKrav(std::vector<TTilvalg> foer) {
+  foer.push_back({.navn = "--skaerpet",
+                  .hjaelp = "En variant skal også bestå den skærpede kontrol (revnefaktoren 0,67 i "
+                            "forskydning og qki med spidsfaktoren kp = 3,5) med alle tre "
+                            "konklusioner OK."});
+  foer.push_back({.navn = "--brand",
+                  .vaerdinavn = "MIN",
+                  .art = TVaerdiArt::Valg,
+                  .valg = {"15", "30", "60"},
+                  .hjaelp = "En variant skal også have denne brandmodstand i minutter (R15, R30, "
+                            "R60) efter metoden med reduceret tværsnit, som kommandoen brand "
+                            "regner den."});
+  foer.push_back({.navn = "--sider",
+                  .vaerdinavn = "N",
+                  .art = TVaerdiArt::Valg,
+                  .valg = {"3", "4"},
+                  .hjaelp = "Brandpåvirkede sider ved --brand: 3 (undersiden og begge sider; "
+                            "oversiden er dækket af taget, standard) eller 4.",
+                  .kraever = {"--brand"}});
+  return foer;
+}
+
 std::vector<TKommando> Tabel() {
   std::vector<TKommando> t;
   t.push_back({
@@ -171,8 +194,8 @@ std::vector<TKommando> Tabel() {
           "meter (relativ pris pr. m³ gange areal), så areal og højde, den billigste først; de "
           "øvrige tælles.\n\n" +
           std::string(StopTekst),
-      .tilvalg = {AlleKlasser(), PrisFil(), Tolerant()},
-      .kode0 = "mindst én variant består alle tre kontroller",
+      .tilvalg = SupplerendeKrav({AlleKlasser(), PrisFil(), Tolerant()}),
+      .kode0 = "mindst én variant består alle tre kontroller (og de supplerende, der er bedt om)",
       .kode4 = "ingen variant består",
       .kanStoppes = true,
       .koer = DimensionerKommando,
@@ -214,8 +237,8 @@ std::vector<TKommando> Tabel() {
           "Første linje navngiver den bedste variant, så et script kan læse den: \"Bedste: 200 x "
           "100 mm C24, <gerberbeslag>, charnierforskydning 1,20 m\".\n\n" +
           std::string(StopTekst),
-      .tilvalg = {AlleKlasser(), PrisFil(), Tolerant()},
-      .kode0 = "mindst én variant består alle tre kontroller",
+      .tilvalg = SupplerendeKrav({AlleKlasser(), PrisFil(), Tolerant()}),
+      .kode0 = "mindst én variant består alle tre kontroller (og de supplerende, der er bedt om)",
       .kode4 = "ingen variant består",
       .kanStoppes = true,
       .koer = OptimerKommando,
@@ -276,18 +299,21 @@ std::vector<TKommando> Tabel() {
           "brand, udnyttelsesgraderne i bøjning og forskydning for hver fagtype med de "
           "dimensionsgivende tilfælde, konklusionen og den opnåede brandmodstand i hele "
           "minutter (højst 120). Gerberbeslag og forankringer er af stål og eftervises ikke.\n\n"
-          "Uden --R er der intet krav, og der regnes ikke.",
+          "Kravet og de brandpåvirkede sider er projektets egne (linjerne Brandmodstand og "
+          "BrandSider i projektfilen); --R og --sider går forud for dem. Uden krav regnes der "
+          "ikke.",
       .tilvalg = {{.navn = "--R",
                    .vaerdinavn = "MIN",
                    .art = TVaerdiArt::Valg,
                    .valg = {"15", "30", "60"},
-                   .hjaelp = "Den krævede brandmodstand i minutter (R15, R30, R60)."},
+                   .hjaelp = "Den krævede brandmodstand i minutter (R15, R30, R60); ellers "
+                             "projektets egen."},
                   {.navn = "--sider",
                    .vaerdinavn = "N",
                    .art = TVaerdiArt::Valg,
                    .valg = {"3", "4"},
                    .hjaelp = "Brandpåvirkede sider: 3 (undersiden og begge sider; oversiden er "
-                             "dækket af taget, standard) eller 4."},
+                             "dækket af taget) eller 4; ellers projektets egne (standard 3)."},
                   Tolerant()},
       .kode0 = "kravet til brandmodstand er opfyldt (eller der er intet krav)",
       .kode4 = "kravet til brandmodstand er ikke opfyldt",
@@ -310,6 +336,10 @@ std::vector<TKommando> Tabel() {
           "bøjning, referencer og, med rapportomfanget \"Detaljeret\", rapportens detaljerede "
           "del som bilag A. Forsiden angiver projektfilens navn og de første 12 cifre af dens "
           "SHA-256.\n\n"
+          "De supplerende kontroller, projektet beder om (skærpet kontrol og brandmodstand), "
+          "står i afsnittet \"Supplerende kontrol\"; holder en af dem ikke, siges det på "
+          "standard-error (\"Bemærk: ...\"), men slutkoden følger rapportens tre "
+          "konklusioner.\n\n"
           "Navnene hentes fra programmets indstillinger (~/.config/Kvistor/Kvistor.conf), "
           "medmindre de gives som tilvalg; uden navne står underskriftslinjerne tomme.",
       .tilvalg = {Uddata("FIL.pdf", "PDF-filen; -o - er standard-output.", true),

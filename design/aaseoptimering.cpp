@@ -200,7 +200,8 @@ std::optional<TAaseVariant> OptimerTvaersnit(const Inddata& indtastet, const TTv
                    [&](std::size_t a, std::size_t b) { return Bedre(punkter[a], punkter[b]); });
 
   TAaseVariant v = Variant(t, punkter[orden.front()], valg.Priser);
-  if (valg.Supplerende && v.Tal.AlleOk()) {
+  const TSupplerendeKontrol supplerende = SupplerendeKontrol(valg.Supplerende);
+  if (supplerende && v.Tal.AlleOk()) {
     // The best offsets that pass, each with its hangers in the list's order,
     // until one passes the supplementary check too.
     v.SupplerendeOk = false;
@@ -213,7 +214,7 @@ std::optional<TAaseVariant> OptimerTvaersnit(const Inddata& indtastet, const TTv
       ind.CharnForskStd = 0;
       ind.CharnForsk = p.Mm / 1000.0;
       ind.Beslag = p.ForsteBeslag;
-      if (valg.Supplerende(ind)) {
+      if (supplerende(ind)) {
         v = Variant(t, p, valg.Priser);
         break;
       }
@@ -226,6 +227,7 @@ std::optional<TAaseVariant> OptimerTvaersnit(const Inddata& indtastet, const TTv
 TAaseOptimering FindBilligsteAas(const Inddata& ind, const TAaseValg& valg,
                                  const TSoegeStyring& styring) {
   TAaseOptimering o;
+  const TSupplerendeKontrol supplerende = SupplerendeKontrol(valg.Supplerende);
   const std::size_t antalVist = std::max<std::size_t>(valg.AntalVarianter, 1);
 
   // The project as entered.
@@ -241,7 +243,7 @@ TAaseOptimering FindBilligsteAas(const Inddata& ind, const TAaseValg& valg,
     v.Pris = PrisPrMeter(valg.Priser, ind.StyrkeKlasse, ind.AaseHojde, ind.AaseBredde);
     o.SomIndtastet.Beregnet = r.Beregnet();
     if (r.Beregnet()) v.Tal = r.Tal;
-    if (valg.Supplerende && r.Beregnet() && r.Tal.AlleOk()) v.SupplerendeOk = valg.Supplerende(ind);
+    if (supplerende && r.Beregnet() && r.Tal.AlleOk()) v.SupplerendeOk = supplerende(ind);
   }
 
   // The sections, cheapest first.
@@ -299,7 +301,7 @@ TAaseOptimering FindBilligsteAas(const Inddata& ind, const TAaseValg& valg,
     const std::size_t n = std::min(Regel17Blok, noegler.size() - start);
     std::vector<TTvaersnitsProeve> proever(n);
     if (!KoerParallelt(n, blokStyring, [&](std::size_t i) {
-          proever[i] = ProevTvaersnit(regel, snit[std::get<3>(noegler[start + i])], valg.Supplerende);
+          proever[i] = ProevTvaersnit(regel, snit[std::get<3>(noegler[start + i])], supplerende);
         })) {
       o.Annulleret = true;
       o.Bestaaede.clear();

@@ -59,8 +59,7 @@ struct TAaseReference {
 struct TAaseValg {
   bool AlleKlasser = false;
   TPrisTabel Priser = StandardPriser;
-  TSupplerendeKontrol Supplerende;
-  std::string SupplerendeNavn;  // SupplerendeTekst of the checks behind Supplerende
+  TSupplerendeValg Supplerende = IngenSupplerende;
   std::size_t AntalVarianter = AntalVarianterVist;  // how many passing variants to rank (>= 1)
 };
 

@@ -212,8 +212,7 @@ TTabel TvaersnitsTabel(const TTvaersnitsSoegning& s, const Inddata& ind, const T
              PrisGrundlag(valg.Priser),
              "Med projektets charnierforskydning og det første gerberbeslag på listen, hvis samling holder.",
              "Ordnet efter pris pr. m, så areal og højde."};
-  if (!valg.SupplerendeNavn.empty())
-    t.Hoved.push_back("Varianterne skal også bestå " + valg.SupplerendeNavn + ".");
+  if (SpoergerSupplerende(valg.Supplerende)) t.Hoved.push_back(SupplerendeKravTekst(valg.Supplerende));
   t.Overskrifter = {"Tværsnit", "Klasse", "Pris/m", "Åsetværsnit", "Samling", "L/u", "Gerberbeslag"};
   t.Hoejrestillet = {true, false, true, true, true, true, false};
   for (const TTvaersnitsVariant& v : s.Bestaaede) {
@@ -266,8 +265,7 @@ TTabel OptimeringsTabel(const TAaseOptimering& o, const Inddata& ind, const TAas
   t.Hoved.push_back("Tværsnit, gerberbeslag og charnierforskydning vælges sammen.");
   t.Hoved.push_back("For hvert tværsnit den forskydning, der giver mindst styrende udnyttelse, "
                     "med det første beslag, hvis samling holder.");
-  if (!valg.SupplerendeNavn.empty())
-    t.Hoved.push_back("Varianterne skal også bestå " + valg.SupplerendeNavn + ".");
+  if (SpoergerSupplerende(valg.Supplerende)) t.Hoved.push_back(SupplerendeKravTekst(valg.Supplerende));
 
   const TAaseReference& ref = o.SomIndtastet;
   const double prisIndtastet = ref.Beregnet && ref.Variant.Bestaar() ? ref.Variant.Pris : 0;
@@ -294,8 +292,10 @@ TTabel OptimeringsTabel(const TAaseOptimering& o, const Inddata& ind, const TAas
                     "; pris/m " + PrisTekst(v.Pris);
     if (!ref.Beregnet)
       l += "; kan ikke beregnes.";
-    else if (!v.Bestaar())
+    else if (!v.Tal.AlleOk())
       l += "; består ikke (" + Udnyttelser(v.Tal) + ").";
+    else if (!v.SupplerendeOk)
+      l += "; består ikke de supplerende kontroller.";
     else
       l += (harBedst ? "; besparelse " + Besparelse(v.Pris, bedst) : std::string()) + ".";
     N.push_back(l);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "common/format.h"
 #include "project/katalog.h"
 
 namespace kvistor {
@@ -15,17 +14,23 @@ bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double pris
   return hoejdeA < hoejdeB;
 }
 
-TSupplerendeKontrol SupplerendeKontrolFor(const TSupplerendeValg& valg) {
-  if (!valg.Nogen()) return {};
+bool SpoergerSupplerende(const TSupplerendeValg& valg) {
+  return valg.Skaerpet || valg.BrandMinutter > 0;
+}
+
+TSupplerendeKontrol SupplerendeKontrol(const TSupplerendeValg& valg) {
+  if (!SpoergerSupplerende(valg)) return {};
   return [valg](const Inddata& ind) { return BeregnSupplerendeNoegletal(ind, valg).AlleOk(); };
 }
 
-std::string SupplerendeTekst(const TSupplerendeValg& valg) {
-  std::string t = valg.Skaerpet ? "skærpet kontrol" : "";
+std::string SupplerendeKravTekst(const TSupplerendeValg& valg) {
+  std::string krav;
+  if (valg.Skaerpet) krav = "skærpet kontrol";
   if (valg.BrandMinutter > 0)
-    t += (t.empty() ? "" : " og ") +
-         Format("brandmodstand R%d (%d sider)", {valg.BrandMinutter, valg.BrandSider});
-  return t;
+    krav += (krav.empty() ? "" : " og ") + std::string("brandmodstand R") +
+            std::to_string(valg.BrandMinutter) + " (" + std::to_string(valg.BrandSider) +
+            " sider)";
+  return krav.empty() ? krav : "Varianterne skal også bestå " + krav + ".";
 }
 
 std::vector<TTvaersnit> StandardTvaersnit(int styrkeKlasse, bool alleKlasser) {
@@ -95,9 +100,10 @@ TTvaersnitsSoegning FindMindsteTvaersnit(const Inddata& ind, const TTvaersnitsVa
                                           const TSoegeStyring& styring) {
   const std::vector<TTvaersnit> snit = StandardTvaersnit(ind.StyrkeKlasse, valg.AlleKlasser);
   std::vector<std::optional<TTvaersnitsProeve>> proever(snit.size());
+  const TSupplerendeKontrol supplerende = SupplerendeKontrol(valg.Supplerende);
   TTvaersnitsSoegning s;
   s.Annulleret = !KoerParallelt(snit.size(), styring, [&](std::size_t i) {
-    proever[i] = ProevTvaersnit(ind, snit[i], valg.Supplerende);
+    proever[i] = ProevTvaersnit(ind, snit[i], supplerende);
   });
   for (const auto& p : proever) {
     if (!p) continue;  // not reached before the search was stopped

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "calculation/supplerende.h"
 #include "design/noegletal.h"
 #include "design/parallel.h"
 #include "design/priser.h"
@@ -40,18 +41,21 @@ bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double pris
 // project as the variant would make it. Empty: none.
 using TSupplerendeKontrol = std::function<bool(const Inddata&)>;
 
-// The check of the supplementary checks `valg` asks for: a variant passes
-// when each of them is computed and passes. Empty when none is asked for.
-TSupplerendeKontrol SupplerendeKontrolFor(const TSupplerendeValg& valg);
-// The same checks in words for the tables' head, "skærpet kontrol og
-// brandmodstand R30 (3 sider)"; empty when none is asked for.
-std::string SupplerendeTekst(const TSupplerendeValg& valg);
+// Nothing asked beyond the three verdicts.
+inline constexpr TSupplerendeValg IngenSupplerende{false, 0, 3};
+bool SpoergerSupplerende(const TSupplerendeValg& valg);
+// The check of what `valg` asks for: the stricter check's three verdicts and
+// the fire requirement, each computed on the variant's own record. Empty
+// when it asks for nothing.
+TSupplerendeKontrol SupplerendeKontrol(const TSupplerendeValg& valg);
+// What the tables' head says of it: "Varianterne skal også bestå skærpet
+// kontrol og brandmodstand R30 (3 sider)."; empty when nothing is asked.
+std::string SupplerendeKravTekst(const TSupplerendeValg& valg);
 
 struct TTvaersnitsValg {
   bool AlleKlasser = false;
   TPrisTabel Priser = StandardPriser;
-  TSupplerendeKontrol Supplerende;
-  std::string SupplerendeNavn;  // SupplerendeTekst of the checks behind Supplerende
+  TSupplerendeValg Supplerende = IngenSupplerende;
 };
 
 struct TTvaersnitsSoegning {

@@ -7,6 +7,7 @@
 #include "common/filer.h"
 #include "common/sha256.h"
 #include "common/version.h"
+#include "calculation/brandkontrol.h"
 #include "calculation/kraftkurver.h"
 #include "calculation/projektberegning.h"
 #include "calculation/tvaersnit_byg.h"
@@ -15,6 +16,7 @@
 #include "graphics/kontroltegning.h"
 #include "graphics/kraftkurvetegning.h"
 #include "loads/lastkombinationer.h"
+#include "report/brandafsnit.h"
 #include "report/hoved.h"
 #include "report/visresultat.h"
 
@@ -235,21 +237,65 @@ void TilfoejKurver(TDokument& d, const TDokumentationsKilde& k, TBrugerDialog& s
   }
 }
 
-void TilfoejSupplerende(TDokument& d, const TDokumentationsGrundlag& g) {
-  if (g.Supplerende.empty()) return;
+// The stricter report's summary: from "RESULTAT" to its assumptions, which
+// are the ordinary report's.
+TTekstlinjer SkaerpetResume(const TTekstlinjer& rapport) {
+  const auto fra = std::find(rapport.begin(), rapport.end(), "RESULTAT");
+  const auto til = std::find(fra, rapport.end(), "FORUDSÆTNINGER");
+  return TTekstlinjer(fra, til);
+}
+
+// The checks beyond the report's own method that the project asks for (its
+// lines SkaerpetKontrol, Brandmodstand and BrandSider), each as that check
+// prints it: the stricter report's summary, the fire section.
+void TilfoejSupplerende(TDokument& d, const TDokumentationsKilde& k, const TUr& ur,
+                        std::vector<std::string>& noter) {
+  const Inddata& ind = k.ind;
+  const bool brand = ind.Brandmodstand > 0;
+  if (!ind.SkaerpetKontrol && !brand) return;
   auto& b = d.Blokke;
   b.push_back(Overskrift(1, "Supplerende kontrol", "supplerende-kontrol"));
   b.push_back(Tekst("Kontroller ud over rapportens egen metode: efter nyere regler (skærpet "
                     "kontrol) og for brandmodstand. De ændrer ikke rapportens resultater; de står "
                     "ved siden af dem, så ingeniøren kan se begge."));
-  for (const TSupplerendeAfsnit& s : g.Supplerende) {
-    b.push_back(Overskrift(2, UdenMarkering(s.Titel)));
-    if (!s.Indledning.empty()) b.push_back(Tekst(s.Indledning));
+  auto kodeblok = [&b](TTekstlinjer linjer) {
     TKodeblok kode;
     kode.Punkt = 9;
-    kode.Linjer = s.Linjer;
+    kode.Linjer = std::move(linjer);
     kode.BrudFoer = RapportSideskift(kode.Linjer);
     b.push_back(kode);
+  };
+  if (ind.SkaerpetKontrol) {
+    b.push_back(Overskrift(2, "Skærpet kontrol"));
+    b.push_back(Tekst("Hele beregningen er gentaget med revnefaktoren kcr = 0,67 i "
+                      "forskydning (EN 1995-1-1, 6.1.7(2)) og det indre vindtryk qki "
+                      "med spidsfaktoren kp = 3,5 (EN 1991-1-4, 7.2.9); alt andet er "
+                      "uændret. Resultatet og de største udnyttelser efter de skærpede regler:"));
+    Inddata normalt = ind;
+    normalt.RappOmfang = 0;
+    TRapportResultat r;
+    TStilleDialog stille;
+    if (BeregnSkaerpetRapport(r, normalt, stille, ur, k.firma) == TRapportUdfald::Bygget) {
+      kodeblok(SkaerpetResume(r.Rapport));
+      if (r.Noter.Nogen()) noter.push_back("Den skærpede kontrol holder ikke alle tre konklusioner");
+    } else {
+      b.push_back(Tekst("Den skærpede kontrol kunne ikke gennemføres for dette projekt."));
+      noter.push_back("Den skærpede kontrol kunne ikke gennemføres");
+    }
+  }
+  if (brand) {
+    b.push_back(Overskrift(2, "Brandmodstand R" + std::to_string(ind.Brandmodstand)));
+    TStilleDialog stille;
+    const TBrandResultat r = BeregnBrand(ind, k.sd, ind.Brandmodstand, ind.BrandSider, stille);
+    if (r.Udfald == TBeregningsUdfald::Gennemfoert) {
+      kodeblok(BygBrandafsnit(r));
+      if (!r.KravOpfyldt())
+        noter.push_back("Brandmodstanden R" + std::to_string(ind.Brandmodstand) +
+                        " er ikke opfyldt (opnået " + std::to_string(r.OpnaaetMinutter) + " min)");
+    } else {
+      b.push_back(Tekst("Brandkontrollen kunne ikke gennemføres for dette projekt."));
+      noter.push_back("Brandkontrollen kunne ikke gennemføres");
+    }
   }
 }
 
@@ -315,6 +361,7 @@ std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, co
   // The report first: it checks the field rules and says what is wrong.
   status->Beregning = BeregnRapport(k.rapport, g.Ind, dialog, ur, k.firma);
   status->Noter = k.rapport.Noter;
+  status->SupplerendeNoter.clear();
   if (status->Beregning != TRapportUdfald::Bygget) return std::nullopt;
   TStilleDialog stille;
   BestemTvaersnit(g.Ind, k.sd);
@@ -352,7 +399,7 @@ std::optional<std::string> BygDokumentation(const TDokumentationsGrundlag& g, co
   TilfoejStatiskModel(d, k);
   TilfoejResultater(d, k);
   TilfoejKurver(d, k, stille);
-  TilfoejSupplerende(d, g);
+  TilfoejSupplerende(d, k, ur, status->SupplerendeNoter);
   TilfoejReferencer(d);
   TilfoejBilagA(d, k);
   SaetSidemoebler(d, k);

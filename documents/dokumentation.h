@@ -5,7 +5,8 @@
 // the names and signature fields, contents, assumptions, loads, load
 // combinations, the static model (both control drawings), the report
 // itself, the force diagrams of the cases governing bending, the
-// supplementary checks when they are on, references, and the detailed part
+// supplementary checks the project asks for (its lines SkaerpetKontrol,
+// Brandmodstand and BrandSider), references, and the detailed part
 // as an appendix when the project asks for it. Every figure and number
 // comes from the program's own data and calculation.
 //
@@ -21,7 +22,6 @@
 #include "report/rapport.h"
 #include "report/rapportlinjer.h"
 #include "report/resume.h"
-#include "report/supplerende_rapport.h"
 
 namespace kvistor {
 
@@ -40,27 +40,13 @@ struct TRevision {
   std::string KontrolleretAf;
 };
 
-// A check beyond the report's own method (the stricter check's summary, the
-// fire section) as that check prints it.
-struct TSupplerendeAfsnit {
-  std::string Titel;        // the section's heading
-  std::string Indledning;   // a paragraph before the lines (markup); may be empty
-  TTekstlinjer Linjer;      // fixed-pitch lines
-};
-
 struct TDokumentationsGrundlag {
   Inddata Ind;
   std::string ProjektBytes;  // the project file as read, for its SHA-256
   std::string Projektfil;    // its name as shown on the cover (no folder)
   TDokumentationsNavne Navne;
   std::vector<TRevision> Revisioner;  // empty: revision 0, "Første udgave", on the date
-  std::vector<TSupplerendeAfsnit> Supplerende;  // empty: the section is left out
 };
-
-// The sections of the checks a computed TSupplerendeRapport holds: the
-// stricter check's summary, then the fire section. Empty when it holds
-// none, so the document leaves the chapter out.
-std::vector<TSupplerendeAfsnit> SupplerendeAfsnit(const TSupplerendeRapport& r);
 
 // The document's words as the headings show them, in their order.
 inline constexpr const char* DokumentTitel = "Statisk dokumentation";
@@ -72,6 +58,9 @@ inline constexpr const char* DokumentUndertitel =
 struct TDokumentationsStatus {
   TRapportUdfald Beregning = TRapportUdfald::Afvist;
   TAdvarselsnoter Noter;
+  // What fails of the supplementary checks the document shows, one
+  // sentence each ("Brandmodstanden R30 er ikke opfyldt (opnået 24 min)").
+  std::vector<std::string> SupplerendeNoter;
 };
 
 // Builds the PDF, dated by the clock (a fixed clock gives the same bytes on

@@ -25,6 +25,15 @@ TUdtraek Laest(std::function<TCelle(const TTabelProjekt&)> f) {
   return [f = std::move(f)](const TTabelProjekt& p) -> TCelle { return p.Laest ? f(p) : TCelle{}; };
 }
 
+// A figure of the stricter check, where the project asks for it and it was
+// computed.
+TUdtraek Skaerpet(std::function<TCelle(const TNoegletal&)> f) {
+  return Beregnet([f = std::move(f)](const TTabelProjekt& p) -> TCelle {
+    const auto& s = p.Supplerende.Skaerpet;
+    return s && s->Beregnet() ? f(s->Tal) : TCelle{};
+  });
+}
+
 // The columns of "Oversigt", one line each: a further check of the project
 // adds its figures here and nowhere else. The governing figures are the
 // summary's own (rounded as the report prints them), the verdicts those
@@ -68,6 +77,38 @@ const std::vector<TFelt>& OversigtFelter() {
        Beregnet([](auto& p) { return p.Resume.GavlTraek; })},
       {{"Gavlramme tryk", "kN", "GavlrammeTryk_kN", A::Tal},
        Beregnet([](auto& p) { return p.Resume.GavlTryk; })},
+      // The supplementary checks, empty where the project does not ask for
+      // them.
+      {{"Skærpet: udnyttelse åsetværsnit", "%", "SkaerpetUdnyttelseTvaersnit_pct", A::Andel, 0},
+       Skaerpet([](const TNoegletal& t) -> TCelle { return t.UGTvaersnit; })},
+      {{"Skærpet: udnyttelse gerbersamling", "%", "SkaerpetUdnyttelseSamling_pct", A::Andel, 0},
+       Skaerpet([](const TNoegletal& t) -> TCelle {
+         if (t.UGBeslag > UGIngenBaereevne) return {};
+         return t.UGBeslag;
+       })},
+      {{"Skærpet: forankring træk", "kN", "SkaerpetForankringTraek_kN", A::Tal},
+       Skaerpet([](const TNoegletal& t) -> TCelle { return t.Traek; })},
+      {{"Skærpet kontrol OK", "", "SkaerpetOk", A::JaNej}, Beregnet([](auto& p) -> TCelle {
+         const auto& s = p.Supplerende.Skaerpet;
+         if (!s) return {};
+         return s->Beregnet() && s->Tal.AlleOk();
+       })},
+      {{"Brandmodstand krævet", "min", "BrandKrav_min", A::Heltal},
+       Beregnet([](auto& p) -> TCelle {
+         const auto& b = p.Supplerende.Brand;
+         if (!b || !b->Beregnet()) return {};
+         return static_cast<double>(b->Brand.Tvaersnit.Minutter);
+       })},
+      {{"Brandmodstand opnået", "min", "BrandOpnaaet_min", A::Heltal},
+       Beregnet([](auto& p) -> TCelle {
+         const auto& b = p.Supplerende.Brand;
+         if (!b || !b->Beregnet()) return {};
+         return static_cast<double>(b->Brand.OpnaaetMinutter);
+       })},
+      {{"Brandmodstand OK", "", "BrandOk", A::JaNej}, Beregnet([](auto& p) -> TCelle {
+         if (!p.Supplerende.Brand) return {};
+         return p.Supplerende.Brand->KravOpfyldt();
+       })},
   };
   return felter;
 }

@@ -30,7 +30,7 @@ struct TKolonne {
 
 using TCelle = std::variant<std::monostate, std::string, double, bool>;
 
-struct TResultattabel {
+struct TEksportTabel {
   std::string Navn;  // the sheet's name
   std::vector<TKolonne> Kolonner;
   std::vector<std::vector<TCelle>> Raekker;
@@ -39,10 +39,10 @@ struct TResultattabel {
 };
 
 struct TResultattabeller {
-  TResultattabel Oversigt;   // one row per project, in the order given
-  TResultattabel Fagtyper;   // the detailed table: per project that was computed and bay type
-  TResultattabel Tilfaelde;  // per computed case and bay type
-  TResultattabel Kurver;     // x, V and M of the cases that govern bending
+  TEksportTabel Oversigt;   // one row per project, in the order given
+  TEksportTabel Fagtyper;   // the detailed table: per project that was computed and bay type
+  TEksportTabel Tilfaelde;  // per computed case and bay type
+  TEksportTabel Kurver;     // x, V and M of the cases that govern bending
 };
 
 // The header cell as the spreadsheet and the CSV show it: "Forankring træk

@@ -55,7 +55,7 @@ std::optional<std::string> TabellerSomFil(const TResultattabeller& t, TTabelForm
   return std::nullopt;
 }
 
-std::string TabelSomCsv(const TResultattabel& t) {
+std::string TabelSomCsv(const TEksportTabel& t) {
   std::string s = "\xEF\xBB\xBF";
   auto Linje = [&s](const std::vector<std::string>& felter) {
     for (std::size_t i = 0; i < felter.size(); ++i) s += (i ? ";" : "") + Felt(felter[i]);

@@ -51,7 +51,7 @@ std::string JsonVaerdi(const TKolonne& k, const TCelle& c) {
 }
 
 // The fields of one row from `fra` on, each on its own line.
-void Felter(std::string& s, const TResultattabel& t, const std::vector<TCelle>& r, std::size_t fra,
+void Felter(std::string& s, const TEksportTabel& t, const std::vector<TCelle>& r, std::size_t fra,
             const std::string& indryk) {
   for (std::size_t i = fra; i < r.size() && i < t.Kolonner.size(); ++i) {
     if (i > fra) s += ",\n";

@@ -53,7 +53,7 @@ class TXlsxMappe {
   int fejl_ = 0;
 };
 
-lxw_error SkrivArk(lxw_workbook* bog, const TResultattabel& t) {
+lxw_error SkrivArk(lxw_workbook* bog, const TEksportTabel& t) {
   lxw_worksheet* ark = workbook_add_worksheet(bog, t.Navn.c_str());
   if (!ark) return LXW_ERROR_MEMORY_MALLOC_FAILED;
   lxw_format* hoved = workbook_add_format(bog);
@@ -137,7 +137,7 @@ std::optional<std::string> TabellerSomXlsx(const TResultattabeller& t, std::stri
   workbook_set_properties(bog, &egenskaber);
 
   lxw_error e = LXW_NO_ERROR;
-  for (const TResultattabel* ark : {&t.Oversigt, &t.Fagtyper, &t.Tilfaelde, &t.Kurver})
+  for (const TEksportTabel* ark : {&t.Oversigt, &t.Fagtyper, &t.Tilfaelde, &t.Kurver})
     if (!e) e = SkrivArk(bog, *ark);
   const lxw_error luk = workbook_close(bog);
   if (e || luk) {

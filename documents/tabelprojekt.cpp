@@ -208,6 +208,8 @@ TTabelProjekt BeregnTabelProjekt(const std::string& fil, const Inddata& ind,
   if (auto kurver = BeregnKraftkurver(ind, ids, dlg)) p.Kurver = std::move(*kurver);
   else p.KurveFagtyper.clear();
 
+  p.Supplerende = BeregnSupplerendeNoegletal(
+      ind, {ind.SkaerpetKontrol != 0, ind.Brandmodstand, ind.BrandSider});
   p.Udfald = TTabelUdfald::Beregnet;
   return p;
 }

@@ -11,6 +11,7 @@
 
 #include "common/dialog.h"
 #include "calculation/kraftkurver.h"
+#include "design/noegletal.h"
 #include "project/inddata.h"
 #include "purlin/tilfaelde.h"
 #include "report/resume.h"
@@ -80,6 +81,9 @@ struct TTabelProjekt {
   std::vector<TTilfaeldeTal> Tilfaelde;
   std::vector<TKraftkurve> Kurver;                 // the cases governing bending
   std::vector<std::vector<int>> KurveFagtyper;     // the bay types each of them governs
+  // The supplementary checks the project asks for (its lines
+  // SkaerpetKontrol, Brandmodstand and BrandSider).
+  TSupplerendeNoegletal Supplerende;
 };
 
 // "Kort endefag", "Mellemfag", "Langt endefag".

@@ -21,7 +21,7 @@ std::optional<std::string> TabellerSomXlsx(const TResultattabeller& t, std::stri
 // comma, CR LF, fields quoted where they hold a ';', a quote or a line
 // break. A text that a spreadsheet would take for a formula gets an
 // apostrophe in front.
-std::string TabelSomCsv(const TResultattabel& t);
+std::string TabelSomCsv(const TEksportTabel& t);
 
 // The projects for scripts: {"Program", "Version", "Projekter": [one object
 // per project with the fields of "Oversigt" and its "Fagtyper"]}. Dot

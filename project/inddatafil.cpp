@@ -604,7 +604,8 @@ bool GemBrugerStandard(const TInddataside& side, TBrugerDialog& dlg) {
 
 bool CheckGemProjektdata(TInddataside& side, TBrugerDialog& dlg) {
   switch (dlg.JaNejAnnuller("Skal nuværende inddata først gemmes?")) {
-    case TSvar::Ja: return GemProjektdata(side, dlg);
+    case TSvar::Ja:
+      return side.Projektfil.empty() ? GemProjektdata(side, dlg) : SkrivProjektfil(side, side.Projektfil, dlg);
     case TSvar::Nej: return true;
     default: return false;
   }

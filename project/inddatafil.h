@@ -154,7 +154,8 @@ bool GemBrugerStandard(const TInddataside& side, TBrugerDialog& dlg);
 
 // The question before the current input is left (another project opened,
 // the window closed) when it has changed: "Skal nuværende inddata først
-// gemmes?" with Ja, Nej and Annuller. Ja saves; Nej goes on without saving;
+// gemmes?" with Ja, Nej and Annuller. Ja saves (to side.Projektfil when
+// there is one, else through the save dialog); Nej goes on without saving;
 // Annuller (Escape) stops, and so does a save that is cancelled or fails, so
 // that nothing typed is lost. Returns whether to go on.
 bool CheckGemProjektdata(TInddataside& side, TBrugerDialog& dlg);

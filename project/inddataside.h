@@ -50,6 +50,9 @@ struct TInddataside {
   // user's home (never the program folder, which is read-only once
   // installed).
   std::string Filmappe;
+  // The user's file the project came from or was saved to, where "Ja" at
+  // the save question writes without asking; empty: the save dialog asks.
+  std::string Projektfil;
 
   // Page "Inddata 1".
   TEditFelt EditProjektnavn, EditBygningsdel, EditMedarb;

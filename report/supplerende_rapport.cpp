@@ -49,17 +49,4 @@ TSupplerendeRapport BeregnSupplerendeRapport(const Inddata& ind, const TSupplere
   return r;
 }
 
-TTekstlinjer SkaerpetResume(const TTekstlinjer& rapport) {
-  TTekstlinjer ud;
-  bool i = false;
-  for (const std::string& l : rapport) {
-    if (l == "RESULTAT") i = true;
-    if (l.rfind("DETALJEREDE RESULTATER", 0) == 0) break;
-    if (i) ud.push_back(l);
-  }
-  // The two empty lines before the detailed table end no summary.
-  while (!ud.empty() && ud.back().empty()) ud.pop_back();
-  return ud;
-}
-
 }  // namespace kvistor

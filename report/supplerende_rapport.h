@@ -1,7 +1,7 @@
 #pragma once
 // The checks beside the report, as the window's page "Supplerende kontrol"
-// and the calculation document show them: the whole report computed as the
-// stricter check, then the fire section. The report itself is untouched.
+// shows them: the whole report computed as the stricter check, then the
+// fire section. The report itself is untouched.
 #include <optional>
 #include <string>
 
@@ -32,8 +32,5 @@ struct TSupplerendeRapport {
 TSupplerendeRapport BeregnSupplerendeRapport(const Inddata& ind, const TSupplerendeValg& valg,
                                              TBrugerDialog& dialog, const TUr& ur,
                                              const std::string& firmanavn);
-
-// The stricter report's summary: from "RESULTAT" up to the detailed table.
-TTekstlinjer SkaerpetResume(const TTekstlinjer& rapport);
 
 }  // namespace kvistor

@@ -10,7 +10,7 @@ TRapportUdfald Beregn(TRapportResultat& ud, const Inddata& ind, TBrugerDialog& d
                       const TUr& ur, const std::string& firmanavn, bool skaerpet) {
   ud = TRapportResultat{};
   TProjektberegning k;
-  const TBeregningsUdfald u = BeregnProjekt(k, ind, dialog, {.Skaerpet = skaerpet});
+  const TBeregningsUdfald u = BeregnProjekt(k, ind, dialog, {.Omfang = {}, .Skaerpet = skaerpet});
   if (u == TBeregningsUdfald::Afvist) return TRapportUdfald::Afvist;
   if (u != TBeregningsUdfald::Gennemfoert) return TRapportUdfald::Afbrudt;
   BygRapport(ud, ind, k.Suppl, k.Beregning, ur, firmanavn);

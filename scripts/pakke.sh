@@ -82,14 +82,21 @@ grep -q '<svg' "$tmp/tvaer.svg" || fejl "kvistor-cli tegning skrev ingen SVG"
 "$cli" tegning tvaer "$usr/share/kvistor/Standard.aid" -o "$tmp/tvaer.dxf" \
   || fejl "kvistor-cli tegning (DXF) sluttede med kode $?"
 grep -q 'AC1015' "$tmp/tvaer.dxf" || fejl "kvistor-cli tegning skrev ingen DXF"
-# The workbook is written through libxlsxwriter, which the package must
-# depend on for the unpacked program to run on another machine.
-dpkg-deb --field "$deb" Depends | grep -q 'libxlsxwriter' \
-  || fejl "pakken afhænger ikke af libxlsxwriter"
+# The workbook is written through libxlsxwriter and the calculation document
+# through cairo, pango and libqpdf, which the package must depend on for the
+# unpacked program to run on another machine.
+for bibliotek in libxlsxwriter libcairo2 libpango-1.0 libpangocairo-1.0 libqpdf; do
+  dpkg-deb --field "$deb" Depends | grep -q "$bibliotek" \
+    || fejl "pakken afhænger ikke af $bibliotek"
+done
 "$cli" tabel "$usr/share/kvistor/Standard.aid" -o "$tmp/tabel.xlsx" \
   || fejl "kvistor-cli tabel sluttede med kode $?"
 [ "$(head -c 2 "$tmp/tabel.xlsx")" = PK ] || fejl "kvistor-cli tabel skrev intet regneark"
-echo "== den udpakkede kvistor-cli: version, rapport, tegninger og tabel af Standard.aid er i orden"
+"$cli" dokumentation "$usr/share/kvistor/Standard.aid" -o "$tmp/dokumentation.pdf" \
+  --dato "2026-03-01,14:05:00" || fejl "kvistor-cli dokumentation sluttede med kode $?"
+sider=$(pdfinfo "$tmp/dokumentation.pdf" | awk '/^Pages:/{print $2}')
+[ "${sider:-0}" -gt 5 ] || fejl "kvistor-cli dokumentation skrev ingen læsbar PDF"
+echo "== den udpakkede kvistor-cli: version, rapport, tegninger, tabel og dokumentation af Standard.aid er i orden"
 
 # The desktop program answers --version without opening a window; the time
 # limit keeps a program that opens one anyway from hanging the check.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Screenshots of every page of the window at the default size and at the
-# smallest size, on a virtual display (Xvfb), into build/skaermbilleder/ (or
-# the folder given). Builds first.
+# Screenshots of every page, menu and dialog of the window at the default
+# size and at the smallest size, and again at scale 1.5, on a virtual
+# display (Xvfb), into build/skaermbilleder/ (or the folder given). Builds
+# first.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KVISTOR_BUILD_DIR:-$root/build}"
@@ -15,5 +16,10 @@ trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$nr" ] && break; sleep 0.1; done
 # The pictures show the program's own defaults, never the settings (firm
 # name, window place) of whoever takes them.
+rm -rf "$build/ingen-indstillinger"
 DISPLAY=":$nr" XDG_CONFIG_HOME="$build/ingen-indstillinger" "$build/kvistor-skaermbilleder" "$ud"
-ls "$ud"/*.png
+# The same at one and a half times the size, as on a high-resolution screen.
+rm -rf "$build/ingen-indstillinger"
+DISPLAY=":$nr" XDG_CONFIG_HOME="$build/ingen-indstillinger" QT_SCALE_FACTOR=1.5 \
+  "$build/kvistor-skaermbilleder" "$ud/skala150"
+ls "$ud"/*.png "$ud"/skala150/*.png

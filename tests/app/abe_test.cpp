@@ -1,7 +1,8 @@
 // A monkey at the keyboard and the mouse: random keys, clicks on random
-// widgets, page and menu changes, with the scripted dialog answering at
-// random. The window must neither crash nor hang, and it must end showing
-// exactly what the model holds. KVISTOR_ABE_HAENDELSER sets the number of
+// widgets, page and menu changes, shortcuts, undo and redo, dropped files,
+// with the scripted dialog answering at random. The window must neither
+// crash nor hang, and it must end showing exactly what the model holds; and
+// undoing every step of its last stretch gives back the project as opened. KVISTOR_ABE_HAENDELSER sets the number of
 // events (10 000 by default).
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QRadioButton>
 
 #include "tests/app/vindue_hjaelp.h"
@@ -23,6 +27,9 @@ TEST(Abe, TilfaeldigeHaendelserEnderMedVinduetLigModellen) {
                         : qEnvironmentVariableIntValue("KVISTOR_ABE_HAENDELSER");
   TTestMappe m;
   m.KopierStandard();
+  // Out of the monkey's reach: the file list below may save over any of
+  // its names.
+  std::filesystem::copy_file(m / "Standard.aid", m / "start.aid");
   TVindue v(m);
   v.w->SaetPdfUdskrift(m / "abe.pdf");
   std::mt19937 tal(20261207);
@@ -41,16 +48,30 @@ TEST(Abe, TilfaeldigeHaendelserEnderMedVinduetLigModellen) {
                             Qt::Key_Minus, Qt::Key_A, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Tab,
                             Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space};
   const std::string filer[] = {m / "abe.aid", m / "abe.txt", m / "findes ikke.aid", m / "Standard.aid"};
+  const QKeySequence genveje[] = {
+      QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::Key_S),
+      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_O),
+      QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::Key_F1)};
 
+  // The last stretch only edits, so that its steps can all be undone.
+  const int redigerFra = antal - antal / 5;
+  Inddata aabnet;
   for (int i = 0; i < antal; ++i) {
+    if (i == redigerFra) {
+      v.dlg.svarTre.push_back(TSvar::Nej);
+      ASSERT_TRUE(v.w->KommandoAabn(m / "start.aid"));
+      aabnet = v.w->Side().Inddata;
+      menu.clear();
+    }
     // Answers for whatever the next event asks.
     v.dlg.svar.push_back(terning(2) == 0);
-    if (terning(3) == 0) v.dlg.filnavne.push_back(std::nullopt);
+    // In the last stretch every file dialog is cancelled: nothing is opened.
+    if (terning(3) == 0 || i >= redigerFra) v.dlg.filnavne.push_back(std::nullopt);
     else v.dlg.filnavne.push_back(filer[terning(4)]);
     while (v.dlg.filnavne.size() > 4) v.dlg.filnavne.pop_front();
     while (v.dlg.svar.size() > 4) v.dlg.svar.pop_front();
 
-    switch (terning(10)) {
+    switch (terning(i >= redigerFra ? 9 : 12)) {
       case 0:
       case 1:
       case 2:
@@ -81,7 +102,21 @@ TEST(Abe, TilfaeldigeHaendelserEnderMedVinduetLigModellen) {
         QTest::mouseClick(t, Qt::LeftButton, {}, t->tabRect(terning(AntalFaner)).center());
         break;
       }
-      default: menu[terning(static_cast<int>(menu.size()))]->trigger(); break;
+      case 9: menu[terning(static_cast<int>(menu.size()))]->trigger(); break;
+      case 10: {
+        const QKeySequence tast = genveje[terning(std::size(genveje))];
+        QWidget* f = QApplication::focusWidget();
+        QTest::keyClick(f ? f : v.w.get(), static_cast<Qt::Key>(tast[0].key()), tast[0].keyboardModifiers());
+        break;
+      }
+      default: {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(filer[terning(4)]))});
+        QDropEvent slip(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QWidget* w = maal[terning(static_cast<int>(maal.size()))];
+        QApplication::sendEvent(terning(2) ? w : v.w.get(), &slip);
+        break;
+      }
     }
     // Closing, the About window or a button's keyboard press may have taken
     // the window away; the monkey carries on in it.
@@ -100,6 +135,12 @@ TEST(Abe, TilfaeldigeHaendelserEnderMedVinduetLigModellen) {
   // Leave the field being edited, as any command would, then compare.
   v.w->VisFane(TFane::HjaelpTvaer);
   EXPECT_EQ(v.w->SammenlignMedModel(), "");
+  EXPECT_GT(v.w->Fortrydelse().Antal(), 1u);
+  while (v.w->Fortrydelse().KanFortryde()) v.w->KommandoFortryd();
+  EXPECT_TRUE(v.w->Side().Inddata == aabnet);
+  EXPECT_EQ(v.w->SammenlignMedModel(), "");
+  // Unchanged, unless "Gem" wrote a later step to the file meanwhile.
+  EXPECT_EQ(v.w->isWindowModified(), !v.w->Fortrydelse().ErGemt());
   // The run reached the messages and the calculation, not only the keys.
   EXPECT_GT(v.dlg.kald.size(), 10u);
   if (antal >= 1000) {

@@ -382,6 +382,19 @@ TEST(Vindue, UdskriftTilPdfHarVenstremargenOgSideskift) {
   for (int i : {0, 2, 4}) EXPECT_NEAR(ord[i].x - VenstreKant(), 60.0, 1.0) << ord[i].tekst;
 }
 
+// A long report runs on over as many pages as it needs: no line is lost at
+// a page's foot.
+TEST(Vindue, UdskriftAf200LinjerBeholderHverLinje) {
+  TTestMappe m;
+  std::vector<std::string> rapport;
+  for (int i = 1; i <= 200; ++i) rapport.push_back("linje" + std::to_string(i));
+  ASSERT_TRUE(SkrivLinjerTilPdf(m / "l.pdf", UdskriftForloeb(rapport)));
+  const auto ord = LaesPdfOrd(m / "l.pdf", m / "l.html");
+  ASSERT_EQ(ord.size(), 200u);
+  for (int i = 0; i < 200; ++i) EXPECT_EQ(ord[static_cast<std::size_t>(i)].tekst, "linje" + std::to_string(i + 1));
+  EXPECT_GT(ord.back().side, 2);
+}
+
 TEST(Vindue, UdskrivResultatGennemPdfSoemmen) {
   TTestMappe m;
   m.KopierStandard();

@@ -1,6 +1,7 @@
 // kvistor-cli dokumentation in-process: the names come from the settings
 // unless given, the same date gives the same file on the standard output,
-// and a calculation with a failing verdict is written with exit code 4.
+// a calculation with a failing verdict is written with exit code 4, and a
+// failing supplementary check is told.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -67,6 +68,15 @@ TEST(DokumentationKommando, EnAdvarselGiverSlutkode4OgDokumentet) {
   EXPECT_EQ(r.kode, KodeAdvarsel) << r.fejl;
   EXPECT_NE(r.fejl.find("Bemærk: Åsedimensionen er utilstrækkelig"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(m / "lille.pdf"));
+
+  // A supplementary check that fails is told beside the report's verdicts,
+  // which alone decide the exit code.
+  ASSERT_TRUE(LaesTekstfil(Standard, l));
+  l.push_back("Brandmodstand=30");
+  ASSERT_TRUE(SkrivTekstfil(m / "r30.aid", l));
+  const auto b = Koer({m / "r30.aid", "-o", m / "r30.pdf"}, {});
+  EXPECT_EQ(b.kode, KodeOk) << b.fejl;
+  EXPECT_EQ(b.fejl, "Bemærk: Brandmodstanden R30 er ikke opfyldt (opnået 24 min)\n");
 }
 
 }  // namespace

@@ -106,6 +106,17 @@ TEST(HjaelpemiddelKommandoer, TabellerOgSlutkoder) {
         "Bedste tværsnit efter 1/7-reglen: 200 x 100 mm C24, Simpson GER W120 m. 9 søm pr. flig; "
         "pris/m 20,0; besparelse 0 %."}},
       {OptimerKommando, {lange}, 4, {"Ingen variant består alle tre kontroller."}},
+      // Asked for, the supplementary checks rule out the cheaper sections
+      // (200 x 100 mm keeps 38 mm of its width at R30).
+      {DimensionerKommando, {StandardAid, "--brand", "30"}, 0,
+       {"Billigste tilstrækkelige tværsnit: Standardprojekt",
+        "Varianterne skal også bestå brandmodstand R30 (3 sider).",
+        "Bedst: 200 x 125 mm C24, Simpson GER W120 m. 9 søm pr. flig."}},
+      {OptimerKommando, {StandardAid, "--skaerpet", "--brand", "30"}, 0,
+       {"Bedste: 175 x 125 mm C24, Simpson GER W120 m. 9 søm pr. flig, charnierforskydning 1,19 m",
+        "Varianterne skal også bestå skærpet kontrol og brandmodstand R30 (3 sider).",
+        "Som indtastet: 225 x 100 mm C24, Simpson GER W200 fuldt udsømmet, charnierforskydning "
+        "0,86 m; pris/m 22,5; består ikke de supplerende kontroller."}},
   };
   for (const TTilfaelde& t : tilfaelde) {
     const Resultat r = Koer(t.kommando, t.argumenter);

@@ -92,11 +92,20 @@ TEST(SupplerendeKommando, Brand) {
   EXPECT_EQ(uden.ud, "");
   EXPECT_NE(uden.fejl.find("Der er ikke angivet nogen brandmodstand"), std::string::npos);
 
-  EXPECT_EQ(Koer({"brand", Standard, "--R", "45"}).kode, KodeBrug);
-
+  // The project's own requirement, which the options override.
   test::TTestMappe m;
   std::vector<std::string> l;
   ASSERT_TRUE(LaesTekstfil(Standard, l));
+  l.insert(l.end(), {"Brandmodstand=30", "BrandSider=4"});
+  ASSERT_TRUE(SkrivTekstfil(m / "r30.aid", l));
+  const Koersel egen = Koer({"brand", m / "r30.aid"});
+  EXPECT_EQ(egen.kode, KodeAdvarsel);
+  EXPECT_NE(egen.ud.find("brand på 4 sider"), std::string::npos) << egen.ud;
+  EXPECT_EQ(Koer({"brand", m / "r30.aid", "--R", "30", "--sider", "3"}).ud, r30.ud);
+  l.resize(37);
+
+  EXPECT_EQ(Koer({"brand", Standard, "--R", "45"}).kode, KodeBrug);
+
   l.at(30) = "         0";  // AaseBredde 0: a broken field rule
   ASSERT_TRUE(SkrivTekstfil(m / "nul.aid", l));
   const Koersel afvist = Koer({"brand", m / "nul.aid", "--R", "30"});

@@ -254,6 +254,31 @@ TEST(Aaseoptimering, MindstLigeSaaBilligSomSyvendedelsreglenOgValgetBestaar) {
   }
 }
 
+// Asked for the stricter check and R30, the joint search lists only
+// variants that pass them on their own record, and the cheapest passing
+// one of the plain search (100 mm wide, 38 mm left at R30) is not among them.
+TEST(Aaseoptimering, SupplerendeKontrollerSkalOgsaaBestaas) {
+  const Inddata ind = Standardprojekt();
+  TAaseValg valg;
+  valg.Supplerende = {true, 30, 3};
+  const TAaseOptimering o = FindBilligsteAas(ind, valg, Traade(2));
+  ASSERT_FALSE(o.Bestaaede.empty());
+  for (const TAaseVariant& v : o.Bestaaede) {
+    Inddata d = ind;
+    d.StyrkeKlasse = v.StyrkeKlasse;
+    d.AaseHojde = v.Hoejde;
+    d.AaseBredde = v.Bredde;
+    d.Beslag = v.Beslag;
+    d.CharnForskStd = 0;
+    d.CharnForsk = v.ForskydningMm / 1000.0;
+    EXPECT_TRUE(BeregnSupplerendeNoegletal(d, valg.Supplerende).AlleOk()) << v.Hoejde << " x " << v.Bredde;
+  }
+  const TAaseVariant uden = FindBilligsteAas(ind, {}, Traade(2)).Bestaaede.at(0);
+  EXPECT_GT(o.Bestaaede.front().Pris, uden.Pris);
+  ASSERT_TRUE(o.Regel17);
+  EXPECT_GT(o.Regel17->Bredde, 100);
+}
+
 TEST(Soegestyring, AnnulleringStopperOgFremdriftStigerTilIalt) {
   Inddata ind = Standardprojekt();
   ind.AntalFag = 4;

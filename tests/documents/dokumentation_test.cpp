@@ -74,7 +74,8 @@ TEST(Dokumentation, StandardprojektetLaesesSomEnKontrollantLaeserDet) {
   for (const std::string& s : sider) alt += s;
   std::size_t pos = alt.find("Indhold");
   for (const char* h : {"1 Forudsætninger", "2 Laster", "3 Lastkombinationer",
-                        "4 Statisk model", "5 Resultater", "6 Kurver", "7 Referencer"}) {
+                        "4 Statisk model", "5 Resultater", "6 Kurver", "7 Supplerende kontrol",
+                        "8 Referencer"}) {
     const std::size_t p = Sammenpresset(alt).find(h, Sammenpresset(alt.substr(0, pos)).size());
     EXPECT_NE(p, std::string::npos) << h;
   }
@@ -123,7 +124,13 @@ TEST(Dokumentation, StandardprojektetLaesesSomEnKontrollantLaeserDet) {
   EXPECT_EQ(bogmaerker,
             (std::vector<std::string>{"1  Forudsætninger", "2  Laster", "3  Lastkombinationer",
                                       "4  Statisk model", "5  Resultater", "6  Kurver",
-                                      "7  Referencer"}));
+                                      "7  Supplerende kontrol", "8  Referencer"}));
+  // The project asks for the stricter check (the default): its summary, with
+  // the shear of the crack factor (the ordinary report has 11, 15, 14 %).
+  const std::string a = Sammenpresset(alt);
+  const std::size_t skaerpet = a.find("Udnyttelsesgrad forskydning : 17 % 22 % 22 %");
+  EXPECT_LT(a.find("7 Supplerende kontrol\n"), skaerpet);
+  EXPECT_LT(skaerpet, a.find("8 Referencer\n"));
 
   // The names on the cover and in the header of the pages after it; the
   // normal report extent has no appendix.
@@ -139,18 +146,20 @@ TEST(Dokumentation, StandardprojektetLaesesSomEnKontrollantLaeserDet) {
 TEST(Dokumentation, DetaljeretFaarBilagAOgUdenNavneTommeUnderskriftslinjer) {
   Inddata ind = test::StandardProjekt();
   ind.RappOmfang = 1;
-  TDokumentationsGrundlag g = Grundlag(ind, {});
-  g.Supplerende = {{"Skærpet kontrol", "", {"  Skærpet kontrol: revnefaktor 0,67", "  slut"}}};
-  const TPdfFil pdf(Byg(g, "Standard detaljeret"), "detaljeret");
+  ind.SkaerpetKontrol = 0;
+  ind.Brandmodstand = 30;
+  const TPdfFil pdf(Byg(Grundlag(ind, {}), "Standard detaljeret"), "detaljeret");
   const std::vector<std::string> sider = pdf.Sider();
   std::string alt;
   for (const std::string& s : sider) alt += s;
-  // The supplementary checks before the references, the appendix last.
+  // The fire section the project asks for (and no stricter check) before
+  // the references, the appendix last.
   const std::string a = Sammenpresset(alt);
   const std::size_t supplerende = a.find("7 Supplerende kontrol\n");
   ASSERT_NE(supplerende, std::string::npos);
-  EXPECT_LT(supplerende, a.find("Skærpet kontrol: revnefaktor 0,67"));
-  EXPECT_LT(a.find("Skærpet kontrol: revnefaktor 0,67"), a.find("8 Referencer\n"));
+  EXPECT_EQ(a.find("Skærpet kontrol: revnefaktor 0,67"), std::string::npos);
+  EXPECT_LT(supplerende, a.find("Opnået brandmodstand: 24 min"));
+  EXPECT_LT(a.find("Opnået brandmodstand: 24 min"), a.find("8 Referencer\n"));
   EXPECT_LT(a.find("8 Referencer\n"), a.find("Bilag A Detaljerede resultater\n"));
   EXPECT_NE(alt.find("Detaljerede resultater for dim.givende tilfælde"), std::string::npos);
 
