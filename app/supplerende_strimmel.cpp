@@ -50,9 +50,12 @@ void TSupplerendeStrimmelVisning::Vis(const TSupplerendeStrimmel& s) {
   const bool skaerpet = s.Skaerpet.has_value();
   skaerpet_->setVisible(skaerpet);
   for (int i = 0; i < 3; ++i) {
-    if (skaerpet && s.Skaerpet->Beregnet)
-      Saet(tal_[i], s.Skaerpet->Felter[static_cast<std::size_t>(i)]);
-    else
+    if (skaerpet && s.Skaerpet->Beregnet) {
+      // The verdict in words too, as in the first block.
+      TStrimmelFelt f = s.Skaerpet->Felter[static_cast<std::size_t>(i)];
+      f.Tekst += f.Ok ? " – OK" : " – IKKE OK";
+      Saet(tal_[i], f);
+    } else
       tal_[i]->hide();
   }
   // A stricter run that stopped says why in its first line.

@@ -72,9 +72,9 @@ TEST(Supplerende, StrimmelOgSideViserKernensTal) {
   strimmel.setFixedWidth(160);
   strimmel.Vis(OpdaterSupplerendeStrimmel(side));
   strimmel.show();
-  EXPECT_EQ(strimmel.Tal(0)->text(), QStringLiteral("Åsetværsnit 73 %"));
-  EXPECT_EQ(strimmel.Tal(1)->text(), QStringLiteral("Samling 21 %"));
-  EXPECT_EQ(strimmel.Tal(2)->text(), QStringLiteral("Nedbøjning L/620"));
+  EXPECT_EQ(strimmel.Tal(0)->text(), QStringLiteral("Åsetværsnit 73 % – OK"));
+  EXPECT_EQ(strimmel.Tal(1)->text(), QStringLiteral("Samling 21 % – OK"));
+  EXPECT_EQ(strimmel.Tal(2)->text(), QStringLiteral("Nedbøjning L/620 – OK"));
   EXPECT_EQ(strimmel.Tal(3)->text(), QStringLiteral("Brand R30 ikke opfyldt (24 min)"));
   EXPECT_EQ(strimmel.Tal(3)->palette().color(QPalette::WindowText), QColor(Qt::red));
   strimmel.adjustSize();
