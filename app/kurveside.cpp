@@ -49,12 +49,15 @@ TKurveside::TKurveside(TBrugerDialog& dlg, QWidget* foraelder) : QWidget(foraeld
   dxf_ = new QPushButton(QStringLiteral("Gem som DXF ..."));
   dxf_->setToolTip(QStringLiteral("Gemmer kurverne i fast målestok til et CAD-program"));
   linje->addWidget(l);
-  linje->addWidget(valg_);
-  linje->addStretch();
-  linje->addWidget(svg_);
-  linje->addWidget(png_);
-  linje->addWidget(dxf_);
+  linje->addWidget(valg_, 1);
   v->addLayout(linje);
+  // The save buttons below the picture, as under the control drawings, so
+  // that the chooser keeps the width its long names need.
+  auto* gem = new QHBoxLayout;
+  gem->addStretch();
+  gem->addWidget(svg_);
+  gem->addWidget(png_);
+  gem->addWidget(dxf_);
   besked_ = new QLabel;
   besked_->setWordWrap(true);
   besked_->setTextFormat(Qt::PlainText);
@@ -65,6 +68,7 @@ TKurveside::TKurveside(TBrugerDialog& dlg, QWidget* foraelder) : QWidget(foraeld
     if (!kurver_.empty()) TegnKraftkurveDiagram(kurver_, laerred, b, h);
   });
   v->addWidget(flade_, 1);
+  v->addLayout(gem);
 
   connect(valg_, &QComboBox::currentIndexChanged, this, [this] {
     if (!fylder_) BeregnValgte();
