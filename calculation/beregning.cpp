@@ -118,11 +118,17 @@ bool EndeligtGrundlag(const TSupplData& s) {
   return true;
 }
 
+// The chain lives as long as the run: released at its end.
+void FrigivKaede(TBeregning& beregning) {
+  beregning.Understoetninger.clear();
+  beregning.Charnierer.clear();
+  beregning.Kaedepunkter.clear();
+}
+
 void AfbrydKoersel(TBeregning& beregning) {
   FrigivTilfaelde(beregning);
   FrigivRangeringer(beregning);
-  beregning.Understoetninger.clear();
-  beregning.Charnierer.clear();
+  FrigivKaede(beregning);
   beregning.Udfald = TBeregningsUdfald::Afbrudt;
 }
 
@@ -266,8 +272,12 @@ bool BeregnTilfaelde(TBeregning& beregning, TTilfaelde& tilf, const Inddata& ind
   std::vector<TDiskPunkt> punkter;
   // The moment-curve data are shown only in the detailed extent; a normal
   // report skips building them.
+  // A chain laid out without its points (the force curves lay it out again
+  // after the run) has them found for the case.
+  const std::vector<TDiskPunkt>* kaedepunkter =
+      beregning.Kaedepunkter.empty() ? nullptr : &beregning.Kaedepunkter;
   if (!LoesTilfaelde(suppl, beregning.Understoetninger, beregning.Charnierer, laster, tilf,
-                     detaljeret, dialog, punkter, detaljeret, udtraek))
+                     detaljeret, dialog, punkter, detaljeret, udtraek, kaedepunkter))
     return false;
 
   if (ErBrudLK(lk)) {
@@ -361,8 +371,7 @@ void FrigivRangeringer(TBeregning& beregning) {
 bool ForberedBeregning(TBeregning& beregning, const Inddata& inddata, const TSupplData& suppl,
                        TBrugerDialog& dialog) {
   FrigivTilfaelde(beregning);
-  beregning.Understoetninger.clear();
-  beregning.Charnierer.clear();
+  FrigivKaede(beregning);
   beregning.RammePlaceringer.fill(0);
   beregning.PunktLastPlaceringer.fill(0);
   NulstilNedbojningsMaksima(beregning);
@@ -410,6 +419,8 @@ bool ForberedBeregning(TBeregning& beregning, const Inddata& inddata, const TSup
 
   beregning.Charnierer = BygCharnierer(suppl, inddata.AntalFag);
   beregning.Understoetninger = BygUnderstoetninger(suppl, inddata.AntalFag);
+  beregning.Kaedepunkter =
+      BygKaedepunkter(suppl, beregning.Understoetninger, beregning.Charnierer);
   beregning.RammePlaceringer = RammePlaceringer(suppl);
   return true;
 }
@@ -442,8 +453,7 @@ TBeregningsUdfald BeregnAlleTilfaelde(TBeregning& beregning, const Inddata& indd
       }
 
   if (omfang.Rangeringer) RangerTilfaelde(beregning);
-  beregning.Understoetninger.clear();
-  beregning.Charnierer.clear();
+  FrigivKaede(beregning);
   beregning.Udfald = TBeregningsUdfald::Gennemfoert;
   return beregning.Udfald;
 }

@@ -64,9 +64,11 @@ struct TBeregning {
   // is the governing case.
   std::array<std::array<std::vector<TRangering>, 4>, AntalRangStoerrelser> Dimensionsgivende;
 
-  // Supports and hinges of the chain, sorted by x, built once per run.
+  // Supports and hinges of the chain, sorted by x, built once per run, and
+  // the discontinuity points they give every case (BygKaedepunkter).
   TUnderstoetninger Understoetninger;
   TCharnierer Charnierer;
+  std::vector<TDiskPunkt> Kaedepunkter;
 
   // Placement tables, indexed as in the load-case letters: RammePlaceringer
   // 1..6 ("b".."g" of load combination 3), PunktLastPlaceringer 1..11

@@ -82,10 +82,12 @@ TLinielastListe BygSnelast(TTilfaelde& tilfaelde, const TSupplData& supp, const 
     tilfoej(supp.GavlUdhMm);
 
     bool fuld = (f == TSneFordeling::Sne1);
+    // One list for the changes of each bay in turn: merging empties it and
+    // keeps its room.
+    TLinielastListe segment;
     for (const auto& [start, slut] : segmenter) {
       const double q = fuld ? s : s / 2;
       // Nothing acts beyond the purlin end, so no change is put at LAas.
-      TLinielastListe segment;
       if (start != supp.LAas) TilfoejLinielast(segment, start, q * supp.CosV, q * supp.SinV);
       if (slut != supp.LAas) TilfoejLinielast(segment, slut, -q * supp.CosV, -q * supp.SinV);
       FletLinielast(liste, segment);

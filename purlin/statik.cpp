@@ -288,19 +288,65 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
 // ---------------------------------------------------------------------------
 // Discontinuity points
 
-std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd, const TUnderstoetninger& understoetninger,
-                                       const TCharnierer& charnierer, const TTilfaeldeLaster& laster) {
+namespace {
+
+// A point of the list with its bay types on either side, as
+// FagTypeVedCharnierer gives them.
+TDiskPunkt NytPunkt(const TSupplData& sd, std::int32_t x, bool charnier, bool stoette) {
+  TDiskPunkt d;
+  d.xD = x;
+  d.FagVen = static_cast<std::uint8_t>(FagTypeVedCharnierer(sd, x - 1.0));
+  d.FagHoj = static_cast<std::uint8_t>(FagTypeVedCharnierer(sd, x + 1.0));
+  d.ErCharnier = charnier;
+  d.ErUnderstoetning = stoette;
+  return d;
+}
+
+// Appends a point at x, or merges its flags into the last point when that
+// lies at x already. Positions must come in non-decreasing order.
+void TilfoejPunkt(const TSupplData& sd, std::vector<TDiskPunkt>& punkter, std::int32_t x,
+                  bool charnier, bool stoette) {
+  if (!punkter.empty() && punkter.back().xD == x) {
+    punkter.back().ErCharnier = punkter.back().ErCharnier || charnier;
+    punkter.back().ErUnderstoetning = punkter.back().ErUnderstoetning || stoette;
+    return;
+  }
+  punkter.push_back(NytPunkt(sd, x, charnier, stoette));
+}
+
+// The positions of the case's loads and the purlin's end, sorted.
+void BygLastPositioner(const TSupplData& sd, const TTilfaeldeLaster& laster,
+                       std::vector<std::int32_t>& x) {
+  x.clear();
+  x.reserve(laster.PL.size() + laster.Linielast.size() + 1);
+  // Each source is a sorted list, so merging them as they come keeps the
+  // positions sorted; lists out of order (a damaged case) are sorted after.
+  std::size_t p = 0;
+  for (const TLinielast& l : laster.Linielast) {
+    for (; p < laster.PL.size() && laster.PL[p].x <= l.x; ++p) x.push_back(laster.PL[p].x);
+    x.push_back(l.x);
+  }
+  for (; p < laster.PL.size(); ++p) x.push_back(laster.PL[p].x);
+  x.push_back(sd.LAas);
+  if (!std::is_sorted(x.begin(), x.end())) std::sort(x.begin(), x.end());
+}
+
+}  // namespace
+
+std::vector<TDiskPunkt> BygKaedepunkter(const TSupplData& sd,
+                                        const TUnderstoetninger& understoetninger,
+                                        const TCharnierer& charnierer) {
   struct TKandidat {
     std::int32_t x;
     bool charnier, stoette;
   };
-  auto foer = [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; };
-  // Two sorted runs: the purlin's start with the hinges and supports, which
-  // interleave; then the loads with the purlin's end. Each source is a
-  // sorted list, so merging them as they come keeps each run sorted.
+  // The purlin's start with the hinges and supports, which interleave. Each
+  // source is a sorted list, so merging them as they come keeps the run
+  // sorted; lists out of order (a damaged chain) are sorted as a whole.
+  // Candidates at the same x become one point with their flags merged, so
+  // their order among themselves does not matter: no stable sort needed.
   std::vector<TKandidat> k;
-  k.reserve(charnierer.size() + understoetninger.size() + laster.PL.size() +
-            laster.Linielast.size() + 2);
+  k.reserve(charnierer.size() + understoetninger.size() + 1);
   k.push_back({0, false, false});
   std::size_t s = 0;
   for (const TCharnier& c : charnierer) {
@@ -309,51 +355,39 @@ std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd, const TUnderstoetni
     k.push_back({c.x, true, false});
   }
   for (; s < understoetninger.size(); ++s) k.push_back({understoetninger[s].x, false, true});
-  std::size_t midt = k.size();
-  std::size_t p = 0;
-  for (const TLinielast& l : laster.Linielast) {
-    for (; p < laster.PL.size() && laster.PL[p].x <= l.x; ++p) k.push_back({laster.PL[p].x, false, false});
-    k.push_back({l.x, false, false});
-  }
-  for (; p < laster.PL.size(); ++p) k.push_back({laster.PL[p].x, false, false});
-  k.push_back({sd.LAas, false, false});
+  auto foer = [](const TKandidat& a, const TKandidat& b) { return a.x < b.x; };
+  if (!std::is_sorted(k.begin(), k.end(), foer)) std::sort(k.begin(), k.end(), foer);
 
-  // Lists out of order (a damaged chain) are sorted as a whole instead.
-  // Candidates at the same x become one point with their flags merged, so
-  // their order among themselves does not matter: no stable sort needed.
-  const auto kMidt = k.begin() + static_cast<std::ptrdiff_t>(midt);
-  std::size_t i = 0, j = midt, slut = k.size();
-  if (!std::is_sorted(k.begin(), kMidt, foer) || !std::is_sorted(kMidt, k.end(), foer)) {
-    // One run then.
-    std::sort(k.begin(), k.end(), foer);
-    j = slut = midt = k.size();
-  }
-
-  // The bay type left and right of a point, as FagTypeVedCharnierer gives it.
-  const double foersteCharnier = ForsteCharnier(sd), sidsteCharnier = SidsteCharnier(sd);
-  auto fagType = [&](double x) -> std::uint8_t {
-    if (x < foersteCharnier) return 1;
-    if (x > sidsteCharnier) return 3;
-    return 2;
-  };
   std::vector<TDiskPunkt> punkter;
   punkter.reserve(k.size());
-  while (i < midt || j < slut) {
-    const TKandidat& c = j >= slut || (i < midt && k[i].x <= k[j].x) ? k[i++] : k[j++];
-    if (!punkter.empty() && punkter.back().xD == c.x) {
-      // A point already present only takes over the flags.
-      punkter.back().ErCharnier = punkter.back().ErCharnier || c.charnier;
-      punkter.back().ErUnderstoetning = punkter.back().ErUnderstoetning || c.stoette;
-      continue;
-    }
-    TDiskPunkt d;
-    d.xD = c.x;
-    d.FagVen = fagType(c.x - 1.0);
-    d.FagHoj = fagType(c.x + 1.0);
-    d.ErCharnier = c.charnier;
-    d.ErUnderstoetning = c.stoette;
-    punkter.push_back(d);
+  for (const TKandidat& c : k) TilfoejPunkt(sd, punkter, c.x, c.charnier, c.stoette);
+  return punkter;
+}
+
+void BygDiskPunkter(const TSupplData& sd, const std::vector<TDiskPunkt>& kaedepunkter,
+                    const TTilfaeldeLaster& laster, std::vector<TDiskPunkt>& punkter) {
+  std::vector<std::int32_t> lastX;
+  BygLastPositioner(sd, laster, lastX);
+  punkter.clear();
+  punkter.reserve(kaedepunkter.size() + lastX.size());
+  // The chain's points are copied in runs up to each load position; a load
+  // on a point of the chain adds nothing, as a load carries no flag.
+  auto k = kaedepunkter.begin();
+  for (const std::int32_t x : lastX) {
+    const auto fra = k;
+    while (k != kaedepunkter.end() && k->xD <= x) ++k;
+    punkter.insert(punkter.end(), fra, k);
+    TilfoejPunkt(sd, punkter, x, false, false);
   }
+  punkter.insert(punkter.end(), k, kaedepunkter.end());
+}
+
+std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd,
+                                       const TUnderstoetninger& understoetninger,
+                                       const TCharnierer& charnierer,
+                                       const TTilfaeldeLaster& laster) {
+  std::vector<TDiskPunkt> punkter;
+  BygDiskPunkter(sd, BygKaedepunkter(sd, understoetninger, charnierer), laster, punkter);
   return punkter;
 }
 
@@ -594,14 +628,18 @@ void SkrivSnitkraefter(const std::vector<TDiskPunkt>& punkter, TTilfaelde& tilf)
 bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
                    const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
                    bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter,
-                   bool medMomentKurve, TSnitUdtraek* udtraek) {
+                   bool medMomentKurve, TSnitUdtraek* udtraek,
+                   const std::vector<TDiskPunkt>* kaedepunkter) {
   punkter.clear();
   // One sorted list of the case's events serves every sweep of the case:
   // the reactions are read as a sweep passes them, not when it is made.
   const TSnitkraefter frisk(laster.Linielast, laster.PL, understoetninger, laster.KipMomenter);
   if (!LoesReaktioner(sd, understoetninger, charnierer, tilf, detaljeret, dialog, frisk))
     return false;
-  punkter = BygDiskPunkter(sd, understoetninger, charnierer, laster);
+  if (kaedepunkter)
+    BygDiskPunkter(sd, *kaedepunkter, laster, punkter);
+  else
+    punkter = BygDiskPunkter(sd, understoetninger, charnierer, laster);
   if (udtraek) *udtraek = TSnitUdtraek{};
   BestemSnitkraefter(sd, punkter, understoetninger, tilf, frisk,
                      {true, true, medMomentKurve}, udtraek ? &udtraek->Momenter : nullptr);

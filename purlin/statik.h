@@ -114,10 +114,19 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
                 const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
                 bool detaljeret, TBrugerDialog& dialog);
 
+// The points every case of a chain has: the purlin's start, its hinges and
+// supports; sorted, no two equal xD, flags merged. A run builds them once.
+std::vector<TDiskPunkt> BygKaedepunkter(const TSupplData& sd,
+                                        const TUnderstoetninger& understoetninger,
+                                        const TCharnierer& charnierer);
+
 // The discontinuity list of the case: 0, hinges, supports, the point load,
 // the line-load changes and LAas; sorted, no two equal xD, flags merged.
 std::vector<TDiskPunkt> BygDiskPunkter(const TSupplData& sd, const TUnderstoetninger& understoetninger,
                                        const TCharnierer& charnierer, const TTilfaeldeLaster& laster);
+// The same from the chain's points (BygKaedepunkter), into `punkter`.
+void BygDiskPunkter(const TSupplData& sd, const std::vector<TDiskPunkt>& kaedepunkter,
+                    const TTilfaeldeLaster& laster, std::vector<TDiskPunkt>& punkter);
 
 // Shear forces left and right of every point, shear stress extremes, hinge
 // shear extremes and the hinge forces F1, F2, F3 of every bay type.
@@ -146,10 +155,13 @@ void SkrivSnitkraefter(const std::vector<TDiskPunkt>& punkter, TTilfaelde& tilf)
 // it). Returns false when Reaktioner gave up; the case is then abandoned.
 // medMomentKurve false skips the moment-curve lines (see Momenter). With
 // `udtraek` the case's forces at its stress points are handed back too.
+// `kaedepunkter`, the chain's own points (BygKaedepunkter), spares every
+// case of a run from finding them again; without them they are built here.
 bool LoesTilfaelde(const TSupplData& sd, TUnderstoetninger& understoetninger,
                    const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
                    bool detaljeret, TBrugerDialog& dialog, std::vector<TDiskPunkt>& punkter,
-                   bool medMomentKurve = true, TSnitUdtraek* udtraek = nullptr);
+                   bool medMomentKurve = true, TSnitUdtraek* udtraek = nullptr,
+                   const std::vector<TDiskPunkt>* kaedepunkter = nullptr);
 
 // Combined bending stress (MPa) of the moments Mz, My (kNm): σy + 0,7·σz
 // when σz ≤ σy, else 0,7·σy + σz, with σy = |My|/Wy, σz = |Mz|/Wz (mm³).

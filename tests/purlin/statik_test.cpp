@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <random>
 
 #include "common/format.h"
@@ -138,6 +139,63 @@ TEST(Statik, TilfaeldigeLasterSvarerTilSummerne) {
       EXPECT_NEAR(a.My, d.My, 1e-9 * mSkala) << v;
       EXPECT_NEAR(a.Mz, d.Mz, 1e-9 * mSkala) << v;
     }
+  }
+}
+
+// The discontinuity points against their plain definition: every position of
+// the start, the supports, hinges, loads and the end once, sorted, with the
+// flags of all that lie there. Loads on points of the chain, between them and
+// at one place together; then lists out of order, as a damaged chain has them.
+// A run finds the chain's points once and merges each case's loads into them:
+// both ways give the same list.
+TEST(Statik, DiskontinuitetspunkterSomDefineret) {
+  auto Forventet = [](const TKaede& e) {
+    std::map<std::int32_t, std::pair<bool, bool>> m{{0, {}}, {e.sd.LAas, {}}};
+    for (const TReaktion& r : e.u) m[r.x].second = true;
+    for (const TCharnier& c : e.c) m[c.x].first = true;
+    for (const TLinielast& q : e.l.Linielast) m[q.x];
+    for (const TPunktlast& p : e.l.PL) m[p.x];
+    std::vector<TDiskPunkt> v;
+    for (const auto& [x, flag] : m) {
+      TDiskPunkt d;
+      d.xD = x;
+      d.FagVen = static_cast<std::uint8_t>(FagTypeVedCharnierer(e.sd, x - 1.0));
+      d.FagHoj = static_cast<std::uint8_t>(FagTypeVedCharnierer(e.sd, x + 1.0));
+      d.ErCharnier = flag.first;
+      d.ErUnderstoetning = flag.second;
+      v.push_back(d);
+    }
+    return v;
+  };
+  auto Sammenlign = [](const std::vector<TDiskPunkt>& a, const std::vector<TDiskPunkt>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      SCOPED_TRACE(a[i].xD);
+      EXPECT_EQ(a[i].xD, b[i].xD);
+      EXPECT_EQ(a[i].FagVen, b[i].FagVen);
+      EXPECT_EQ(a[i].FagHoj, b[i].FagHoj);
+      EXPECT_EQ(a[i].ErCharnier, b[i].ErCharnier);
+      EXPECT_EQ(a[i].ErUnderstoetning, b[i].ErUnderstoetning);
+    }
+  };
+  for (int variant = 0; variant < 3; ++variant) {
+    SCOPED_TRACE(variant);
+    TKaede e;
+    const std::int32_t h = e.c[0].x, s = e.u[1].x;
+    if (variant == 0) {
+      e.Jaevn(1.0);
+    } else if (variant == 1) {
+      for (std::int32_t x : {0, h + 7, s, e.sd.LAas - 1}) TilfoejLinielast(e.l.Linielast, x, 1.0, 0.0);
+      e.l.PL = {{h + 7, 1.0, 0.0}, {s, 1.0, 0.0}};
+    } else {
+      std::reverse(e.u.begin(), e.u.end());
+      e.l.Linielast = {{s + 300, 1.0, 0.0}, {0, 1.0, 0.0}, {h, 1.0, 0.0}};
+      e.l.PL = {{h + 9, 1.0, 0.0}};
+    }
+    Sammenlign(BygDiskPunkter(e.sd, e.u, e.c, e.l), Forventet(e));
+    std::vector<TDiskPunkt> punkter(3);  // a list from an earlier case is replaced
+    BygDiskPunkter(e.sd, BygKaedepunkter(e.sd, e.u, e.c), e.l, punkter);
+    Sammenlign(punkter, Forventet(e));
   }
 }
 
