@@ -1,9 +1,13 @@
 #include "app/hjaelpemiddel_dialog.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -25,6 +29,10 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
   setObjectName(QStringLiteral("Hjaelpemiddel"));
   auto* v = new QVBoxLayout(this);
   v->setSpacing(6);
+  auto* valg = new QHBoxLayout;
+  valg->setContentsMargins(0, 0, 0, 0);
+  v->addLayout(valg);
+  valg_ = valg;
   kurve_ = new TTegneflade({});
   kurve_->setMinimumHeight(190);
   kurve_->hide();
@@ -36,10 +44,12 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
   tabel_->verticalHeader()->hide();
   tabel_->verticalHeader()->setDefaultSectionSize(tabel_->fontMetrics().height() + 6);
   tabel_->setAlternatingRowColors(true);
+  tabel_->setMinimumHeight(tabel_->verticalHeader()->defaultSectionSize() * 7);
   v->addWidget(tabel_, 3);
   note_ = new QLabel(QStringLiteral("Søger ..."));
   note_->setWordWrap(true);
   note_->setTextFormat(Qt::PlainText);
+  note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   v->addWidget(note_);
   auto* knapper = new QHBoxLayout;
   fremdrift_ = new QProgressBar;
@@ -66,9 +76,32 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
   ur_ = new QTimer(this);
   ur_->setInterval(50);
   connect(ur_, &QTimer::timeout, this, [this] { VisFremdrift(); });
+  Start(std::move(soegning));
+}
+
+void THjaelpemiddelDialog::TilfoejValg(QWidget* valg) { valg_->addWidget(valg); }
+
+void THjaelpemiddelDialog::Genstart(TSoegning soegning) {
+  arbejder_.request_stop();
+  if (arbejder_.joinable()) arbejder_.join();
+  faerdig_ = false;
+  resultat_.reset();
+  tabel_->clearSelection();
+  tabel_->setRowCount(0);
+  note_->setText(QStringLiteral("Søger ..."));
+  TilpasNote();
+  kurve_->hide();
+  faerdige_ = 0;
+  ialt_ = 0;
+  OpdaterBrugKnap();
+  Start(std::move(soegning));
+}
+
+void THjaelpemiddelDialog::Start(TSoegning soegning) {
+  const unsigned nr = ++soegningNr_;
   start_.start();
   ur_->start();
-  arbejder_ = std::jthread([this, soegning = std::move(soegning)](std::stop_token stop) {
+  arbejder_ = std::jthread([this, nr, soegning = std::move(soegning)](std::stop_token stop) {
     TSoegeStyring styring;
     styring.Stop = stop;
     styring.Fremdrift = [this](std::size_t f, std::size_t i) {
@@ -78,7 +111,11 @@ THjaelpemiddelDialog::THjaelpemiddelDialog(const QString& titel, TSoegning soegn
     auto r = std::make_shared<THjaelpemiddelResultat>(soegning(styring));
     // The dialog joins this thread before it goes, so it is still there to
     // receive the result (a queued call to a deleted object is dropped).
-    QMetaObject::invokeMethod(this, [this, r] { VisResultat(r); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, r, nr] {
+          if (nr == soegningNr_) VisResultat(r);
+        },
+        Qt::QueuedConnection);
   });
 }
 
@@ -117,7 +154,21 @@ void THjaelpemiddelDialog::VisResultat(std::shared_ptr<THjaelpemiddelResultat> r
     }
   }
   tabel_->resizeColumnsToContents();
+  // The dialog widens so that every column shows whole, as far as the
+  // screen allows; the table scrolls beyond that.
+  int bredde = tabel_->frameWidth() * 2 + tabel_->verticalScrollBar()->sizeHint().width();
+  for (int j = 0; j < tabel_->columnCount(); ++j) bredde += tabel_->columnWidth(j);
+  const int ekstra = width() - tabel_->width();
+  const QRect skaerm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+  const int oensket = std::min(bredde + ekstra, skaerm.width() - 40);
+  if (oensket > width()) resize(oensket, height());
   note_->setText(res.Note);
+  TilpasNote();
+  // And grows, as far as the screen allows, so that the note and a few
+  // rows of the table fit together.
+  layout()->activate();
+  const int hoejde = std::min(layout()->minimumSize().height(), skaerm.height() - 40);
+  if (hoejde > height()) resize(width(), hoejde);
   if (res.Kurve) {
     kurve_->SaetTegner(res.Kurve);
     kurve_->show();
@@ -127,6 +178,19 @@ void THjaelpemiddelDialog::VisResultat(std::shared_ptr<THjaelpemiddelResultat> r
     tabel_->scrollToItem(tabel_->item(res.Valgt, 0), QAbstractItemView::PositionAtCenter);
   }
   OpdaterBrugKnap();
+}
+
+void THjaelpemiddelDialog::TilpasNote() {
+  // The note (what is minimised, the price basis, the counts) is read
+  // whole: the table gives up height rather than the note. A wrapped label
+  // does not claim its height through the layout by itself.
+  const int h = note_->heightForWidth(std::max(note_->width(), 200));
+  if (h > 0 && note_->minimumHeight() != h) note_->setMinimumHeight(h);
+}
+
+void THjaelpemiddelDialog::resizeEvent(QResizeEvent* e) {
+  QDialog::resizeEvent(e);
+  TilpasNote();
 }
 
 void THjaelpemiddelDialog::OpdaterBrugKnap() {

@@ -19,6 +19,7 @@
 #include "design/parallel.h"
 
 class QLabel;
+class QLayout;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -57,12 +58,23 @@ class THjaelpemiddelDialog : public QDialog {
   // Also Escape and the close box: the search is told to stop.
   void reject() override;
 
+  void resizeEvent(QResizeEvent* e) override;
+
+  // A row of choices above the table (the supplementary checks' tick boxes).
+  void TilfoejValg(QWidget* valg);
+  // Stops the search under way and runs `soegning` instead, as at the start;
+  // the result of the one stopped is never shown.
+  void Genstart(TSoegning soegning);
+
  private:
+  void Start(TSoegning soegning);
   void VisResultat(std::shared_ptr<THjaelpemiddelResultat> r);
   void VisFremdrift();
   void KlikBrug();
   void OpdaterBrugKnap();
+  void TilpasNote();
 
+  QLayout* valg_ = nullptr;
   QTableWidget* tabel_ = nullptr;
   TTegneflade* kurve_ = nullptr;
   QLabel* note_ = nullptr;
@@ -73,6 +85,7 @@ class THjaelpemiddelDialog : public QDialog {
   QElapsedTimer start_;
   std::atomic<std::size_t> faerdige_{0}, ialt_{0};
   bool faerdig_ = false;
+  unsigned soegningNr_ = 0;  // the search whose result is awaited
   std::shared_ptr<THjaelpemiddelResultat> resultat_;
   std::jthread arbejder_;  // last: joined before the members above go
 };

@@ -43,13 +43,15 @@ class TTegneflade;
 class TDomStrimmelVisning;
 class THjaelpemiddelDialog;
 class TKurveside;
+class TSupplerendeSide;
+class TSupplerendeStrimmelVisning;
 struct THjaelpemiddelResultat;
 struct TSoegeStyring;
 
 // The pages, in tab order (the page list in sider.cpp adds them in this
 // order).
 enum class TFane {
-  Inddata1, Inddata2, HjaelpTvaer, HjaelpLaengde, KontrolTvaer, KontrolLaengde, Resultat, Kurver
+  Inddata1, Inddata2, HjaelpTvaer, HjaelpLaengde, KontrolTvaer, KontrolLaengde, Resultat, Supplerende, Kurver
 };
 // The number of pages: one past the last of them.
 inline constexpr int AntalFaner = static_cast<int>(TFane::Kurver) + 1;
@@ -84,12 +86,16 @@ class THovedvindue : public QMainWindow {
   void KommandoFortryd();
   void KommandoGentag();
   void KommandoIndstillinger();
+  // The calculation document and the result tables (dokumentation_dialog.h,
+  // eksport.h).
+  void KommandoGemDokumentation();
+  void KommandoEksporter();
   // Opens a named file as "Hent" does: a recent file, a dropped file.
   bool KommandoAabn(const std::string& filnavn);
 
   // Seams for tests and tools: print into a PDF file instead of showing the
   // print dialog; open files some other way than through the desktop.
-  void SaetPdfUdskrift(std::string filnavn) { pdfUdskrift_ = std::move(filnavn); }
+  void SaetPdfUdskrift(std::string filnavn);
   void SaetFilAabner(std::function<bool(const std::string&)> aabner) { filAabner_ = std::move(aabner); }
 
   // The widgets, for tests, screenshots and benchmarks.
@@ -104,8 +110,12 @@ class THovedvindue : public QMainWindow {
   QMenu* SenesteMenu() const { return seneste_; }
   TTegneflade* Tegning(TFane fane) const;
   TOmVindue* OmVindue() const { return om_; }
+  TSupplerendeSide* SupplerendeSide() const { return supplerendeSide_; }
+  TSupplerendeStrimmelVisning* SupplerendeStrimmel() const { return supplStrimmel_; }
   // The open settings dialog, if any.
   QWidget* IndstillingsDialog() const { return indstillinger_.data(); }
+  // The open dialog of "Gem dokumentation (PDF) ...", if any.
+  QWidget* DokumentationsDialog() const { return dokumentation_.data(); }
   // The slot beside the pages kept for the live verdict figures.
   QWidget* StribeLevende() const { return stribeLevende_; }
   const TFortrydelse& Fortrydelse() const { return fortryd_; }
@@ -181,6 +191,8 @@ class THovedvindue : public QMainWindow {
   QWidget* stribeLevende_ = nullptr;
   QLineEdit* firmanavn_ = nullptr;
   TOmVindue* om_ = nullptr;
+  TSupplerendeSide* supplerendeSide_ = nullptr;
+  TSupplerendeStrimmelVisning* supplStrimmel_ = nullptr;
   QMenu* seneste_ = nullptr;
   std::map<std::string, QAction*> handlinger_;
   std::map<TKontrol, QWidget*> kontroller_;
@@ -221,6 +233,7 @@ class THovedvindue : public QMainWindow {
   QCheckBox* alleKlasser_ = nullptr;
   QPointer<QWidget> hjaelpemiddel_;
   QPointer<QWidget> indstillinger_;
+  QPointer<QWidget> dokumentation_;
 };
 
 }  // namespace kvistor

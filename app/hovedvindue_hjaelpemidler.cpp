@@ -17,6 +17,8 @@
 #include "app/hjaelpemiddel_dialog.h"
 #include "app/hovedvindue.h"
 #include "app/kurveside.h"
+#include "app/supplerende_strimmel.h"
+#include "app/supplerende_valg.h"
 #include "common/indstillinger.h"
 #include "design/aaseoptimering.h"
 #include "design/brug.h"
@@ -72,6 +74,8 @@ void THovedvindue::BygHjaelpemidler() {
   lag->setContentsMargins(0, 0, 0, 0);
   strimmel_ = new TDomStrimmelVisning;
   lag->addWidget(strimmel_);
+  supplStrimmel_ = new TSupplerendeStrimmelVisning;
+  lag->addWidget(supplStrimmel_);
   stribeLevende_->show();
   kurveside_ = new TKurveside(dlg_);
   stak_->addWidget(kurveside_);
@@ -108,6 +112,7 @@ QWidget* THovedvindue::BygHjaelpemiddelKnapper() {
 
 void THovedvindue::OpdaterStrimmel() {
   if (strimmel_) strimmel_->Vis(OpdaterDomStrimmel(side_));
+  if (supplStrimmel_) supplStrimmel_->Vis(OpdaterSupplerendeStrimmel(side_));
 }
 
 void THovedvindue::VisKurver() { kurveside_->Vis(side_); }
@@ -148,14 +153,21 @@ void THovedvindue::KommandoFindMindsteTvaersnit() {
     TTvaersnitsValg valg;
     valg.AlleKlasser = alleKlasser_->isChecked();
     valg.Priser = IndstilledePriser(dlg_);
-    AabnHjaelpemiddel(QStringLiteral("Find billigste tværsnit"), [this, ind, valg](const TSoegeStyring& styring) {
-      auto s = std::make_shared<const TTvaersnitsSoegning>(FindMindsteTvaersnit(ind, valg, styring));
-      THjaelpemiddelResultat r = FraTabel(TvaersnitsTabel(*s, ind, valg));
-      r.Brug = [this, s](int i) {
-        Haandter([&] { BrugTvaersnitsVariant(side_, s->Bestaaede[static_cast<std::size_t>(i)], dlg_); });
-      };
-      return r;
-    });
+    // The search with the supplementary checks the dialog's tick boxes ask for.
+    auto lav = [this, ind, valg](const TSupplerendeValg& suppl) {
+      TTvaersnitsValg v = valg;
+      v.Supplerende = suppl;
+      return THjaelpemiddelDialog::TSoegning([this, ind, v](const TSoegeStyring& styring) {
+        auto s = std::make_shared<const TTvaersnitsSoegning>(FindMindsteTvaersnit(ind, v, styring));
+        THjaelpemiddelResultat r = FraTabel(TvaersnitsTabel(*s, ind, v));
+        r.Brug = [this, s](int i) {
+          Haandter([&] { BrugTvaersnitsVariant(side_, s->Bestaaede[static_cast<std::size_t>(i)], dlg_); });
+        };
+        return r;
+      });
+    };
+    AabnHjaelpemiddel(QStringLiteral("Find billigste tværsnit"), lav(IngenSupplerende));
+    TilfoejSupplerendeValg(*Hjaelpemiddel(), ind, lav);
   });
 }
 
@@ -186,14 +198,22 @@ void THovedvindue::KommandoFindBilligsteAas() {
     TAaseValg valg;
     valg.AlleKlasser = alleKlasser_->isChecked();
     valg.Priser = IndstilledePriser(dlg_);
-    AabnHjaelpemiddel(QStringLiteral("Find billigste åse"), [this, ind, valg](const TSoegeStyring& styring) {
-      auto o = std::make_shared<const TAaseOptimering>(FindBilligsteAas(ind, valg, styring));
-      THjaelpemiddelResultat r = FraTabel(OptimeringsTabel(*o, ind, valg));
-      r.Brug = [this, o](int i) {
-        Haandter([&] { BrugAaseVariant(side_, o->Bestaaede[static_cast<std::size_t>(i)], dlg_); });
-      };
-      return r;
-    });
+    auto lav = [this, ind, valg](const TSupplerendeValg& suppl) {
+      TAaseValg v = valg;
+      v.Supplerende = suppl;
+      return THjaelpemiddelDialog::TSoegning([this, ind, v](const TSoegeStyring& styring) {
+        auto o = std::make_shared<const TAaseOptimering>(FindBilligsteAas(ind, v, styring));
+        THjaelpemiddelResultat r = FraTabel(OptimeringsTabel(*o, ind, v));
+        // Section, hanger and offset through the model as one step, which
+        // "Fortryd" takes back whole.
+        r.Brug = [this, o](int i) {
+          Haandter([&] { BrugAaseVariant(side_, o->Bestaaede[static_cast<std::size_t>(i)], dlg_); });
+        };
+        return r;
+      });
+    };
+    AabnHjaelpemiddel(QStringLiteral("Find billigste åse"), lav(IngenSupplerende));
+    TilfoejSupplerendeValg(*Hjaelpemiddel(), ind, lav);
   });
 }
 

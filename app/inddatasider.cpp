@@ -354,9 +354,11 @@ QWidget* THovedvindue::BygInddata2() {
 
   auto* suppl = new QGroupBox(QStringLiteral("Supplerende kontrol"));
   auto* gsk = new QGridLayout(suppl);
-  gsk->addWidget(NyAfkrydsning(K::CheckBoxSkaerpetKontrol), 0, 0, 1, 2);
+  // One above the other: side by side they made the column wider than the
+  // page, and the groups above were cut off.
+  gsk->addWidget(NyAfkrydsning(K::CheckBoxSkaerpetKontrol), 0, 0);
   gsk->addWidget(NyRadiogruppe(K::RadioGroupBrandmodstand, Ledetekst(K::RadioGroupBrandmodstand), 4), 1, 0);
-  gsk->addWidget(NyRadiogruppe(K::RadioGroupBrandSider, Ledetekst(K::RadioGroupBrandSider), 2), 1, 1);
+  gsk->addWidget(NyRadiogruppe(K::RadioGroupBrandSider, Ledetekst(K::RadioGroupBrandSider), 2), 2, 0);
   hoejre->addWidget(suppl);
 
   auto* vejl = new QGroupBox(QStringLiteral("Vejledning"));

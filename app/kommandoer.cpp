@@ -15,11 +15,14 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include "app/dokumentation_dialog.h"
+#include "app/eksport.h"
 #include "app/hovedvindue.h"
 #include "app/indstillinger_dialog.h"
 #include "app/omvindue.h"
 #include "app/printer.h"
 #include "app/programmappe.h"
+#include "app/supplerende_side.h"
 #include "project/inddatafil.h"
 #include "common/indstillinger.h"
 #include "report/gem.h"
@@ -47,6 +50,9 @@ void THovedvindue::BygHandlinger() {
   NyHandling("GemSom", "Gem &som ...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { KommandoGemSom(); });
   NyHandling("Udskriv", "&Udskriv resultat ...", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { KommandoUdskriv(); });
   NyHandling("GemResultat", "Gem &resultat som ...", {}, [this] { KommandoGemResultat(); });
+  NyHandling("GemDokumentation", "Gem &dokumentation (PDF) ...", {}, [this] { KommandoGemDokumentation(); })
+      ->setToolTip(QStringLiteral("Gem dokumentation (PDF): den statiske dokumentation af projektet til aflevering"));
+  NyHandling("Eksporter", "&Eksporter ...", {}, [this] { KommandoEksporter(); });
   NyHandling("Indstillinger", "Indstillinger ...", {}, [this] { KommandoIndstillinger(); });
   NyHandling("Afslut", "&Afslut", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
   NyHandling("Fortryd", "&Fortryd", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { KommandoFortryd(); });
@@ -60,6 +66,7 @@ void THovedvindue::BygHandlinger() {
   NyHandling("KontrolTvaer", "&Visuel kontrol af tværsnit", {}, [this] { KommandoKontrol(TFane::KontrolTvaer); });
   NyHandling("KontrolLaengde", "V&isuel kontrol af længdesnit", {}, [this] { KommandoKontrol(TFane::KontrolLaengde); });
   NyHandling("Resultat", "&Beregningsresultat", {}, [this] { KommandoResultat(); });
+  NyHandling("Supplerende", "&Supplerende kontrol", {}, [this] { VisFane(TFane::Supplerende); });
   NyHandling("Kurver", "&Kurver", {}, [this] { VisFane(TFane::Kurver); });
   NyHandling("FindMindsteTvaersnit", "Find billigste tværsnit ...", {}, [this] { KommandoFindMindsteTvaersnit(); });
   NyHandling("OptimerCharnierforskydning", "Optimer charnierforskydning ...", {},
@@ -78,6 +85,8 @@ void THovedvindue::BygMenuer() {
   filer->addSeparator();
   filer->addAction(Handling("Udskriv"));
   filer->addAction(Handling("GemResultat"));
+  filer->addAction(Handling("GemDokumentation"));
+  filer->addAction(Handling("Eksporter"));
   filer->addSeparator();
   filer->addAction(Handling("Indstillinger"));
   filer->addSeparator();
@@ -96,6 +105,7 @@ void THovedvindue::BygMenuer() {
   funk->addAction(Handling("KontrolTvaer"));
   funk->addAction(Handling("KontrolLaengde"));
   funk->addAction(Handling("Resultat"));
+  funk->addAction(Handling("Supplerende"));
   funk->addAction(Handling("Kurver"));
   funk->addSeparator();
   funk->addAction(Handling("FindMindsteTvaersnit"));
@@ -137,6 +147,8 @@ QWidget* THovedvindue::BygKnapper() {
   auto* vr = new QVBoxLayout(res);
   vr->addWidget(NyKnap("Udskriv", "Udskriv (&Print) ..."));
   vr->addWidget(NyKnap("GemResultat", "Gem &Resultat ..."));
+  // The menu's words, shortened to the column's width.
+  vr->addWidget(NyKnap("GemDokumentation", "Dokumentation ..."));
   v->addWidget(res);
   v->addWidget(NyKnap("Brugervejledning", "Vis Brugervejledning"));
   v->addWidget(NyKnap("Afslut", "Afslut programmet"));
@@ -266,6 +278,27 @@ void THovedvindue::KommandoUdskriv() {
 
 void THovedvindue::KommandoGemResultat() {
   Kommando([&] { GemResultat(side_, dlg_); });
+}
+
+void THovedvindue::KommandoGemDokumentation() {
+  Kommando([&] {
+    if (dokumentation_) {
+      dokumentation_->raise();
+      return;
+    }
+    dokumentation_ = AabnGemDokumentation(this, side_, ur_, dlg_, fil_);
+  });
+}
+
+void THovedvindue::KommandoEksporter() {
+  Kommando([&] {
+    EksporterTabeller(side_, dlg_, fil_.empty() ? std::string() : std::filesystem::path(fil_).filename().string());
+  });
+}
+
+void THovedvindue::SaetPdfUdskrift(std::string filnavn) {
+  pdfUdskrift_ = filnavn;
+  if (supplerendeSide_) supplerendeSide_->SaetPdfUdskrift(std::move(filnavn));
 }
 
 void THovedvindue::KommandoBrugervejledning() {

@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/eksport.h"
 #include "app/tegneflade.h"
+#include "graphics/dxf_tegning.h"
 #include "graphics/kraftkurvetegning.h"
 #include "graphics/svg_laerred.h"
 #include "calculation/tvaersnit_byg.h"
@@ -44,12 +46,18 @@ TKurveside::TKurveside(TBrugerDialog& dlg, QWidget* foraelder) : QWidget(foraeld
   l->setBuddy(valg_);
   svg_ = new QPushButton(QStringLiteral("Gem som SVG ..."));
   png_ = new QPushButton(QStringLiteral("Gem som PNG ..."));
+  dxf_ = new QPushButton(QStringLiteral("Gem som DXF ..."));
+  dxf_->setToolTip(QStringLiteral("Gemmer kurverne i fast målestok til et CAD-program"));
   linje->addWidget(l);
-  linje->addWidget(valg_);
-  linje->addStretch();
-  linje->addWidget(svg_);
-  linje->addWidget(png_);
+  linje->addWidget(valg_, 1);
   v->addLayout(linje);
+  // The save buttons below the picture, as under the control drawings, so
+  // that the chooser keeps the width its long names need.
+  auto* gem = new QHBoxLayout;
+  gem->addStretch();
+  gem->addWidget(svg_);
+  gem->addWidget(png_);
+  gem->addWidget(dxf_);
   besked_ = new QLabel;
   besked_->setWordWrap(true);
   besked_->setTextFormat(Qt::PlainText);
@@ -60,12 +68,14 @@ TKurveside::TKurveside(TBrugerDialog& dlg, QWidget* foraelder) : QWidget(foraeld
     if (!kurver_.empty()) TegnKraftkurveDiagram(kurver_, laerred, b, h);
   });
   v->addWidget(flade_, 1);
+  v->addLayout(gem);
 
   connect(valg_, &QComboBox::currentIndexChanged, this, [this] {
     if (!fylder_) BeregnValgte();
   });
   connect(svg_, &QPushButton::clicked, this, [this] { GemSvg(); });
   connect(png_, &QPushButton::clicked, this, [this] { GemPng(); });
+  connect(dxf_, &QPushButton::clicked, this, [this] { GemDxf(); });
 }
 
 void TKurveside::Vis(const TInddataside& side) {
@@ -97,6 +107,7 @@ void TKurveside::Vis(const TInddataside& side) {
     besked_->setText(QStringLiteral("Kurverne kan ikke beregnes: ") + Q(k.Besked));
     svg_->setEnabled(false);
     png_->setEnabled(false);
+    dxf_->setEnabled(false);
     flade_->update();
     return;
   }
@@ -121,6 +132,7 @@ void TKurveside::BeregnValgte() {
                                         "charnierer med kryds. Største og mindste værdier er skrevet ved kurverne."));
   svg_->setEnabled(!kurver_.empty());
   png_->setEnabled(!kurver_.empty());
+  dxf_->setEnabled(!kurver_.empty());
   flade_->update();
 }
 
@@ -148,6 +160,13 @@ void TKurveside::GemSvg() {
     dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
   else if (!u.note.empty())
     dlg_.Advarsel(u.note);
+}
+
+void TKurveside::GemDxf() {
+  if (kurver_.empty()) return;
+  const auto fil = SpoergFilnavn("Gem kurverne som DXF", "DXF-tegning (*.dxf)|*.dxf", "dxf");
+  if (!fil) return;
+  GemOgMeld(dlg_, *fil, DxfKraftkurver(kurver_).Dxf);
 }
 
 void TKurveside::GemPng() {

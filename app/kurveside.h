@@ -30,6 +30,8 @@ class TKurveside : public QWidget {
   // Saves the picture through the dialog's save-name call.
   void GemSvg();
   void GemPng();
+  // The diagrams at a fixed scale for a CAD program.
+  void GemDxf();
 
   QComboBox* Valg() const { return valg_; }
   const std::vector<TKraftkurve>& Kurver() const { return kurver_; }
@@ -53,6 +55,7 @@ class TKurveside : public QWidget {
   TTegneflade* flade_ = nullptr;
   QPushButton* svg_ = nullptr;
   QPushButton* png_ = nullptr;
+  QPushButton* dxf_ = nullptr;
   bool fylder_ = false;
 };
 

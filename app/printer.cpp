@@ -5,7 +5,9 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace kvistor {
 
@@ -37,6 +39,23 @@ bool SkrivLinjerTilPdf(const std::string& filnavn, const std::vector<TUdskriftLi
   printer.setOutputFileName(QString::fromStdString(filnavn));
   printer.setPageSize(QPageSize(QPageSize::A4));
   return SkrivLinjer(printer, linjer);
+}
+
+void UdskrivRapportlinjer(QWidget* foraelder, const TTekstlinjer& linjer, TBrugerDialog& dlg,
+                          const std::string& pdfFil) {
+  const std::vector<TUdskriftLinje> forloeb = UdskriftForloeb(linjer);
+  if (!pdfFil.empty()) {
+    if (!SkrivLinjerTilPdf(pdfFil, forloeb)) dlg.Besked("Kan ikke udskrive til filen \r\n" + pdfFil);
+    return;
+  }
+  if (QPrinterInfo::availablePrinters().isEmpty())
+    dlg.Advarsel("Der er ingen printer installeret.\r\n"
+                 "Resultatet kan i stedet udskrives til en PDF-fil.");
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog d(&printer, foraelder);
+  d.setOption(QAbstractPrintDialog::PrintToFile, true);
+  if (d.exec() != QDialog::Accepted) return;
+  if (!SkrivLinjer(printer, forloeb)) dlg.Fejl("Resultatet kunne ikke udskrives på den valgte printer.");
 }
 
 }  // namespace kvistor

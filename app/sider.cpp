@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 #include "app/billedtegner.h"
+#include "app/eksport.h"
 #include "app/hovedvindue.h"
 #include "app/kurveside.h"
 #include "app/sidebyg.h"
+#include "app/supplerende_side.h"
 #include "app/tegneflade.h"
 #include "graphics/kontroltegning.h"
 #include "report/visresultat.h"
@@ -35,6 +37,7 @@ void THovedvindue::BygSider() {
       QStringLiteral("Benævnelser for åsedele (kort og langt endefag samt mellemfag) samt diverse mål er vist på øverste figur."),
       QStringLiteral("Detaljen nederst viser charniersamlingen forstørret.")}));
   TilfoejSide(TFane::Resultat, "Beregningsresultat", BygResultatside());
+  TilfoejSide(TFane::Supplerende, "Supplerende kontrol", supplerendeSide_ = new TSupplerendeSide(dlg_, ur_));
   TilfoejSide(TFane::Kurver, "Kurver", kurveside_);
 }
 
@@ -79,6 +82,7 @@ QWidget* THovedvindue::BygKontrolside(TFane fane, const QStringList& titler) {
   });
   tegninger_[fane] = flade;
   v->addWidget(flade, 1);
+  v->addWidget(new TTegningsEksport(hvilken, side_, flade, dlg_));
   return side;
 }
 
@@ -100,6 +104,7 @@ void THovedvindue::SkiftFane(int indeks) {
     VisStak(sider_.at(static_cast<std::size_t>(indeks)));
     if (AktivFane() == TFane::Resultat) VisResultat(false);
     if (AktivFane() == TFane::Kurver) VisKurver();
+    if (AktivFane() == TFane::Supplerende) supplerendeSide_->Vis(side_);
   });
   if (!koerte) {
     QSignalBlocker b(faner_);

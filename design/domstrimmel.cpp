@@ -39,4 +39,26 @@ TDomStrimmel OpdaterDomStrimmel(const TInddataside& side) {
   return BygDomStrimmel(BeregnNoegletal(side.Inddata));
 }
 
+TSupplerendeStrimmel BygSupplerendeStrimmel(const TSupplerendeNoegletal& s, int brandMinutter) {
+  TSupplerendeStrimmel ud;
+  if (s.Skaerpet) ud.Skaerpet = BygDomStrimmel(*s.Skaerpet);
+  if (s.Brand) {
+    const std::string krav = Format("Brand R%d ", {brandMinutter});
+    if (!s.Brand->Beregnet())
+      ud.Brand = TStrimmelFelt{krav + "ikke beregnet", false};
+    else
+      ud.Brand = TStrimmelFelt{krav + (s.Brand->KravOpfyldt() ? "opfyldt" : "ikke opfyldt") +
+                                   Format(" (%d min)", {s.Brand->Brand.OpnaaetMinutter}),
+                               s.Brand->KravOpfyldt()};
+  }
+  return ud;
+}
+
+TSupplerendeStrimmel OpdaterSupplerendeStrimmel(const TInddataside& side) {
+  const TSupplerendeValg valg = ProjektetsSupplerendeValg(side.Inddata);
+  // While a field rule is broken the first block already names it.
+  if (!valg.Nogen() || AfvisInddata(side.Inddata)) return {};
+  return BygSupplerendeStrimmel(BeregnSupplerendeNoegletal(side.Inddata, valg), valg.BrandMinutter);
+}
+
 }  // namespace kvistor

@@ -35,4 +35,20 @@ TDomStrimmel BygDomStrimmel(const TNoegletalResultat& r);
 // BygDomStrimmel. Changes nothing in the model.
 TDomStrimmel OpdaterDomStrimmel(const TInddataside& side);
 
+// The strip's second block, for the checks the project asks for beside the
+// report: the stricter check's three figures as the first block writes
+// them, and the fire verdict, "Brand R30 opfyldt (46 min)" or "Brand R30
+// ikke opfyldt (24 min)". Neither when the project asks for none.
+struct TSupplerendeStrimmel {
+  std::optional<TDomStrimmel> Skaerpet;
+  std::optional<TStrimmelFelt> Brand;
+  bool Tom() const { return !Skaerpet && !Brand; }
+};
+
+TSupplerendeStrimmel BygSupplerendeStrimmel(const TSupplerendeNoegletal& s, int brandMinutter);
+
+// The second block of the current record, by the project's own choice of
+// checks. Changes nothing in the model.
+TSupplerendeStrimmel OpdaterSupplerendeStrimmel(const TInddataside& side);
+
 }  // namespace kvistor

@@ -123,6 +123,7 @@ TEST(Abe, TilfaeldigeHaendelserEnderMedVinduetLigModellen) {
     if (!v.w->isVisible() || QApplication::activeWindow() != v.w.get()) {
       v.w->OmVindue()->close();
       if (QWidget* d = v.w->IndstillingsDialog()) d->close();
+      if (QWidget* d = v.w->DokumentationsDialog()) d->close();
       v.w->show();
       QApplication::setActiveWindow(v.w.get());
     }
