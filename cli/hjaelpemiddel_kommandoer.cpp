@@ -121,24 +121,51 @@ void Skriv(const TTabel& t, std::ostream& ud) {
 
 }  // namespace
 
+namespace {
+
+// A project for a search, and the prices to rank it by.
+struct TSoegeGrundlag {
+  Inddata Ind;
+  TPrisTabel Priser;
+};
+
+std::optional<TSoegeGrundlag> SoegeGrundlag(TKald& kald, bool forskydning, int& kode) {
+  const std::optional<Inddata> ind = ProjektTilSoegning(kald, forskydning, kode);
+  if (!ind) return std::nullopt;
+  const std::optional<TPrisTabel> priser = Priser(kald, kode);
+  if (!priser) return std::nullopt;
+  return TSoegeGrundlag{*ind, *priser};
+}
+
+// Runs a search with its progress on a terminal and a clean stop on
+// Ctrl+C: nullopt, and the stop told and its exit code in `kode`, when it
+// was stopped.
+template <class TResultat, class TSoeg>
+std::optional<TResultat> SoegMedVisning(TKald& kald, TSoeg soeg, int& kode) {
+  TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);
+  TResultat r = soeg(visning.Styring());
+  if (r.Annulleret) {
+    kode = visning.MeldStop();
+    return std::nullopt;
+  }
+  return r;
+}
+
+}  // namespace
+
 int DimensionerKommando(TKald& kald) {
   int kode = KodeOk;
-  const std::optional<Inddata> ind = ProjektTilSoegning(kald, false, kode);
-  if (!ind) return kode;
-  const std::optional<TPrisTabel> priser = Priser(kald, kode);
-  if (!priser) return kode;
+  const std::optional<TSoegeGrundlag> g = SoegeGrundlag(kald, false, kode);
+  if (!g) return kode;
   TTvaersnitsValg valg;
   valg.AlleKlasser = kald.Har("--alle-klasser");
-  valg.Priser = *priser;
+  valg.Priser = g->Priser;
   valg.Supplerende = SupplerendeKrav(kald);
-  TTvaersnitsSoegning s;
-  {
-    TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);
-    s = FindMindsteTvaersnit(*ind, valg, visning.Styring());
-    if (s.Annulleret) return visning.MeldStop();
-  }
-  Skriv(TvaersnitsTabel(s, *ind, valg), kald.ud);
-  return s.Bestaaede.empty() ? KodeIngen : KodeOk;
+  const auto s = SoegMedVisning<TTvaersnitsSoegning>(
+      kald, [&](const TSoegeStyring& st) { return FindMindsteTvaersnit(g->Ind, valg, st); }, kode);
+  if (!s) return kode;
+  Skriv(TvaersnitsTabel(*s, g->Ind, valg), kald.ud);
+  return s->Bestaaede.empty() ? KodeIngen : KodeOk;
 }
 
 int CharnierKommando(TKald& kald) {
@@ -152,38 +179,31 @@ int CharnierKommando(TKald& kald) {
 
   TCharnierValg valg;
   valg.Alle = kald.Har("--alle");
-  TCharnierScanning s;
-  {
-    TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);
-    s = OptimerCharnierforskydning(*ind, visning.Styring(), valg);
-    if (s.Annulleret) return visning.MeldStop();
-  }
-  Skriv(CharnierTabel(s, ind->Projektnavn, true), kald.ud);
-  if (s.Kurve.empty() && s.Slut == TCharnierSlut::Statik) {
-    TKommandolinjeDialog(kald.fejl).Fejl(s.StopBesked);
+  const auto s = SoegMedVisning<TCharnierScanning>(
+      kald, [&](const TSoegeStyring& st) { return OptimerCharnierforskydning(*ind, st, valg); },
+      kode);
+  if (!s) return kode;
+  Skriv(CharnierTabel(*s, ind->Projektnavn, true), kald.ud);
+  if (s->Kurve.empty() && s->Slut == TCharnierSlut::Statik) {
+    TKommandolinjeDialog(kald.fejl).Fejl(s->StopBesked);
     return KodeAfbrudt;
   }
-  return s.Bedste ? KodeOk : KodeIngen;
+  return s->Bedste ? KodeOk : KodeIngen;
 }
 
 int OptimerKommando(TKald& kald) {
   int kode = KodeOk;
-  const std::optional<Inddata> ind = ProjektTilSoegning(kald, true, kode);
-  if (!ind) return kode;
-  const std::optional<TPrisTabel> priser = Priser(kald, kode);
-  if (!priser) return kode;
+  const std::optional<TSoegeGrundlag> g = SoegeGrundlag(kald, true, kode);
+  if (!g) return kode;
   TAaseValg valg;
   valg.AlleKlasser = kald.Har("--alle-klasser");
-  valg.Priser = *priser;
+  valg.Priser = g->Priser;
   valg.Supplerende = SupplerendeKrav(kald);
-  TAaseOptimering o;
-  {
-    TSoegeVisning visning(kald.fejl, kald.miljoe.terminal);
-    o = FindBilligsteAas(*ind, valg, visning.Styring());
-    if (o.Annulleret) return visning.MeldStop();
-  }
-  Skriv(OptimeringsTabel(o, *ind, valg), kald.ud);
-  return o.Bestaaede.empty() ? KodeIngen : KodeOk;
+  const auto o = SoegMedVisning<TAaseOptimering>(
+      kald, [&](const TSoegeStyring& st) { return FindBilligsteAas(g->Ind, valg, st); }, kode);
+  if (!o) return kode;
+  Skriv(OptimeringsTabel(*o, g->Ind, valg), kald.ud);
+  return o->Bestaaede.empty() ? KodeIngen : KodeOk;
 }
 
 int KurverKommando(TKald& kald) {
