@@ -5,17 +5,34 @@
 
 namespace kvistor {
 
-namespace {
+QColor StrimmelFarve(bool ok) { return ok ? QColor(0, 128, 0) : QColor(Qt::red); }
 
-void SaetFarve(QLabel* l, const QColor& c) {
-  QPalette p = l->palette();
-  p.setColor(QPalette::WindowText, c);
-  l->setPalette(p);
+QLabel* NyStrimmelEtiket() {
+  auto* l = new QLabel;
+  l->setTextFormat(Qt::PlainText);
+  l->setWordWrap(true);
+  QFont f = l->font();
+  f.setBold(true);
+  l->setFont(f);
+  return l;
 }
 
-}  // namespace
+void VisStrimmelFelt(QLabel* etiket, const TStrimmelFelt& felt) {
+  etiket->setText(QString::fromStdString(felt.Tekst) +
+                  (felt.Ok ? QStringLiteral(" – OK") : QStringLiteral(" – IKKE OK")));
+  QPalette p = etiket->palette();
+  p.setColor(QPalette::WindowText, StrimmelFarve(felt.Ok));
+  etiket->setPalette(p);
+}
 
-QColor StrimmelFarve(bool ok) { return ok ? QColor(0, 128, 0) : QColor(Qt::red); }
+void TilpasEtiketHoejder(const QFrame& ramme, std::initializer_list<QLabel*> etiketter) {
+  const int b = ramme.contentsRect().width() - 8;
+  if (b <= 0) return;
+  for (QLabel* l : etiketter) {
+    const int h = l->isHidden() ? 0 : l->heightForWidth(b);
+    if (l->minimumHeight() != h) l->setMinimumHeight(h);
+  }
+}
 
 TDomStrimmelVisning::TDomStrimmelVisning(QWidget* foraelder) : QFrame(foraelder) {
   setObjectName(QStringLiteral("DomStrimmel"));
@@ -29,12 +46,7 @@ TDomStrimmelVisning::TDomStrimmelVisning(QWidget* foraelder) : QFrame(foraelder)
       "\"Beregningsresultat\"."));
   v->addWidget(titel);
   for (QLabel*& l : tal_) {
-    l = new QLabel;
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
+    l = NyStrimmelEtiket();
     v->addWidget(l);
   }
   besked_ = new QLabel;
@@ -49,11 +61,7 @@ void TDomStrimmelVisning::Vis(const TDomStrimmel& s) {
   for (int i = 0; i < 3; ++i) {
     tal_[i]->setVisible(s.Beregnet);
     if (!s.Beregnet) continue;
-    // The verdict in words as well as in colour, for those who cannot tell
-    // red from green, and on a black-and-white print of the screen.
-    const TStrimmelFelt& f = s.Felter[static_cast<std::size_t>(i)];
-    tal_[i]->setText(QString::fromStdString(f.Tekst) + (f.Ok ? QStringLiteral(" – OK") : QStringLiteral(" – IKKE OK")));
-    SaetFarve(tal_[i], StrimmelFarve(s.Felter[static_cast<std::size_t>(i)].Ok));
+    VisStrimmelFelt(tal_[i], s.Felter[static_cast<std::size_t>(i)]);
   }
   besked_->setVisible(!s.Beregnet);
   besked_->setText(QStringLiteral("Ikke beregnet: ") + QString::fromStdString(s.Besked));
@@ -62,15 +70,7 @@ void TDomStrimmelVisning::Vis(const TDomStrimmel& s) {
 }
 
 void TDomStrimmelVisning::TilpasHoejder() {
-  // A wrapped label in the fixed-width column does not pass its height up
-  // through the layouts by itself (a rule's message): each takes the height
-  // it needs at the strip's width.
-  const int b = contentsRect().width() - 8;
-  if (b <= 0) return;
-  for (QLabel* l : {tal_[0], tal_[1], tal_[2], besked_}) {
-    const int h = l->isHidden() ? 0 : l->heightForWidth(b);
-    if (l->minimumHeight() != h) l->setMinimumHeight(h);
-  }
+  TilpasEtiketHoejder(*this, {tal_[0], tal_[1], tal_[2], besked_});
 }
 
 void TDomStrimmelVisning::resizeEvent(QResizeEvent* e) {

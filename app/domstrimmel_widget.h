@@ -5,6 +5,8 @@
 // calculation. It shows what the core's strip holds and nothing else.
 #include <QFrame>
 
+#include <initializer_list>
+
 #include "design/domstrimmel.h"
 
 class QLabel;
@@ -35,5 +37,14 @@ class TDomStrimmelVisning : public QFrame {
 
 // The colours of a passing and a failing figure.
 QColor StrimmelFarve(bool ok);
+
+// Shared by both blocks of the strip: a bold wrapped label for a figure;
+// a figure shown with its verdict in words as well as in colour (for those
+// who cannot tell red from green, and on a black-and-white print of the
+// screen); and the heights of wrapped labels, which in the fixed-width
+// column do not pass up through the layouts by themselves.
+QLabel* NyStrimmelEtiket();
+void VisStrimmelFelt(QLabel* etiket, const TStrimmelFelt& felt);
+void TilpasEtiketHoejder(const QFrame& ramme, std::initializer_list<QLabel*> etiketter);
 
 }  // namespace kvistor

@@ -17,6 +17,12 @@ void Saet(QLabel* l, const TStrimmelFelt& f) {
   l->show();
 }
 
+// A figure with its verdict in words, as in the first block.
+void SaetMedDom(QLabel* l, const TStrimmelFelt& f) {
+  VisStrimmelFelt(l, f);
+  l->show();
+}
+
 }  // namespace
 
 TSupplerendeStrimmelVisning::TSupplerendeStrimmelVisning(QWidget* foraelder) : QFrame(foraelder) {
@@ -33,12 +39,7 @@ TSupplerendeStrimmelVisning::TSupplerendeStrimmelVisning(QWidget* foraelder) : Q
   skaerpet_ = new QLabel(QStringLiteral("Skærpet kontrol:"));
   v->addWidget(skaerpet_);
   for (QLabel*& l : tal_) {
-    l = new QLabel;
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
+    l = NyStrimmelEtiket();
     v->addWidget(l);
   }
   Vis(strimmel_);
@@ -50,12 +51,9 @@ void TSupplerendeStrimmelVisning::Vis(const TSupplerendeStrimmel& s) {
   const bool skaerpet = s.Skaerpet.has_value();
   skaerpet_->setVisible(skaerpet);
   for (int i = 0; i < 3; ++i) {
-    if (skaerpet && s.Skaerpet->Beregnet) {
-      // The verdict in words too, as in the first block.
-      TStrimmelFelt f = s.Skaerpet->Felter[static_cast<std::size_t>(i)];
-      f.Tekst += f.Ok ? " – OK" : " – IKKE OK";
-      Saet(tal_[i], f);
-    } else
+    if (skaerpet && s.Skaerpet->Beregnet)
+      SaetMedDom(tal_[i], s.Skaerpet->Felter[static_cast<std::size_t>(i)]);
+    else
       tal_[i]->hide();
   }
   // A stricter run that stopped says why in its first line.
@@ -68,14 +66,7 @@ void TSupplerendeStrimmelVisning::Vis(const TSupplerendeStrimmel& s) {
 }
 
 void TSupplerendeStrimmelVisning::TilpasHoejder() {
-  // As in the first block: a wrapped label in the fixed-width column takes
-  // the height it needs at the strip's width.
-  const int b = contentsRect().width() - 8;
-  if (b <= 0) return;
-  for (QLabel* l : tal_) {
-    const int h = l->isHidden() ? 0 : l->heightForWidth(b);
-    if (l->minimumHeight() != h) l->setMinimumHeight(h);
-  }
+  TilpasEtiketHoejder(*this, {tal_[0], tal_[1], tal_[2], tal_[3]});
 }
 
 void TSupplerendeStrimmelVisning::resizeEvent(QResizeEvent* e) {

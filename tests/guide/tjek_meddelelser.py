@@ -39,8 +39,9 @@ BEMAERK = re.compile(r"\"(Bemærk: [^\"]*)\"")
 LITERAL = re.compile(r"\"((?:[^\"\\]|\\.)*)\"")
 
 
-def argument(s, start):
-    """The text of a call's argument list from just after its '('."""
+def indhold(s, start, aaben, luk):
+    """What stands between a bracket just before `start` and its partner,
+    brackets inside string literals not counted."""
     i, dybde = start, 1
     while dybde and i < len(s):
         c = s[i]
@@ -48,29 +49,22 @@ def argument(s, start):
             i += 1
             while s[i] != '"':
                 i += 2 if s[i] == "\\" else 1
-        elif c == "(":
+        elif c == aaben:
             dybde += 1
-        elif c == ")":
+        elif c == luk:
             dybde -= 1
         i += 1
     return s[start:i - 1]
+
+
+def argument(s, start):
+    """The text of a call's argument list from just after its '('."""
+    return indhold(s, start, "(", ")")
 
 
 def krop(s, start):
     """The body of a routine from just after its '{'."""
-    i, dybde = start, 1
-    while dybde and i < len(s):
-        c = s[i]
-        if c == '"':
-            i += 1
-            while s[i] != '"':
-                i += 2 if s[i] == "\\" else 1
-        elif c == "{":
-            dybde += 1
-        elif c == "}":
-            dybde -= 1
-        i += 1
-    return s[start:i - 1]
+    return indhold(s, start, "{", "}")
 
 
 def literaler(kode):
