@@ -42,6 +42,10 @@ struct TDiskPunkt {
   std::uint8_t FagHoj = 0;      // type by hinges of xD + 1
   bool ErCharnier = false;
   bool ErUnderstoetning = false;
+  // The positions the sweeps ask for, m: (xD − 1)/1000, xD/1000 and
+  // (xD + 1)/1000. A point gets them when it is made (NyDiskPunkt), so the
+  // chain's points bring them to every case of a run.
+  double xVen = 0, xMidt = 0, xHoj = 0;
 };
 
 // Adds a change at x: summed into the record already at x, else inserted in

@@ -288,19 +288,20 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
 // ---------------------------------------------------------------------------
 // Discontinuity points
 
-namespace {
-
-// A point of the list with its bay types on either side, as
-// FagTypeVedCharnierer gives them.
-TDiskPunkt NytPunkt(const TSupplData& sd, std::int32_t x, bool charnier, bool stoette) {
+TDiskPunkt NyDiskPunkt(const TSupplData& sd, std::int32_t x, bool charnier, bool stoette) {
   TDiskPunkt d;
   d.xD = x;
   d.FagVen = static_cast<std::uint8_t>(FagTypeVedCharnierer(sd, x - 1.0));
   d.FagHoj = static_cast<std::uint8_t>(FagTypeVedCharnierer(sd, x + 1.0));
   d.ErCharnier = charnier;
   d.ErUnderstoetning = stoette;
+  d.xVen = (x - 1.0) / 1000.0;
+  d.xMidt = x / 1000.0;
+  d.xHoj = (x + 1.0) / 1000.0;
   return d;
 }
+
+namespace {
 
 // Appends a point at x, or merges its flags into the last point when that
 // lies at x already. Positions must come in non-decreasing order.
@@ -311,7 +312,7 @@ void TilfoejPunkt(const TSupplData& sd, std::vector<TDiskPunkt>& punkter, std::i
     punkter.back().ErUnderstoetning = punkter.back().ErUnderstoetning || stoette;
     return;
   }
-  punkter.push_back(NytPunkt(sd, x, charnier, stoette));
+  punkter.push_back(NyDiskPunkt(sd, x, charnier, stoette));
 }
 
 // The positions of the case's loads and the purlin's end, sorted.
@@ -435,7 +436,30 @@ void TilfoejSorteretUdenDubletter(std::vector<std::string>& linier,
   linier.clear();
 }
 
-void OpdaterMoment(TFagResultat& f, double My, double sigma, double x) {
+// The combined bending stress of a section, with a quick judgement of
+// whether a pair of moments can beat the largest stress so far. Most pairs
+// cannot, and they are spared the two divisions: with the reciprocals of the
+// moduli the estimate lies within a few units in the last place of the
+// stress the divisions give (the rounded stress rises with both moments), so
+// an estimate below the largest by far more than that settles it.
+struct TBoejningsspaending {
+  double Wy, Wz;  // mm³
+  double ky, kz;  // 1e6/Wy, 1e6/Wz
+  bool Hurtig;    // both moduli positive and finite: the estimate holds
+  explicit TBoejningsspaending(const TSupplData& sd)
+      : Wy(sd.Wy), Wz(sd.Wz), ky(1e6 / sd.Wy), kz(1e6 / sd.Wz),
+        Hurtig(sd.Wy > 0 && sd.Wz > 0 && std::isfinite(ky) && std::isfinite(kz)) {}
+  bool KanOverstige(double Mz, double My, double loft) const {
+    if (!Hurtig) return true;
+    const double sy = std::fabs(My) * ky, sz = std::fabs(Mz) * kz;
+    const double overslag = std::max(sy, sz) + 0.7 * std::min(sy, sz);
+    // A NaN estimate is no judgement: the stress is worked out.
+    return !(overslag * (1.0 + 1e-12) + 1e-300 < loft);
+  }
+};
+
+void OpdaterMoment(TFagResultat& f, double My, double Mz, double x,
+                   const TBoejningsspaending& b) {
   if (My > f.MyMax) {
     f.MyMax = My;
     f.xMyMax = x;
@@ -444,11 +468,32 @@ void OpdaterMoment(TFagResultat& f, double My, double sigma, double x) {
     f.MyMin = My;
     f.xMyMin = x;
   }
+  if (!b.KanOverstige(Mz, My, f.SigmaMax)) return;
+  const double sigma = KombineretSpaending(b.Wy, b.Wz, Mz, My);
   if (sigma > f.SigmaMax) {
     f.SigmaMax = sigma;
     f.xSigmaMax = x;
   }
 }
+
+// The largest shear stress of each bay type, the square root and division
+// worked out only where they can win: the stress rises with V², so a V² no
+// larger than one already worked out cannot beat the largest.
+struct TForskydningsmaks {
+  double A;                   // mm²
+  std::array<double, 4> V2{-1.0, -1.0, -1.0, -1.0};  // per bay type: largest V² worked out
+  void Se(TFagResultat& f, int type, double Vz, double Vy, double x) {
+    const double v2 = Vz * Vz + Vy * Vy;
+    double& kendt = V2[static_cast<std::size_t>(std::clamp(type, 1, 3))];
+    if (A > 0 && !(v2 > kendt)) return;
+    kendt = v2;
+    const double tau = Forskydningsspaending(A, std::sqrt(v2));
+    if (tau > f.TauMax) {
+      f.TauMax = tau;
+      f.xTauMax = x;
+    }
+  }
+};
 
 // What BestemSnitkraefter works out.
 struct TSnitOpgave {
@@ -467,10 +512,11 @@ void BestemSnitkraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
                         const TSnitkraefter& frisk, const TSnitOpgave& opgave,
                         std::vector<TMomentPunkt>* momentPunkter = nullptr) {
   TSnitkraefter ven = frisk, hoj = frisk;
+  TForskydningsmaks tau{sd.A};
   for (TDiskPunkt& p : punkter) {
     TSnit v{}, h{};
-    if (p.xD - 1 >= 0) v = ven.Ved((p.xD - 1.0) / 1000.0);
-    if (p.xD + 1.0 <= sd.LAas) h = hoj.Ved((p.xD + 1.0) / 1000.0);
+    if (p.xD - 1 >= 0) v = ven.Ved(p.xVen);
+    if (p.xD + 1.0 <= sd.LAas) h = hoj.Ved(p.xHoj);
     if (opgave.Momenter) {
       p.MyVen = v.My;
       p.MyHoj = h.My;
@@ -481,31 +527,19 @@ void BestemSnitkraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
     p.VzHoj = h.Vz;
     p.VyHoj = h.Vy;
 
-    const double tauVen =
-        Forskydningsspaending(sd.A, std::sqrt(p.VzVen * p.VzVen + p.VyVen * p.VyVen));
-    TFagResultat& fv = Fag(tilf, p.FagVen);
-    if (tauVen > fv.TauMax) {
-      fv.TauMax = tauVen;
-      fv.xTauMax = p.xD / 1000.0;
-    }
-    const double tauHoj =
-        Forskydningsspaending(sd.A, std::sqrt(p.VzHoj * p.VzHoj + p.VyHoj * p.VyHoj));
-    TFagResultat& fh = Fag(tilf, p.FagHoj);
-    if (tauHoj > fh.TauMax) {
-      fh.TauMax = tauHoj;
-      fh.xTauMax = p.xD / 1000.0;
-    }
+    tau.Se(Fag(tilf, p.FagVen), p.FagVen, p.VzVen, p.VyVen, p.xMidt);
+    tau.Se(Fag(tilf, p.FagHoj), p.FagHoj, p.VzHoj, p.VyHoj, p.xMidt);
 
     if (p.ErCharnier) {
       TFagResultat& f = Fag(tilf, CharnierType(sd, p.xD));
       for (const double v : {p.VzVen, p.VzHoj}) {
         if (v > f.VzCharnMax) {
           f.VzCharnMax = v;
-          f.xVzCharnMax = p.xD / 1000.0;
+          f.xVzCharnMax = p.xMidt;
         }
         if (v < f.VzCharnMin) {
           f.VzCharnMin = v;
-          f.xVzCharnMin = p.xD / 1000.0;
+          f.xVzCharnMin = p.xMidt;
         }
       }
       f.VyCharnMin = std::min({f.VyCharnMin, p.VyVen, p.VyHoj});
@@ -524,11 +558,10 @@ void BestemSnitkraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
   // rise on their own: one sweep for each.
   const bool medKurve = opgave.MomentKurve;
   TSnitkraefter midt = frisk, nul = frisk;
+  const TBoejningsspaending sigma(sd);
   std::vector<std::string> kurve;
   if (medKurve) kurve.reserve(2 * punkter.size() + 11 * (understoetninger.size() + 1));
-  auto Kurve = [&kurve, medKurve](double s, double My) {
-    if (medKurve) kurve.push_back(MomentKurveLinje(s, My));
-  };
+  auto Kurve = [&kurve](double s, double My) { kurve.push_back(MomentKurveLinje(s, My)); };
   auto Gem = [momentPunkter](int fag, double My, double Mz) {
     if (momentPunkter)
       momentPunkter->push_back({static_cast<std::uint8_t>(std::clamp(fag, 1, 3)), My, Mz});
@@ -536,12 +569,11 @@ void BestemSnitkraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
 
   for (std::size_t i = 0; i < punkter.size(); ++i) {
     TDiskPunkt& p = punkter[i];
-    const double x = p.xD / 1000.0;
-    if (p.xD >= 1) Kurve((p.xD - 1.0) / 1000.0, p.MyVen);
-    if (p.xD < sd.LAas) Kurve((p.xD + 1.0) / 1000.0, p.MyHoj);
-    const double Mz0 = midt.Ved(x).Mz;
-    OpdaterMoment(Fag(tilf, p.FagVen), p.MyVen, KombineretSpaending(sd, Mz0, p.MyVen), x);
-    OpdaterMoment(Fag(tilf, p.FagHoj), p.MyHoj, KombineretSpaending(sd, Mz0, p.MyHoj), x);
+    if (medKurve && p.xD >= 1) Kurve(p.xVen, p.MyVen);
+    if (medKurve && p.xD < sd.LAas) Kurve(p.xHoj, p.MyHoj);
+    const double Mz0 = midt.Ved(p.xMidt).Mz;
+    OpdaterMoment(Fag(tilf, p.FagVen), p.MyVen, Mz0, p.xMidt, sigma);
+    OpdaterMoment(Fag(tilf, p.FagHoj), p.MyHoj, Mz0, p.xMidt, sigma);
     Gem(p.FagVen, p.MyVen, Mz0);
     Gem(p.FagHoj, p.MyHoj, Mz0);
 
@@ -553,10 +585,11 @@ void BestemSnitkraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
       if (V1 * V2 < 0) {
         const double x1 = p.xD, x2 = n.xD;
         const double x0 = (x1 * V2 - x2 * V1) / (V2 - V1);
-        const TSnit s = nul.Ved(x0 / 1000.0);
-        Kurve(x0 / 1000.0, s.My);
+        const double s0 = x0 / 1000.0;
+        const TSnit s = nul.Ved(s0);
+        if (medKurve) Kurve(s0, s.My);
         const int fag = FagTypeVedCharnierer(sd, x0);
-        OpdaterMoment(Fag(tilf, fag), s.My, KombineretSpaending(sd, s.Mz, s.My), x0 / 1000.0);
+        OpdaterMoment(Fag(tilf, fag), s.My, s.Mz, s0, sigma);
         Gem(fag, s.My, s.Mz);
       }
     }

@@ -114,6 +114,10 @@ bool Reaktioner(const TSupplData& sd, TUnderstoetninger& understoetninger,
                 const TCharnierer& charnierer, const TTilfaeldeLaster& laster, TTilfaelde& tilf,
                 bool detaljeret, TBrugerDialog& dialog);
 
+// A point at x (mm) with its bay types on either side, as
+// FagTypeVedCharnierer gives them, and its positions.
+TDiskPunkt NyDiskPunkt(const TSupplData& sd, std::int32_t x, bool charnier, bool stoette);
+
 // The points every case of a chain has: the purlin's start, its hinges and
 // supports; sorted, no two equal xD, flags merged. A run builds them once.
 std::vector<TDiskPunkt> BygKaedepunkter(const TSupplData& sd,
