@@ -133,7 +133,9 @@ void BygDiskPunkter(const TSupplData& sd, const std::vector<TDiskPunkt>& kaedepu
                     const TTilfaeldeLaster& laster, std::vector<TDiskPunkt>& punkter);
 
 // Shear forces left and right of every point, shear stress extremes, hinge
-// shear extremes and the hinge forces F1, F2, F3 of every bay type.
+// shear extremes and the hinge forces F1, F2, F3 of every bay type. Here and
+// below, the points are made by NyDiskPunkt (as BygDiskPunkter makes them):
+// the sweeps take their positions from them.
 void Forskydningskraefter(const TSupplData& sd, std::vector<TDiskPunkt>& punkter,
                           const TUnderstoetninger& understoetninger, const TTilfaeldeLaster& laster,
                           TTilfaelde& tilf);
