@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "graphics/pdf_dokument.h"
+
 namespace kvistor {
 
 namespace {
@@ -23,16 +25,6 @@ QStringList TabelCeller(const QString& linje) {
 bool ErSkillelinje(const QString& linje) {
   static const QRegularExpression re(R"(^\s*\|?\s*:?-{3,}:?\s*(\|\s*:?-{3,}:?\s*)*\|?\s*$)");
   return re.match(linje).hasMatch();
-}
-
-// A character the layout's markup would read as a mark, taken as it stands.
-QString Undslip(const QString& s) {
-  QString u;
-  for (const QChar c : s) {
-    if (c == '\\' || c == '*' || c == '`' || c == '[') u += '\\';
-    u += c;
-  }
-  return u;
 }
 
 // The widths of a table's columns in points, and its type size. A column
@@ -111,7 +103,7 @@ std::string IndlejretTilMarkering(const QString& tekst) {
     t.replace(fed, QString(QChar(0xE001)) + "\\1" + QChar(0xE001));
     t.replace(kursiv, QString(QChar(0xE002)) + "\\1" + QChar(0xE002));
     t.replace(link, QString(QChar(0xE003)) + "\\1" + QChar(0xE004) + "\\2" + QChar(0xE005));
-    QString u = Undslip(t);
+    QString u = QString::fromStdString(UdenMarkering(t.toStdString()));
     u.replace(QChar(0xE001), "**").replace(QChar(0xE002), "*");
     u.replace(QChar(0xE003), "[").replace(QChar(0xE004), "](#").replace(QChar(0xE005), ")");
     return u;
@@ -151,6 +143,18 @@ TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& bill
   static const QRegularExpression bilagRe(R"(^Bilag\s+([A-Z])\b)");
   static const QRegularExpression linkRe(R"(\]\(#([A-Za-z0-9_-]+)\))");
 
+  // Every link target the text uses, on any line outside the writer's
+  // comments and the code blocks.
+  bool kommentar = false, kode = false;
+  for (const QString& l : linjer) {
+    const QString t = l.trimmed();
+    if (!kode && t.startsWith("<!--")) kommentar = true;
+    if (!kommentar && t.startsWith("```")) kode = !kode;
+    if (!kommentar && !kode)
+      for (auto it = linkRe.globalMatch(t); it.hasNext();) r.Maal << it.next().captured(1);
+    if (kommentar && t.contains("-->")) kommentar = false;
+  }
+
   qsizetype i = 0;
   const qsizetype n = linjer.size();
   while (i < n) {
@@ -160,7 +164,6 @@ TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& bill
       ++i;
       continue;
     }
-    for (auto it = linkRe.globalMatch(t); it.hasNext();) r.Maal << it.next().captured(1);
     if (t == "\\newpage") {
       b.push_back(TSideskiftBlok{});
       ++i;
@@ -315,7 +318,6 @@ TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& bill
         } else {
           break;
         }
-        for (auto it = linkRe.globalMatch(lt); it.hasNext();) r.Maal << it.next().captured(1);
         ++i;
       }
       b.push_back(l);
@@ -330,7 +332,6 @@ TMarkdownResultat MarkdownTilBlokke(const QString& md, const TBilledKilder& bill
           lt.startsWith("![") || punktRe.match(lt).hasMatch() || nummerRe.match(lt).hasMatch() ||
           lt == "\\newpage")
         break;
-      for (auto it = linkRe.globalMatch(lt); it.hasNext();) r.Maal << it.next().captured(1);
       afsnitTekst += " " + lt;
       ++i;
     }

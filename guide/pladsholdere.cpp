@@ -480,7 +480,7 @@ QString FeltBeskeder() {
       s += Raekke({"»" + Besked(r.Besked) + "«", felt,
                    r.Regel == TRegelArt::MindstFire ? "Skriv mindst 4 fag."
                    : r.Regel == TRegelArt::Tagvinkel ? "Skriv 0 til 75 grader."
-                                                      : "Ret værdien; den gamle står stadig."});
+                                                      : "Værdien står; ret den, før der regnes."});
     if (r.HarOmraade)
       s += Raekke({"»" + Besked(BeskedUdenforOmraade(r)) + "«", felt,
                    "Større end nogen bygning har, ofte mm for m; ret den."});
