@@ -73,9 +73,10 @@ bool GemDokumentationsPdf(const TInddataside& side,
   d.titel = "Gem dokumentation (PDF)";
   d.filter = "PDF-dokument (*.pdf)|*.pdf";
   d.standardExt = "pdf";
-  d.mappe = side.Programmappe;
+  d.mappe = FildialogMappe(side);
   d.spoergOmOverskriv = true;
-  if (!projektfil.empty()) d.forslag = std::filesystem::path(projektfil).stem().string() + ".pdf";
+  d.forslag = projektfil.empty() ? FilnavnForslag(side, ".pdf")
+                                 : std::filesystem::path(projektfil).stem().string() + ".pdf";
   const std::optional<std::string> fil = dlg.GemFilnavn(d);
   if (!fil) return false;
 

@@ -11,6 +11,7 @@
 #include "graphics/dxf_tegning.h"
 #include "graphics/svg_laerred.h"
 #include "project/feltregler.h"
+#include "project/inddatafil.h"
 
 namespace kvistor {
 
@@ -38,7 +39,8 @@ bool EksporterTabeller(const TInddataside& side, TBrugerDialog& dlg, const std::
   d.filter =
       "Regneark (*.xlsx)|*.xlsx|CSV til dansk regneark (*.csv)|*.csv|JSON til scripts (*.json)|*.json";
   d.standardExt = "xlsx";
-  d.mappe = side.Programmappe;
+  d.mappe = FildialogMappe(side);
+  d.forslag = FilnavnForslag(side, ".xlsx");
   d.spoergOmOverskriv = true;
   const std::optional<std::string> fil = dlg.GemFilnavn(d);
   if (!fil) return false;
@@ -93,7 +95,8 @@ void TTegningsEksport::Gem(bool dxf) {
   d.titel = dxf ? "Gem tegningen som DXF" : "Gem tegningen som SVG";
   d.filter = dxf ? "DXF-tegning (*.dxf)|*.dxf" : "SVG-billede (*.svg)|*.svg";
   d.standardExt = dxf ? "dxf" : "svg";
-  d.mappe = side_.Programmappe;
+  d.mappe = FildialogMappe(side_);
+  d.forslag = FilnavnForslag(side_, dxf ? ".dxf" : ".svg");
   d.spoergOmOverskriv = true;
   const std::optional<std::string> fil = dlg_.GemFilnavn(d);
   if (!fil) return;

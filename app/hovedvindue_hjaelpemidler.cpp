@@ -78,7 +78,6 @@ void THovedvindue::BygHjaelpemidler() {
   lag->addWidget(supplStrimmel_);
   stribeLevende_->show();
   kurveside_ = new TKurveside(dlg_);
-  stak_->addWidget(kurveside_);
 }
 
 QWidget* THovedvindue::BygHjaelpemiddelKnapper() {

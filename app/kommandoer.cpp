@@ -8,9 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -27,7 +24,6 @@
 #include "common/indstillinger.h"
 #include "report/gem.h"
 #include "report/hoved.h"
-#include "report/udskrift.h"
 
 namespace kvistor {
 
@@ -259,20 +255,7 @@ void THovedvindue::KommandoUdskriv() {
   Kommando([&] {
     const TTekstlinjer* rapport = side_.Rapport ? &*side_.Rapport : nullptr;
     if (!ResultatFindes(rapport, dlg_)) return;
-    const std::vector<TUdskriftLinje> linjer = UdskriftForloeb(*rapport);
-    if (!pdfUdskrift_.empty()) {
-      if (!SkrivLinjerTilPdf(pdfUdskrift_, linjer))
-        dlg_.Besked("Kan ikke udskrive til filen \r\n" + pdfUdskrift_);
-      return;
-    }
-    if (QPrinterInfo::availablePrinters().isEmpty())
-      dlg_.Advarsel("Der er ingen printer installeret.\r\n"
-                    "Resultatet kan i stedet udskrives til en PDF-fil.");
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog d(&printer, this);
-    d.setOption(QAbstractPrintDialog::PrintToFile, true);
-    if (d.exec() != QDialog::Accepted) return;
-    if (!SkrivLinjer(printer, linjer)) dlg_.Fejl("Resultatet kunne ikke udskrives på den valgte printer.");
+    UdskrivRapportlinjer(this, *rapport, dlg_, pdfUdskrift_);
   });
 }
 

@@ -17,7 +17,6 @@
 #include "graphics/kraftkurvetegning.h"
 #include "graphics/svg_laerred.h"
 #include "calculation/tvaersnit_byg.h"
-#include "common/filer.h"
 #include "project/inddatafil.h"
 
 namespace kvistor {
@@ -156,10 +155,7 @@ void TKurveside::GemSvg() {
   if (!fil) return;
   TSvgLaerred svg(KurveEksportBredde, EksportHoejde());
   TegnKraftkurveDiagram(kurver_, svg, KurveEksportBredde, EksportHoejde());
-  if (const TFilUdfald u = SkrivFil(*fil, svg.Svg()); !u)
-    dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
-  else if (!u.note.empty())
-    dlg_.Advarsel(u.note);
+  GemOgMeld(dlg_, *fil, svg.Svg());
 }
 
 void TKurveside::GemDxf() {
@@ -187,11 +183,7 @@ void TKurveside::GemPng() {
     dlg_.Fejl("Kurverne kan ikke gøres til et PNG-billede.");
     return;
   }
-  const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
-  if (const TFilUdfald u = SkrivFil(*fil, bytes); !u)
-    dlg_.Fejl(BeskedKanIkkeGemme(*fil, u));
-  else if (!u.note.empty())
-    dlg_.Advarsel(u.note);
+  GemOgMeld(dlg_, *fil, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 }  // namespace kvistor

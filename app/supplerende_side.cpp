@@ -8,6 +8,7 @@
 
 #include "app/printer.h"
 #include "calculation/tavsdialog.h"
+#include "project/inddatafil.h"
 #include "report/gem.h"
 
 namespace kvistor {
@@ -63,7 +64,7 @@ TSupplerendeSide::TSupplerendeSide(TBrugerDialog& dlg, const TUr& ur, QWidget* f
 }
 
 void TSupplerendeSide::Vis(const TInddataside& side) {
-  mappe_ = side.Programmappe;
+  mappe_ = FildialogMappe(side);
   if (beregnet_ && *beregnet_ == side.Inddata && firma_ == side.Firmanavn) return;
   beregnet_ = side.Inddata;
   firma_ = side.Firmanavn;
