@@ -7,6 +7,7 @@
 #include "cli/kommandoer.h"
 #include "cli/kommandolinjedialog.h"
 #include "cli/projektlaesning.h"
+#include "cli/uddata.h"
 #include "cli/uddatakontrol.h"
 #include "common/filer.h"
 #include "documents/dokumentation.h"
@@ -60,13 +61,7 @@ int DokumentationKommando(TKald& kald) {
     if (status.Beregning == TRapportUdfald::Afbrudt) return KodeAfbrudt;
     return KodeBrug;
   }
-  if (udfil == Standardstroem) {
-    // Whether the standard output took it all is checked at the end of the call.
-    kald.ud.write(pdf->data(), static_cast<std::streamsize>(pdf->size()));
-  } else if (const TFilUdfald u = SkrivFil(udfil, *pdf); !u) {
-    dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
-    return KodeBrug;
-  }
+  if (const int k = SkrivUddata(kald, udfil, *pdf, dlg); k != KodeOk) return k;
   if (status.Noter.Aas) kald.fejl << "Bemærk: Åsedimensionen er utilstrækkelig\n";
   if (status.Noter.Samling) kald.fejl << "Bemærk: Gerbersamlingen er utilstrækkelig\n";
   if (status.Noter.Nedbojn) kald.fejl << "Bemærk: Største relative nedbøjning er for stor\n";

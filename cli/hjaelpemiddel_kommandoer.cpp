@@ -67,7 +67,7 @@ std::optional<TPrisTabel> Priser(TKald& kald, int& kode) {
     std::string tekst;
     if (const TFilUdfald u = LaesFil(*fil, tekst, MaksPrisfil); !u) {
       dlg.Fejl("Prisfilen " + *fil + (u.forStor ? " er for stor til at være en prisfil." : " kan ikke læses.") +
-               (u.aarsag.empty() ? std::string() : "\r\n" + u.aarsag));
+               (u.forStor || u.aarsag.empty() ? std::string() : "\r\n" + u.aarsag));
       kode = u.forStor ? KodeAfvist : KodeBrug;
       return std::nullopt;
     }
@@ -183,11 +183,12 @@ int CharnierKommando(TKald& kald) {
       kald, [&](const TSoegeStyring& st) { return OptimerCharnierforskydning(*ind, st, valg); },
       kode);
   if (!s) return kode;
-  Skriv(CharnierTabel(*s, ind->Projektnavn, true), kald.ud);
+  // A scan the calculation stopped before its first offset has no table.
   if (s->Kurve.empty() && s->Slut == TCharnierSlut::Statik) {
     TKommandolinjeDialog(kald.fejl).Fejl(s->StopBesked);
     return KodeAfbrudt;
   }
+  Skriv(CharnierTabel(*s, ind->Projektnavn, true), kald.ud);
   return s->Bedste ? KodeOk : KodeIngen;
 }
 

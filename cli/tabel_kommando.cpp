@@ -43,8 +43,8 @@ std::variant<TTabelFormat, std::string> BestemFormat(const TKald& kald, const st
 // project's exit code.
 TTabelProjekt LaesOgBeregn(const std::string& projekt, bool tolerant, bool flere,
                            std::ostream& fejl, int& kode) {
-  TKommandolinjeDialog dlg(fejl, flere ? projekt + ": " : "");
   const std::string navn = Projektnavn(projekt);
+  TKommandolinjeDialog dlg(fejl, flere ? navn + ": " : "");
   TInddataside side = NyInddataside();
   kode = LaesProjektTilKommando(projekt, tolerant, side, dlg);
   if (kode != KodeOk) {
