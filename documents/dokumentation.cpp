@@ -112,8 +112,7 @@ void TilfoejForside(TDokument& d, const TDokumentationsKilde& k) {
       {"**Sagsnummer**", vis(g.Navne.Sag)},
       {"**Firma**", vis(k.firma)},
       {"**Konsekvensklasse**",
-       std::string(std::array{"CC1 (lav)", "CC2 (normal)", "CC3 (høj)"}[std::clamp(ind.Sikkl, 0, 2)]) +
-           ", KFI = " + Tal(KFI(ind.Sikkl), 1)},
+       std::string(KonsekvensklasseNavn(ind.Sikkl)) + ", KFI = " + Tal(KFI(ind.Sikkl), 1)},
       {"**Program**", ProgramNavn()},
       {"**Projektfil**", vis(g.Projektfil) + ", SHA-256 " +
                              Sha256Hex(g.ProjektBytes).substr(0, 12) + " (de første 12 cifre)"},
@@ -178,12 +177,9 @@ void TilfoejResultater(TDokument& d, const TDokumentationsKilde& k) {
   b.push_back(Overskrift(1, "Resultater", "resultater"));
   b.push_back(Tekst("Programmets rapport, uændret. Dim.giv. angiver den dimensionsgivende "
                     "lastkombination, det dimensionsgivende lasttilfælde og ås nummer."));
-  TKodeblok kode;
-  kode.Punkt = 9;
-  kode.Linjer.assign(k.rapport.Rapport.begin(),
-                     k.rapport.Rapport.begin() + static_cast<std::ptrdiff_t>(k.rapportLinjer));
-  kode.BrudFoer = RapportSideskift(kode.Linjer);
-  b.push_back(kode);
+  b.push_back(Rapportblok(TTekstlinjer(
+      k.rapport.Rapport.begin(),
+      k.rapport.Rapport.begin() + static_cast<std::ptrdiff_t>(k.rapportLinjer))));
 }
 
 // The cases that govern bending in each bay type, and which bay types each
@@ -258,13 +254,6 @@ void TilfoejSupplerende(TDokument& d, const TDokumentationsKilde& k, const TUr& 
   b.push_back(Tekst("Kontroller ud over rapportens egen metode: efter nyere regler (skærpet "
                     "kontrol) og for brandmodstand. De ændrer ikke rapportens resultater; de står "
                     "ved siden af dem, så ingeniøren kan se begge."));
-  auto kodeblok = [&b](TTekstlinjer linjer) {
-    TKodeblok kode;
-    kode.Punkt = 9;
-    kode.Linjer = std::move(linjer);
-    kode.BrudFoer = RapportSideskift(kode.Linjer);
-    b.push_back(kode);
-  };
   if (ind.SkaerpetKontrol) {
     b.push_back(Overskrift(2, "Skærpet kontrol"));
     b.push_back(Tekst("Hele beregningen er gentaget med revnefaktoren kcr = 0,67 i "
@@ -276,7 +265,7 @@ void TilfoejSupplerende(TDokument& d, const TDokumentationsKilde& k, const TUr& 
     TRapportResultat r;
     TStilleDialog stille;
     if (BeregnSkaerpetRapport(r, normalt, stille, ur, k.firma) == TRapportUdfald::Bygget) {
-      kodeblok(SkaerpetResume(r.Rapport));
+      b.push_back(Rapportblok(SkaerpetResume(r.Rapport)));
       if (r.Noter.Nogen()) noter.push_back("Den skærpede kontrol holder ikke alle tre konklusioner");
     } else {
       b.push_back(Tekst("Den skærpede kontrol kunne ikke gennemføres for dette projekt."));
@@ -288,7 +277,7 @@ void TilfoejSupplerende(TDokument& d, const TDokumentationsKilde& k, const TUr& 
     TStilleDialog stille;
     const TBrandResultat r = BeregnBrand(ind, k.sd, ind.Brandmodstand, ind.BrandSider, stille);
     if (r.Udfald == TBeregningsUdfald::Gennemfoert) {
-      kodeblok(BygBrandafsnit(r));
+      b.push_back(Rapportblok(BygBrandafsnit(r)));
       if (!r.KravOpfyldt())
         noter.push_back("Brandmodstanden R" + std::to_string(ind.Brandmodstand) +
                         " er ikke opfyldt (opnået " + std::to_string(r.OpnaaetMinutter) + " min)");
@@ -308,11 +297,7 @@ void TilfoejBilagA(TDokument& d, const TDokumentationsKilde& k) {
   b.push_back(o);
   b.push_back(Tekst("Rapportens detaljerede del (rapportomfang »Detaljeret«): mellemresultater "
                     "for de dimensionsgivende lasttilfælde og alle nedbøjningstilfælde, uændret."));
-  TKodeblok kode;
-  kode.Punkt = 9;
-  kode.Linjer.assign(r.begin() + static_cast<std::ptrdiff_t>(k.rapportLinjer), r.end());
-  kode.BrudFoer = RapportSideskift(kode.Linjer);
-  b.push_back(kode);
+  b.push_back(Rapportblok(TTekstlinjer(r.begin() + static_cast<std::ptrdiff_t>(k.rapportLinjer), r.end())));
 }
 
 void SaetSidemoebler(TDokument& d, const TDokumentationsKilde& k) {

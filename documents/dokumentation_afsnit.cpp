@@ -53,11 +53,6 @@ TTabelBlok Vaerditabel(const std::vector<std::array<std::string, 3>>& raekker) {
   return t;
 }
 
-const char* KonsekvensklasseNavn(int sikkl) {
-  static const char* const navne[] = {"CC1 (lav)", "CC2 (normal)", "CC3 (høj)"};
-  return navne[std::clamp(sikkl, 0, 2)];
-}
-
 std::string Materialenavn(int styrkeKlasse) {
   return std::string(ErLimtrae(styrkeKlasse) ? "limtræ " : "konstruktionstræ ") +
          StyrkeKlasseData(styrkeKlasse).Navn;
@@ -79,6 +74,11 @@ std::string Bogstaver(const std::vector<char>& b) {
 }
 
 }  // namespace
+
+const char* KonsekvensklasseNavn(int sikkl) {
+  static const char* const navne[] = {"CC1 (lav)", "CC2 (normal)", "CC3 (høj)"};
+  return navne[std::clamp(sikkl, 0, 2)];
+}
 
 void TilfoejForudsaetninger(TDokument& d, const TDokumentationsKilde& k) {
   const Inddata& ind = k.ind;

@@ -33,6 +33,12 @@ struct TDokumentationsKilde {
 // tables, never inside a table's head or a case's heading, never leaving a
 // title or a rule at the foot of a page, and never a single line alone.
 std::vector<bool> RapportSideskift(const TTekstlinjer& linjer);
+// Report lines as they stand, in the report's small fixed-pitch type, with
+// those page breaks.
+TKodeblok Rapportblok(TTekstlinjer linjer);
+
+// "CC1 (lav)", "CC2 (normal)", "CC3 (høj)".
+const char* KonsekvensklasseNavn(int sikkl);
 
 // The sections after the contents, in the document's order.
 void TilfoejForudsaetninger(TDokument& d, const TDokumentationsKilde& k);

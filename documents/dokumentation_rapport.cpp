@@ -83,4 +83,12 @@ std::vector<bool> RapportSideskift(const TTekstlinjer& l) {
   return brud;
 }
 
+TKodeblok Rapportblok(TTekstlinjer linjer) {
+  TKodeblok kode;
+  kode.Punkt = 9;
+  kode.Linjer = std::move(linjer);
+  kode.BrudFoer = RapportSideskift(kode.Linjer);
+  return kode;
+}
+
 }  // namespace kvistor::dokumentation
