@@ -43,8 +43,6 @@ std::string Tal(double v) {
   return b;
 }
 
-void SaetFarve(cairo_t* cr, TFarve f) { cairo_set_source_rgb(cr, f.R / 255.0, f.G / 255.0, f.B / 255.0); }
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -126,7 +124,7 @@ void TegnStreg(TPdfDokument& pdf, double x1, double y1, double x2, double y2, do
   cairo_set_line_width(cr, bredde);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   cairo_set_dash(cr, nullptr, 0, 0);
-  SaetFarve(cr, farve);
+  SaetKildeFarve(cr, farve);
   cairo_stroke(cr);
 }
 
@@ -134,7 +132,7 @@ void FyldRektangel(TPdfDokument& pdf, double x, double y, double b, double h, TF
   cairo_t* cr = pdf.Indre().cr;
   cairo_new_path(cr);
   cairo_rectangle(cr, x, y, b, h);
-  SaetFarve(cr, farve);
+  SaetKildeFarve(cr, farve);
   cairo_fill(cr);
 }
 
@@ -146,7 +144,7 @@ void TegnRektangel(TPdfDokument& pdf, double x, double y, double b, double h, do
   cairo_set_line_width(cr, bredde);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   cairo_set_dash(cr, nullptr, 0, 0);
-  SaetFarve(cr, farve);
+  SaetKildeFarve(cr, farve);
   cairo_stroke(cr);
 }
 

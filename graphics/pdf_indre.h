@@ -6,7 +6,14 @@
 #include <pango/pangocairo.h>
 #include <string>
 
+#include "graphics/laerred.h"
+
 namespace kvistor {
+
+// The colour cairo paints with next.
+inline void SaetKildeFarve(cairo_t* cr, TFarve f) {
+  cairo_set_source_rgb(cr, f.R / 255.0, f.G / 255.0, f.B / 255.0);
+}
 
 struct TPdfIndre {
   std::string bytes;  // the file as cairo writes it

@@ -16,8 +16,6 @@ double PenPt(int bredde) { return bredde <= 1 ? 0.45 : 0.4 * bredde; }
 // The hatch of a cross-hatched fill, in points.
 constexpr double KrydsAfstand = 3.0;
 
-void Kilde(cairo_t* cr, TFarve f) { cairo_set_source_rgb(cr, f.R / 255.0, f.G / 255.0, f.B / 255.0); }
-
 }  // namespace
 
 TPdfLaerred::TPdfLaerred(TPdfDokument& pdf, double x, double y, int bredde, int hoejde,
@@ -39,7 +37,7 @@ TPdfLaerred::~TPdfLaerred() {
 void TPdfLaerred::SaetStregStil() {
   cairo_t* cr = pdf_.Indre().cr;
   cairo_set_line_width(cr, PenPt(penBredde_));
-  Kilde(cr, penFarve_);
+  SaetKildeFarve(cr, penFarve_);
   // As on the screen, only thin pens are dotted or dashed; a thin line
   // covers its end points, wide ones end and turn round.
   static const double prikket[] = {0.8, 1.2};
@@ -112,7 +110,7 @@ void TPdfLaerred::Polygon(const std::vector<TPixelPunkt>& punkter) {
   };
   if (penselStil_ == TPenselStil::Fuld) {
     sti();
-    Kilde(cr, penselFarve_);
+    SaetKildeFarve(cr, penselFarve_);
     cairo_fill(cr);
   } else if (penselStil_ == TPenselStil::Kryds) {
     // Drawn as lines inside the polygon, so the hatch stays a vector.
@@ -132,7 +130,7 @@ void TPdfLaerred::Polygon(const std::vector<TPixelPunkt>& punkter) {
     }
     cairo_set_line_width(cr, 0.3);
     cairo_set_dash(cr, nullptr, 0, 0);
-    Kilde(cr, penselFarve_);
+    SaetKildeFarve(cr, penselFarve_);
     cairo_stroke(cr);
     cairo_restore(cr);
   }
@@ -148,7 +146,7 @@ void TPdfLaerred::SaetPixel(int x, int y, TFarve farve) {
   const double r = std::max(enhed_, 0.6) / 2;
   cairo_new_path(cr);
   cairo_rectangle(cr, X(x) - r, Y(y) - r, 2 * r, 2 * r);
-  Kilde(cr, farve);
+  SaetKildeFarve(cr, farve);
   cairo_fill(cr);
 }
 

@@ -177,10 +177,6 @@ TOpsatTekst Saet(TPdfDokument& pdf, std::string_view tekst, const TSkrift& skrif
   return t;
 }
 
-void SaetKildeFarve(cairo_t* cr, TFarve f) {
-  cairo_set_source_rgb(cr, f.R / 255.0, f.G / 255.0, f.B / 255.0);
-}
-
 }  // namespace
 
 double TOpsatTekst::Hoejde(int fra, int til) const {
