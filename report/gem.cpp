@@ -25,7 +25,7 @@ int GemResultat(const TRapportResultat* resultat, int rappOmfang, const std::str
   }
   TFilDialog fd;
   fd.titel = "Gem resultat";
-  fd.filter = "Tekstfiler (*.txt)|*.txt";
+  fd.filter = "Tekstfil (*.txt)|*.txt";
   fd.standardExt = "txt";
   fd.mappe = mappe;
   fd.forslag = forslag;
