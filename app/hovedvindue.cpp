@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -221,9 +220,16 @@ void THovedvindue::Aabnet(const std::string& filnavn) {
 void THovedvindue::Gemt(const std::string& filnavn) {
   fil_ = filnavn;
   fortryd_.MarkerGemt();
-  // The default project is no file of the user's: "Gem" asks for a name,
-  // and its folder (the program's) is no place to start the dialogs in.
-  const bool egen = !filnavn.empty() && std::filesystem::path(filnavn).filename() != std::string(StandardInddatafil);
+  // The default projects, the program's and the user's own, are no files of
+  // the user's: "Gem" asks for a name, and their folders are no place to
+  // start the dialogs in. A project of the user's may have the same name.
+  const auto samme = [&filnavn](const std::string& standard) {
+    std::error_code fejl;
+    return !standard.empty() && std::filesystem::equivalent(filnavn, standard, fejl);
+  };
+  const bool egen = !filnavn.empty() &&
+                    !samme(side_.Programmappe + std::string(StandardInddatafil)) &&
+                    !samme(BrugerStandardfil());
   side_.Projektfil = egen ? filnavn : std::string();
   if (egen) {
     side_.Filmappe = QFileInfo(QString::fromStdString(filnavn)).absolutePath().toStdString();

@@ -161,6 +161,9 @@ class THovedvindue : public QMainWindow {
   bool Kommando(const std::function<void()>& f);
   void Haandter(const std::function<void()>& f);
   bool BekraeftFelt();
+  // A click on `w` whose own focus change failed a field's leave: the click
+  // is undone on screen and goes no further.
+  bool KlikEfterAfvisning(QWidget* w);
   bool FeltAendret(TKontrol k) const;
   void Forlad(TKontrol k);
   void SkiftFane(int indeks);

@@ -2,8 +2,6 @@
 // the three aid buttons on "Inddata 2" with their dialogs, and the page
 // "Kurver". Kept apart from the window's own file; the window calls in here
 // when it is built, after each refresh and when the page is shown.
-#include <algorithm>
-#include <cmath>
 
 #include <QAction>
 #include <QCheckBox>

@@ -148,15 +148,7 @@ QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, int kolon
   boks->setObjectName(Navn(k));
   if (const QString hint = HintFor(k); !hint.isEmpty()) boks->setToolTip(hint);
   connect(gruppe, &QButtonGroup::buttonClicked, this, [this, k, gruppe](QAbstractButton* b) {
-    if (travl_) return;
-    if (afvistMaal_ == b) {  // the click whose focus change failed a leave
-      afvistMaal_ = nullptr;
-      travl_ = true;
-      Opdater();
-      travl_ = false;
-      return;
-    }
-    if (!BekraeftFelt()) return;
+    if (travl_ || KlikEfterAfvisning(b) || !BekraeftFelt()) return;
     const int i = gruppe->id(b);
     Haandter([&] {
       if (const int* v = RadioFelt(side_, k); v && *v != i) KlikRadio(side_, k, i, dlg_);
@@ -165,13 +157,21 @@ QWidget* THovedvindue::NyRadiogruppe(TKontrol k, const QString& titel, int kolon
   return boks;
 }
 
+bool THovedvindue::KlikEfterAfvisning(QWidget* w) {
+  if (afvistMaal_ != w) return false;
+  afvistMaal_ = nullptr;
+  travl_ = true;
+  Opdater();
+  travl_ = false;
+  return true;
+}
+
 QCheckBox* THovedvindue::NyAfkrydsning(TKontrol k) {
   auto* c = new QCheckBox(Ledetekst(k));
   Bind(c, k);
   if (const QString hint = HintFor(k); !hint.isEmpty()) c->setToolTip(hint);
-  connect(c, &QCheckBox::clicked, this, [this, k](bool sat) {
-    if (travl_) return;
-    if (!BekraeftFelt()) return;
+  connect(c, &QCheckBox::clicked, this, [this, k, c](bool sat) {
+    if (travl_ || KlikEfterAfvisning(c) || !BekraeftFelt()) return;
     Haandter([&] { KlikRadio(side_, k, sat ? 1 : 0, dlg_); });
   });
   return c;

@@ -3,15 +3,12 @@
 #include <algorithm>
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
