@@ -1,5 +1,5 @@
 // kvistor-skaermbilleder MAPPE: the real window on the current display,
-// every page at the default size and at the smallest size, each saved as a
+// every page at the default, the smallest and the largest size, each saved as a
 // PNG in MAPPE (side<n>-<bredde>x<hoejde>.png); the window with its three
 // warning notes raised as noter.png, every menu opened (menu-<navn>.png),
 // the settings dialog, the hinge-offset aid with its chart and the About

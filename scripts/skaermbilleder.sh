@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Screenshots of every page, menu and dialog of the window at the default
-# size and at the smallest size, and again at scale 1.5, on a virtual
+# Screenshots of every page of the window at the default, the smallest and
+# the largest size, every menu and dialog, and again at scale 1.5, on a virtual
 # display (Xvfb), into build/skaermbilleder/ (or the folder given). Builds
 # first.
 set -euo pipefail
