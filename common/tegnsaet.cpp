@@ -127,6 +127,15 @@ std::string RensTekst(std::string_view utf8) {
   return ud;
 }
 
+bool ErGyldigUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t cp = 0;
+    i += Afkod(s, i, cp);
+    if (cp == kFejl) return false;
+  }
+  return true;
+}
+
 std::size_t AntalTegn(std::string_view utf8) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < utf8.size(); ++n) {

@@ -24,6 +24,10 @@ std::string Utf8TilCp1252(std::string_view utf8);
 // that are not well-formed UTF-8 become '?', one per byte.
 std::string RensTekst(std::string_view utf8);
 
+// Whether bytes are well-formed UTF-8: no stray continuation bytes, overlong
+// forms, surrogates, code points beyond U+10FFFF or cut-off characters.
+bool ErGyldigUtf8(std::string_view s);
+
 // Number of characters (code points) in a UTF-8 string.
 std::size_t AntalTegn(std::string_view utf8);
 

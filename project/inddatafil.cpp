@@ -327,31 +327,6 @@ bool FilFindes(const std::string& navn) {
   return std::filesystem::exists(std::filesystem::path(navn), fejl);
 }
 
-// Whether bytes are well-formed UTF-8 (no overlong forms, no surrogates).
-bool ErUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int n = 0;
-    unsigned min = 0;
-    if (c < 0x80) n = 0;
-    else if ((c & 0xE0) == 0xC0) n = 1, min = 0x80;
-    else if ((c & 0xF0) == 0xE0) n = 2, min = 0x800;
-    else if ((c & 0xF8) == 0xF0) n = 3, min = 0x10000;
-    else return false;
-    if (static_cast<std::size_t>(n) > s.size() - i - 1) return false;  // cut off at the end
-    unsigned v = n == 0 ? c : c & (0x3F >> n);
-    for (int k = 1; k <= n; ++k) {
-      const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-      if ((b & 0xC0) != 0x80) return false;
-      v = (v << 6) | (b & 0x3F);
-    }
-    if (n > 0 && (v < min || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF))) return false;
-    i += static_cast<std::size_t>(n) + 1;
-  }
-  return true;
-}
-
 std::string MedSkilletegn(std::string mappe) {
   if (!mappe.empty() && mappe.back() != '/' && mappe.back() != '\\') mappe += '/';
   return mappe;
@@ -427,7 +402,7 @@ std::optional<std::vector<std::string>> ProjektfilLinier(std::string_view bytes,
   // belie, the file is the program's own Windows-1252.
   if (bytes.starts_with("\xEF\xBB\xBF")) {
     bytes.remove_prefix(3);
-    if (ErUtf8(bytes)) return DelLinjer(bytes);
+    if (ErGyldigUtf8(bytes)) return DelLinjer(bytes);
   }
   return DelLinjer(Cp1252TilUtf8(bytes));
 }

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "project/felttabel.h"
 #include "project/inddata.h"
 
 namespace kvistor {
