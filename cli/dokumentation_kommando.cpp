@@ -62,9 +62,7 @@ int DokumentationKommando(TKald& kald) {
     return KodeBrug;
   }
   if (const int k = SkrivUddata(kald, udfil, *pdf, dlg); k != KodeOk) return k;
-  if (status.Noter.Aas) kald.fejl << "Bemærk: Åsedimensionen er utilstrækkelig\n";
-  if (status.Noter.Samling) kald.fejl << "Bemærk: Gerbersamlingen er utilstrækkelig\n";
-  if (status.Noter.Nedbojn) kald.fejl << "Bemærk: Største relative nedbøjning er for stor\n";
+  SkrivNoter(status.Noter, kald.fejl);
   // The supplementary checks stand beside the report's verdicts, which
   // alone decide the exit code.
   for (const std::string& note : status.SupplerendeNoter) kald.fejl << "Bemærk: " << note << "\n";

@@ -90,28 +90,36 @@ TTilvalg PrisFil() {
           .kontrol = KontrollerPrisfil};
 }
 
-// The supplementary checks a variant of a search must pass as well.
-std::vector<TTilvalg> SupplerendeKrav(std::vector<TTilvalg> foer) {
-  foer.push_back({.navn = "--skaerpet",
+// The options of the two searches by price: every strength class, the
+// prices, tolerance, and the supplementary checks a variant must pass as
+// well.
+std::vector<TTilvalg> PrissoegningsTilvalg() {
+  std::vector<TTilvalg> t = {AlleKlasser(), PrisFil(), Tolerant()};
+  t.push_back({.navn = "--skaerpet",
                   .hjaelp = "En variant skal også bestå den skærpede kontrol (revnefaktoren 0,67 i "
                             "forskydning og qki med spidsfaktoren kp = 3,5) med alle tre "
                             "konklusioner OK."});
-  foer.push_back({.navn = "--brand",
+  t.push_back({.navn = "--brand",
                   .vaerdinavn = "MIN",
                   .art = TVaerdiArt::Valg,
                   .valg = {"15", "30", "60"},
                   .hjaelp = "En variant skal også have denne brandmodstand i minutter (R15, R30, "
                             "R60) efter metoden med reduceret tværsnit, som kommandoen brand "
                             "regner den."});
-  foer.push_back({.navn = "--sider",
+  t.push_back({.navn = "--sider",
                   .vaerdinavn = "N",
                   .art = TVaerdiArt::Valg,
                   .valg = {"3", "4"},
                   .hjaelp = "Brandpåvirkede sider ved --brand: 3 (undersiden og begge sider; "
                             "oversiden er dækket af taget, standard) eller 4.",
                   .kraever = {"--brand"}});
-  return foer;
+  return t;
 }
+
+// What a search by price ends with.
+constexpr const char* PrissoegningKode0 =
+    "mindst én variant består alle tre kontroller (og de supplerende, der er bedt om)";
+constexpr const char* PrissoegningKode4 = "ingen variant består";
 
 std::vector<TKommando> Tabel() {
   std::vector<TKommando> t;
@@ -194,9 +202,9 @@ std::vector<TKommando> Tabel() {
           "meter (relativ pris pr. m³ gange areal), så areal og højde, den billigste først; de "
           "øvrige tælles.\n\n" +
           std::string(StopTekst),
-      .tilvalg = SupplerendeKrav({AlleKlasser(), PrisFil(), Tolerant()}),
-      .kode0 = "mindst én variant består alle tre kontroller (og de supplerende, der er bedt om)",
-      .kode4 = "ingen variant består",
+      .tilvalg = PrissoegningsTilvalg(),
+      .kode0 = PrissoegningKode0,
+      .kode4 = PrissoegningKode4,
       .kanStoppes = true,
       .koer = DimensionerKommando,
   });
@@ -237,9 +245,9 @@ std::vector<TKommando> Tabel() {
           "Første linje navngiver den bedste variant, så et script kan læse den: \"Bedste: 200 x "
           "100 mm C24, <gerberbeslag>, charnierforskydning 1,20 m\".\n\n" +
           std::string(StopTekst),
-      .tilvalg = SupplerendeKrav({AlleKlasser(), PrisFil(), Tolerant()}),
-      .kode0 = "mindst én variant består alle tre kontroller (og de supplerende, der er bedt om)",
-      .kode4 = "ingen variant består",
+      .tilvalg = PrissoegningsTilvalg(),
+      .kode0 = PrissoegningKode0,
+      .kode4 = PrissoegningKode4,
       .kanStoppes = true,
       .koer = OptimerKommando,
   });

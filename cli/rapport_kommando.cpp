@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "cli/kommandoer.h"
+#include "cli/uddata.h"
 #include "cli/kommandolinjedialog.h"
 #include "cli/projektlaesning.h"
 #include "cli/uddatakontrol.h"
@@ -113,9 +114,7 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
       }
   }
 
-  if (res.Noter.Aas) fejl << forstavelse << "Bemærk: Åsedimensionen er utilstrækkelig\n";
-  if (res.Noter.Samling) fejl << forstavelse << "Bemærk: Gerbersamlingen er utilstrækkelig\n";
-  if (res.Noter.Nedbojn) fejl << forstavelse << "Bemærk: Største relative nedbøjning er for stor\n";
+  SkrivNoter(res.Noter, fejl, forstavelse);
   if (kode == KodeOk && res.Noter.Nogen()) kode = KodeAdvarsel;
   return kode;
 }

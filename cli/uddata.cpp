@@ -42,4 +42,10 @@ int SkrivUddata(TKald& kald, const std::string& udfil, std::string_view bytes,
   return KodeOk;
 }
 
+void SkrivNoter(const TAdvarselsnoter& noter, std::ostream& fejl, const std::string& forstavelse) {
+  if (noter.Aas) fejl << forstavelse << "Bemærk: Åsedimensionen er utilstrækkelig\n";
+  if (noter.Samling) fejl << forstavelse << "Bemærk: Gerbersamlingen er utilstrækkelig\n";
+  if (noter.Nedbojn) fejl << forstavelse << "Bemærk: Største relative nedbøjning er for stor\n";
+}
+
 }  // namespace kvistor

@@ -2,12 +2,14 @@
 // Where a command's result goes and in which form: the file named by -o,
 // saved by the one writer, or the standard output for "-"; and the format
 // of a drawing, by the file's extension or --format.
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include "cli/tilvalg.h"
 #include "common/dialog.h"
+#include "report/resume.h"
 
 namespace kvistor {
 
@@ -24,5 +26,9 @@ std::variant<TTegneformat, std::string> BestemTegneformat(const TKald& kald);
 // KodeOk, or KodeBrug after the message.
 int SkrivUddata(TKald& kald, const std::string& udfil, std::string_view bytes,
                 TBrugerDialog& dlg);
+
+// The report's failing verdicts on the error stream, one "Bemærk: ..." line
+// each, after `forstavelse` (the project's name when there are several).
+void SkrivNoter(const TAdvarselsnoter& noter, std::ostream& fejl, const std::string& forstavelse = {});
 
 }  // namespace kvistor
