@@ -160,13 +160,12 @@ void Forbered(TSats& s) {
   int overskrift = 0;
   for (const TBlok& b : s.dok.Blokke) {
     TForberedt f;
-    if (const auto* o = std::get_if<TOverskriftBlok>(&b)) {
+    if (std::holds_alternative<TOverskriftBlok>(b)) {
       const TSatOverskrift& so = s.overskrifter[static_cast<std::size_t>(overskrift)];
       f.overskrift = overskrift++;
       const std::string tekst = so.Nummer.empty() ? so.Tekst : so.Nummer + "  " + so.Tekst;
       const TSkrift skrift{SkriftSans, OverskriftStile[so.Niveau].punkt, true};
       f.tekst = std::make_shared<TOpsatTekst>(SaetTekst(s.pdf, tekst, skrift, s.bredde));
-      (void)o;
     } else if (const auto* a = std::get_if<TAfsnitBlok>(&b)) {
       const TSkrift skrift{SkriftSans, a->Punkt, a->Fed, a->Kursiv};
       f.tekst = std::make_shared<TOpsatTekst>(
@@ -357,9 +356,7 @@ void PlacerPunktliste(TSats& s, const TPunktlisteBlok& l, const TForberedt& f) {
 
 // One page's part of a table: its head and rows fra..til-1, filled, framed
 // and written.
-void PlacerTabelstykke(TSats& s, const TForberedt& f, const TTabelBlok& t, std::size_t fra,
-                       std::size_t til) {
-  (void)t;
+void PlacerTabelstykke(TSats& s, const TForberedt& f, std::size_t fra, std::size_t til) {
   const double y0 = s.y;
   const double x0 = s.x0;
   double h = 0;
@@ -397,7 +394,7 @@ void PlacerTabelstykke(TSats& s, const TForberedt& f, const TTabelBlok& t, std::
   s.y += h;
 }
 
-void PlacerTabel(TSats& s, const TTabelBlok& t, const TForberedt& f) {
+void PlacerTabel(TSats& s, const TForberedt& f) {
   double hovedH = 0;
   for (const auto& r : f.hoved) hovedH += r.hoejde;
   const std::size_t n = f.raekker.size();
@@ -420,7 +417,7 @@ void PlacerTabel(TSats& s, const TTabelBlok& t, const TForberedt& f) {
     while (til < n && h + f.raekker[til].hoejde <= s.Plads() + 0.01) h += f.raekker[til++].hoejde;
     if (til < n && n - til < 2 && til - fra > 2) --til;
     if (til == fra && til < n) ++til;  // a row taller than a page stands alone
-    PlacerTabelstykke(s, f, t, fra, til);
+    PlacerTabelstykke(s, f, fra, til);
     if (n == 0) break;
     fra = til;
     if (fra < n) s.NySide();
@@ -621,7 +618,7 @@ TSatsResultat SaetDokument(TPdfDokument& pdf, const TDokument& dok) {
     if (const auto* o = std::get_if<TOverskriftBlok>(&b)) PlacerOverskrift(s, i, *o, f);
     else if (const auto* a = std::get_if<TAfsnitBlok>(&b)) PlacerAfsnit(s, i, *a, f);
     else if (const auto* l = std::get_if<TPunktlisteBlok>(&b)) PlacerPunktliste(s, *l, f);
-    else if (const auto* t = std::get_if<TTabelBlok>(&b)) PlacerTabel(s, *t, f);
+    else if (std::holds_alternative<TTabelBlok>(b)) PlacerTabel(s, f);
     else if (const auto* k = std::get_if<TKodeblok>(&b)) PlacerKodeblok(s, *k, f);
     else if (const auto* fig = std::get_if<TFigurBlok>(&b)) PlacerFigur(s, fig, nullptr, f);
     else if (const auto* bf = std::get_if<TBilledBlok>(&b)) PlacerFigur(s, nullptr, bf, f);
