@@ -307,6 +307,7 @@ QString Lastkombinationer() {
   TSkriptetDialog dlg;
   QString s = Hoved({"LK", "Beskrivelse", "g", "s", "w", "Q", "kmod (anv.kl. 1-2)", "Åse"},
                     "rlrrrrrl");
+  QStringList medQ;  // the combinations of the live load, for the footnote
   for (int lk = 1; lk <= 13; ++lk) {
     QString tekst = lk <= 9 ? "Lastkombination " + QString::number(lk) + ": " + Q(LKTekst(lk)) + "."
                             : Q(KombinationsLinje(lk));
@@ -336,11 +337,16 @@ QString Lastkombinationer() {
     }() : QString("regnes ikke");
     // A combination of the live load q: the table holds no factor for q,
     // and no case puts one on a roof.
-    if (lk <= 9 && !HarTilfaelde(lk)) tekst += " Desuden nyttelast q.¹";
+    if (lk <= 9 && !HarTilfaelde(lk)) {
+      tekst += " Desuden nyttelast q.¹";
+      medQ << QString::number(lk);
+    }
     s += Raekke({QString::number(lk), tekst, g, sn, w, q,
                  lk <= 12 ? Tal(Kmod(1, lk), 2) : QString("–"), aase});
   }
-  return s + "\n¹ Lastkombination 2, 4 og 7 har nyttelasten q som dominerende eller ledsagende last. "
+  const QString sidste = medQ.takeLast();
+  return s + "\n¹ Lastkombination " + medQ.join(", ") + " og " + sidste +
+         " har nyttelasten q som dominerende eller ledsagende last. "
              "Programmet har ingen faktor for q, og intet lasttilfælde påfører et tag nyttelast, "
              "så de regnes ikke; kolonnerne viser kun deres øvrige laster.\n";
 }
