@@ -15,6 +15,7 @@
 #include "app/hjaelpemiddel_dialog.h"
 #include "app/hovedvindue.h"
 #include "app/kurveside.h"
+#include "app/sidebyg.h"
 #include "app/supplerende_strimmel.h"
 #include "app/supplerende_valg.h"
 #include "common/indstillinger.h"
@@ -30,8 +31,6 @@
 namespace kvistor {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // A table of the core as the dialog shows it: the lines above and below the
 // table become its note.

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/eksport.h"
+#include "app/sidebyg.h"
 #include "app/tegneflade.h"
 #include "graphics/dxf_tegning.h"
 #include "graphics/kraftkurvetegning.h"
@@ -20,12 +21,6 @@
 #include "project/inddatafil.h"
 
 namespace kvistor {
-
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 TKurveside::TKurveside(TBrugerDialog& dlg, QWidget* foraelder) : QWidget(foraelder), dlg_(dlg) {
   setObjectName(QStringLiteral("Kurver"));

@@ -124,19 +124,13 @@ void THovedvindue::VisStak(TFane fane) {
 }
 
 void THovedvindue::SaetNyRapport() {
-  // A new report is shown in the fixed-pitch font, 13 pixels high.
-  QFont f(QStringLiteral("Courier New"));
-  f.setStyleHint(QFont::TypeWriter);
-  f.setPixelSize(13);
-  resultat_->setFont(f);
+  resultat_->setFont(RapportSkrift());
 }
 
 void THovedvindue::VisResultat(bool somKommando) {
   const bool ny = BeregnOgVisResultat(side_, dlg_, ur_);
   if (ny) {
-    QStringList l;
-    for (const std::string& linje : *side_.Rapport) l << QString::fromStdString(linje);
-    resultat_->setPlainText(l.join(QLatin1Char('\n')));
+    resultat_->setPlainText(SomTekst(*side_.Rapport));
     rapportVist_ = true;
   }
   if (ny || somKommando) SaetNyRapport();

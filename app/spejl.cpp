@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "app/hovedvindue.h"
+#include "app/sidebyg.h"
 #include "app/tegneflade.h"
 
 namespace kvistor {
@@ -133,10 +134,8 @@ std::string THovedvindue::SammenlignMedModel() const {
   const bool noter[3] = {side_.AdvarAas, side_.AdvarSamling, side_.AdvarNedbojn};
   for (int i = 0; i < 3; ++i)
     if (noter_[i]->isHidden() == noter[i]) return "note " + std::to_string(i);
-  QStringList l;
-  if (side_.Rapport)
-    for (const std::string& linje : *side_.Rapport) l << QString::fromStdString(linje);
-  if (resultat_->toPlainText() != l.join(QLatin1Char('\n'))) return "resultattekst";
+  if (resultat_->toPlainText() != (side_.Rapport ? SomTekst(*side_.Rapport) : QString()))
+    return "resultattekst";
   if (faner_->currentIndex() != stak_->currentIndex()) return "fane og side";
   if ((AktivFane() == TFane::Inddata1 && side_.AktivSide != TSide::Inddata1) ||
       (AktivFane() == TFane::Inddata2 && side_.AktivSide != TSide::Inddata2))

@@ -7,23 +7,12 @@
 #include <QVBoxLayout>
 
 #include "app/printer.h"
+#include "app/sidebyg.h"
 #include "calculation/tavsdialog.h"
 #include "project/inddatafil.h"
 #include "report/gem.h"
 
 namespace kvistor {
-
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-QString Linjer(const TTekstlinjer& l) {
-  QStringList ud;
-  for (const std::string& s : l) ud << Q(s);
-  return ud.join(QLatin1Char('\n'));
-}
-
-}  // namespace
 
 TSupplerendeSide::TSupplerendeSide(TBrugerDialog& dlg, const TUr& ur, QWidget* foraelder)
     : QWidget(foraelder), dlg_(dlg), ur_(ur) {
@@ -51,11 +40,7 @@ TSupplerendeSide::TSupplerendeSide(TBrugerDialog& dlg, const TUr& ur, QWidget* f
   tekst_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   tekst_->setLineWrapMode(QPlainTextEdit::NoWrap);
   tekst_->setFrameShape(QFrame::NoFrame);
-  // As the result page: the fixed-pitch font, 13 pixels high.
-  QFont f(QStringLiteral("Courier New"));
-  f.setStyleHint(QFont::TypeWriter);
-  f.setPixelSize(13);
-  tekst_->setFont(f);
+  tekst_->setFont(RapportSkrift());  // as the result page
   v->addWidget(tekst_, 1);
   connect(udskriv_, &QPushButton::clicked, this, [this] { Udskriv(); });
   connect(gem_, &QPushButton::clicked, this, [this] { Gem(); });
@@ -73,7 +58,7 @@ void TSupplerendeSide::Vis(const TInddataside& side) {
                                       ur_, side.Firmanavn);
   harLinjer_ = rapport_.Udfald == TRapportUdfald::Bygget && rapport_.Valg.Nogen();
   if (rapport_.Udfald == TRapportUdfald::Bygget)
-    tekst_->setPlainText(Linjer(rapport_.Linjer));
+    tekst_->setPlainText(SomTekst(rapport_.Linjer));
   else
     tekst_->setPlainText(QStringLiteral("Ikke beregnet: ") + Q(tavs.Foerste));
   udskriv_->setEnabled(harLinjer_);
