@@ -69,7 +69,9 @@ class THovedvindue : public QMainWindow {
 
   const TInddataside& Side() const { return side_; }
   TFane AktivFane() const;
-  // The project's file; empty while there is none, or it is the default.
+  // The file the window shows and its title names, the default project's
+  // included; empty while there is none. (side_.Projektfil leaves the
+  // default project out: "Gem" asks for a name there.)
   const std::string& Projektfil() const { return fil_; }
 
   // Commands (their actions run these).
