@@ -95,23 +95,15 @@ int KoerProjekt(const std::string& projekt, const TRapportValg& v, const TUr& ur
     // Whether the standard output took it all is checked once, at the end
     // of the call.
     for (const auto& linje : res.Rapport) ud << linje << "\n";
-  } else if (const TFilUdfald u = SkrivTekstfil(v.udfil, res.Rapport); !u) {
-    dlg.Fejl(BeskedKanIkkeGemme(v.udfil, u));
-    kode = KodeBrug;
-  } else if (!u.note.empty()) {
-    dlg.Advarsel(u.note);
+  } else {
+    kode = MeldGemning(SkrivTekstfil(v.udfil, res.Rapport), v.udfil, dlg);
   }
 
   if (v.kurver) {
     const std::string basis = Kurvebasis(v, projekt);
     const std::string q = QKurveFilnavn(basis), m = MKurveFilnavn(basis);
     for (const auto& [navn, linjer] : {std::pair{q, &res.QKurver}, std::pair{m, &res.MKurver}})
-      if (const TFilUdfald u = SkrivTekstfil(navn, *linjer); !u) {
-        dlg.Fejl(BeskedKanIkkeGemme(navn, u));
-        kode = KodeBrug;
-      } else if (!u.note.empty()) {
-        dlg.Advarsel(u.note);
-      }
+      if (MeldGemning(SkrivTekstfil(navn, *linjer), navn, dlg) != KodeOk) kode = KodeBrug;
   }
 
   SkrivNoter(res.Noter, fejl, forstavelse);

@@ -33,12 +33,15 @@ int SkrivUddata(TKald& kald, const std::string& udfil, std::string_view bytes,
     kald.ud << bytes;
     return KodeOk;
   }
-  if (const TFilUdfald u = SkrivFil(udfil, bytes); !u) {
-    dlg.Fejl(BeskedKanIkkeGemme(udfil, u));
+  return MeldGemning(SkrivFil(udfil, bytes), udfil, dlg);
+}
+
+int MeldGemning(const TFilUdfald& u, const std::string& navn, TBrugerDialog& dlg) {
+  if (!u) {
+    dlg.Fejl(BeskedKanIkkeGemme(navn, u));
     return KodeBrug;
-  } else if (!u.note.empty()) {
-    dlg.Advarsel(u.note);
   }
+  if (!u.note.empty()) dlg.Advarsel(u.note);
   return KodeOk;
 }
 

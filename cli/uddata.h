@@ -9,6 +9,7 @@
 
 #include "cli/tilvalg.h"
 #include "common/dialog.h"
+#include "common/filer.h"
 #include "report/resume.h"
 
 namespace kvistor {
@@ -20,6 +21,10 @@ enum class TTegneformat { Svg, Dxf };
 // when --format contradicts the name, or when a picture size (--bredde,
 // --hoejde) is given for a DXF drawing, which is drawn to scale.
 std::variant<TTegneformat, std::string> BestemTegneformat(const TKald& kald);
+
+// What a save came to, said: KodeBrug after the message when it failed,
+// else KodeOk, after the writer's note when it has one.
+int MeldGemning(const TFilUdfald& u, const std::string& navn, TBrugerDialog& dlg);
 
 // Writes the bytes to the standard output (`udfil` "-"; whether it took
 // them all is checked at the end of the call) or saves them under the name.
