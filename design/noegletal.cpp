@@ -111,11 +111,8 @@ TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet,
       n.UGBeslagUafrundet = std::max(n.UGBeslagUafrundet, f.UGBeslag);
     }
   }
-  TFagResultat stoerst;
-  stoerst.UGBoej = n.UGTvaersnitUafrundet;
-  stoerst.UGBeslag = n.UGBeslagUafrundet;
-  n.UGTvaersnit = std::max(0.0, RangeringsVaerdi(stoerst, RangUGBoej));
-  n.UGBeslag = std::max(0.0, RangeringsVaerdi(stoerst, RangUGBeslag));
+  n.UGTvaersnit = std::max(0.0, AfrundetVaerdi(n.UGTvaersnitUafrundet));
+  n.UGBeslag = std::max(0.0, AfrundetVaerdi(n.UGBeslagUafrundet));
   for (int t = 1; t <= 3; ++t)
     for (int k = 0; k <= 1; ++k) n.LuMindst = std::min<int>(n.LuMindst, ber.LuForhold[t][k]);
 
