@@ -12,14 +12,8 @@
 #include "project/katalog.h"
 #include "purlin/lastkombinationsarter.h"
 #include "report/resume.h"
-#include "report/visresultat.h"
 
 namespace kvistor {
-
-namespace {
-
-
-}  // namespace
 
 std::optional<TNoegletalResultat> AfvisInddata(const Inddata& ind) {
   auto brud = FoersteBrudteRegel(ind);
