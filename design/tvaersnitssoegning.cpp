@@ -14,12 +14,8 @@ bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double pris
   return hoejdeA < hoejdeB;
 }
 
-bool SpoergerSupplerende(const TSupplerendeValg& valg) {
-  return valg.Skaerpet || valg.BrandMinutter > 0;
-}
-
 TSupplerendeKontrol SupplerendeKontrol(const TSupplerendeValg& valg) {
-  if (!SpoergerSupplerende(valg)) return {};
+  if (!valg.Nogen()) return {};
   return [valg](const Inddata& ind) { return BeregnSupplerendeNoegletal(ind, valg).AlleOk(); };
 }
 
