@@ -7,7 +7,6 @@
 #include "calculation/beregning.h"
 #include "calculation/projektberegning.h"
 #include "calculation/tavsdialog.h"
-#include "calculation/tvaersnit_byg.h"
 #include "project/feltregler.h"
 #include "project/katalog.h"
 #include "purlin/lastkombinationsarter.h"
@@ -139,25 +138,18 @@ std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBesla
 
 TNoegletalResultat BeregnSkaerpetNoegletal(const Inddata& ind) { return Beregn(ind, true); }
 
-TBrandNoegletal BeregnBrandNoegletal(const Inddata& indtastet, int minutter, int sider) {
-  TBrandNoegletal r;
-  if (auto afvist = AfvisInddata(indtastet)) {
-    r.Besked = std::move(afvist->Besked);
-    r.Felt = afvist->Felt;
-    return r;
-  }
-  Inddata ind = indtastet;
-  ind.RappOmfang = 0;
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
+TBrandNoegletal BeregnBrandNoegletal(const Inddata& ind, int minutter, int sider) {
   TTavsDialog dlg;
-  r.Brand = BeregnBrand(ind, sd, minutter, sider, dlg);
-  if (r.Brand.Udfald == TBeregningsUdfald::Gennemfoert) {
+  TProjektbrand k;
+  const TBeregningsUdfald u = BeregnProjektBrand(k, ind, minutter, sider, dlg);
+  TBrandNoegletal r;
+  r.Brand = std::move(k.Brand);
+  if (u == TBeregningsUdfald::Gennemfoert) {
     r.Udfald = TNoegletalUdfald::Beregnet;
   } else {
-    r.Udfald = r.Brand.Udfald == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist
-                                                            : TNoegletalUdfald::Afbrudt;
+    r.Udfald = u == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist : TNoegletalUdfald::Afbrudt;
     r.Besked = dlg.Foerste;
+    if (k.Brud) r.Felt = k.Brud->Felt;
   }
   return r;
 }
