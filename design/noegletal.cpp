@@ -70,6 +70,19 @@ void BestemDomme(TNoegletal& n) {
   n.NedbojningOk = !noter.Nedbojn;
 }
 
+// How a run that told `dlg` its messages ended; `brud` the rule that
+// refused it, if one did.
+void BestemStatus(TNoegletalStatus& s, TBeregningsUdfald u, const TTavsDialog& dlg,
+                  const std::optional<TBrudtRegel>& brud) {
+  if (u == TBeregningsUdfald::Gennemfoert) {
+    s.Udfald = TNoegletalUdfald::Beregnet;
+    return;
+  }
+  s.Udfald = u == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist : TNoegletalUdfald::Afbrudt;
+  s.Besked = dlg.Foerste;
+  if (brud) s.Felt = brud->Felt;
+}
+
 TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet,
                           TBeslagGrundlag* beslagGrundlag = nullptr) {
   // The normal extent: the detailed one only adds text nobody reads here.
@@ -81,13 +94,8 @@ TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet,
       BeregnProjekt(k, ind, dlg, {.Omfang = TKoerselsOmfang{false, false}, .Skaerpet = skaerpet});
 
   TNoegletalResultat r;
-  if (u != TBeregningsUdfald::Gennemfoert) {
-    r.Udfald = u == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist
-                                               : TNoegletalUdfald::Afbrudt;
-    r.Besked = dlg.Foerste;
-    if (k.Brud) r.Felt = k.Brud->Felt;
-    return r;
-  }
+  BestemStatus(r, u, dlg, k.Brud);
+  if (!r.Beregnet()) return r;
   const TBeregning& ber = k.Beregning;
 
   // The heads of the rankings, without building them: the largest value of
@@ -112,7 +120,6 @@ TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet,
   BestemForankring(ber, n);
 
   BestemDomme(n);
-  r.Udfald = TNoegletalUdfald::Beregnet;
   if (beslagGrundlag) *beslagGrundlag = BygBeslagGrundlag(ber, ind, k.Suppl);
   return r;
 }
@@ -143,14 +150,8 @@ TBrandNoegletal BeregnBrandNoegletal(const Inddata& ind, int minutter, int sider
   TProjektbrand k;
   const TBeregningsUdfald u = BeregnProjektBrand(k, ind, minutter, sider, dlg);
   TBrandNoegletal r;
+  BestemStatus(r, u, dlg, k.Brud);
   r.Brand = std::move(k.Brand);
-  if (u == TBeregningsUdfald::Gennemfoert) {
-    r.Udfald = TNoegletalUdfald::Beregnet;
-  } else {
-    r.Udfald = u == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist : TNoegletalUdfald::Afbrudt;
-    r.Besked = dlg.Foerste;
-    if (k.Brud) r.Felt = k.Brud->Felt;
-  }
   return r;
 }
 

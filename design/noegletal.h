@@ -39,20 +39,24 @@ struct TNoegletal {
 };
 
 enum class TNoegletalUdfald {
-  Beregnet,  // Tal holds the figures
+  Beregnet,  // the figures are there
   Afvist,    // a field rule is broken, or the calculation refused to start
   Afbrudt,   // the calculation stopped on an internal inconsistency
 };
 
-struct TNoegletalResultat {
+// How a lean calculation ended.
+struct TNoegletalStatus {
   TNoegletalUdfald Udfald = TNoegletalUdfald::Afvist;
-  TNoegletal Tal;
   // Refused or stopped: the first message the calculation would have shown
   // (for a broken field rule the rule's own message).
   std::string Besked;
   // A broken field rule: the field that blocks the calculation.
   std::optional<TKontrol> Felt;
   bool Beregnet() const { return Udfald == TNoegletalUdfald::Beregnet; }
+};
+
+struct TNoegletalResultat : TNoegletalStatus {
+  TNoegletal Tal;
 };
 
 // Checks the field rules (the check that guards every calculation), builds
@@ -80,14 +84,9 @@ std::optional<TNoegletalResultat> AfvisInddata(const Inddata& ind);
 
 // The fire check of a record for a required resistance (minutes) with fire
 // on `sider` sides, without any text: the verdict, the achieved minutes and
-// the governing utilisations in Brand.
-struct TBrandNoegletal {
-  TNoegletalUdfald Udfald = TNoegletalUdfald::Afvist;
+// the governing utilisations in Brand. Refused as BeregnNoegletal is.
+struct TBrandNoegletal : TNoegletalStatus {
   TBrandResultat Brand;
-  // Refused or stopped: the first message (a broken rule's own message).
-  std::string Besked;
-  std::optional<TKontrol> Felt;
-  bool Beregnet() const { return Udfald == TNoegletalUdfald::Beregnet; }
   bool KravOpfyldt() const { return Beregnet() && Brand.KravOpfyldt(); }
 };
 TBrandNoegletal BeregnBrandNoegletal(const Inddata& ind, int minutter, int sider);
