@@ -320,12 +320,7 @@ TAaseOptimering FindBilligsteAas(const Inddata& ind, const TAaseValg& valg,
 }
 
 bool BrugAaseVariant(TInddataside& side, const TAaseVariant& v, TBrugerDialog& dlg) {
-  TTvaersnitsVariant t;
-  t.StyrkeKlasse = v.StyrkeKlasse;
-  t.Hoejde = v.Hoejde;
-  t.Bredde = v.Bredde;
-  t.Beslag = v.Beslag;
-  const bool ok = BrugTvaersnitsVariant(side, t, dlg);
+  const bool ok = BrugTvaersnitsVariant(side, v, dlg);
   // The 1/7 rule's own offset stays coupled to the frame spacing ("Ja").
   if (v.ForskydningMm == Regel17Mm(side.Inddata)) {
     if (side.RadioGroupCharnForsk != 0) KlikRadio(side, TKontrol::RadioGroupCharnForsk, 0, dlg);
