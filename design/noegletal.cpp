@@ -143,6 +143,24 @@ std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBesla
   return n;
 }
 
+TNoegletalPerBeslag::TNoegletalPerBeslag(Inddata ind, int foerste, std::size_t& beregninger)
+    : ind_(std::move(ind)), beregninger_(beregninger) {
+  ind_.Beslag = foerste;
+  foerste_ = BeregnNoegletal(ind_, &grundlag_);
+  ++beregninger_;
+}
+
+std::optional<TNoegletal> TNoegletalPerBeslag::Med(int beslag) {
+  if (std::optional<TNoegletal> tal = NoegletalMedBeslag(foerste_.Tal, grundlag_, beslag)) return tal;
+  // Numbers too large for the first run's basis: this hanger's own run
+  // says what happens.
+  ind_.Beslag = beslag;
+  TNoegletalResultat eget = BeregnNoegletal(ind_);
+  ++beregninger_;
+  if (!eget.Beregnet()) return std::nullopt;
+  return eget.Tal;
+}
+
 TNoegletalResultat BeregnSkaerpetNoegletal(const Inddata& ind) { return Beregn(ind, true); }
 
 TBrandNoegletal BeregnBrandNoegletal(const Inddata& ind, int minutter, int sider) {

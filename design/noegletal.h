@@ -4,6 +4,7 @@
 // The design aids call it thousands of times, and the window's live-verdict
 // strip after every accepted change. The figures and verdicts are exactly
 // those of the report's summary.
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -72,6 +73,28 @@ TNoegletalResultat BeregnNoegletal(const Inddata& ind, TBeslagGrundlag* beslagGr
 // stopped on numbers too large to show, or the hanger is no catalogue row.
 std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBeslagGrundlag& grundlag,
                                              int beslag);
+
+// A project's figures with each hanger of a list. The statics are no
+// hanger's own, so one run with the first serves them all: the others get
+// the joint check again from its basis (NoegletalMedBeslag), and a run of
+// their own only where the numbers grow too large for that. Every whole
+// calculation made is counted in `beregninger`.
+class TNoegletalPerBeslag {
+ public:
+  // Runs `ind` with hanger `foerste`.
+  TNoegletalPerBeslag(Inddata ind, int foerste, std::size_t& beregninger);
+  // The run with the first hanger; ask Med only when it went through.
+  const TNoegletalResultat& Foerste() const { return foerste_; }
+  // The figures with hanger `beslag`; nullopt when its own run was needed
+  // and was refused or stopped.
+  std::optional<TNoegletal> Med(int beslag);
+
+ private:
+  Inddata ind_;
+  TBeslagGrundlag grundlag_;
+  TNoegletalResultat foerste_;
+  std::size_t& beregninger_;
+};
 
 // The same figures of the stricter check ("Skærpet kontrol": shear with the
 // crack factor 0,67, qki with kp = 3,5), as the stricter report's summary
