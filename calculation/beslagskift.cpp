@@ -61,9 +61,7 @@ TBeslagKontrol KontrollerBeslag(const TBeslagGrundlag& g, const TBData& beslag) 
   }
   // Rounding is monotone, so the largest rounded value is the rounded
   // largest one.
-  TFagResultat f;
-  f.UGBeslag = k.UGBeslagUafrundet;
-  k.UGBeslag = RangeringsVaerdi(f, RangUGBeslag);
+  k.UGBeslag = AfrundetVaerdi(k.UGBeslagUafrundet);
   return k;
 }
 

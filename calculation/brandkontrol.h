@@ -47,9 +47,12 @@ inline constexpr const char* TekstBrandMinutter =
 
 // Runs the fire cases on the working record built by BestemTvaersnit from
 // the same record (the ordinary one), for a requirement of `minutter`
-// minutes with fire on `sider` sides. Refused (Afvist, after the message)
-// as the ordinary run is, and for minutes outside 1..120; Afbrudt when a
-// case cannot be solved or overflows. No message ends the program.
+// minutes with fire on `sider` sides. The field rules are not checked here:
+// a project as entered comes through BeregnProjektBrand (projektberegning.h),
+// which checks them first. Refused (Afvist, after the message) where the
+// ordinary run's preparation refuses (ForberedBeregning: no hanger, a chain
+// it cannot lay out), and for minutes outside 1..120; Afbrudt when a case
+// cannot be solved or overflows. No message ends the program.
 TBrandResultat BeregnBrand(const Inddata& ind, const TSupplData& sd, int minutter, int sider,
                            TBrugerDialog& dialog);
 

@@ -19,4 +19,19 @@ TBeregningsUdfald BeregnProjekt(TProjektberegning& ud, const Inddata& ind, TBrug
   return ud.Udfald;
 }
 
+TBeregningsUdfald BeregnProjektBrand(TProjektbrand& ud, const Inddata& ind, int minutter, int sider,
+                                     TBrugerDialog& dialog) {
+  ud.Brud = FoersteBrudteRegel(ind);
+  ud.Brand = TBrandResultat{};
+  if (ud.Brud) {
+    dialog.Fejl(ud.Brud->Besked);
+    ud.Brand.Udfald = TBeregningsUdfald::Afvist;
+    return ud.Brand.Udfald;
+  }
+  TSupplData sd;
+  BestemTvaersnit(ind, sd);
+  ud.Brand = BeregnBrand(ind, sd, minutter, sider, dialog);
+  return ud.Brand.Udfald;
+}
+
 }  // namespace kvistor

@@ -3,10 +3,12 @@
 // entered it to a completed run. It checks the field rules and ranges first
 // (a calculation never starts on a refused value), builds its own working
 // record and runs every case. The report, the design aids, the live strip,
-// the force curves and the command line all start here.
+// the force curves and the command line all start here; the fire check has
+// its entry beside it.
 #include <optional>
 
 #include "calculation/beregning.h"
+#include "calculation/brandkontrol.h"
 #include "common/dialog.h"
 #include "project/feltregler.h"
 #include "project/inddata.h"
@@ -40,5 +42,20 @@ struct TProjektberegning {
 // returned and kept in ud.Udfald.
 TBeregningsUdfald BeregnProjekt(TProjektberegning& ud, const Inddata& ind, TBrugerDialog& dialog,
                                 const TBeregningsValg& valg = {});
+
+// One fire check of a project, owned by the caller.
+struct TProjektbrand {
+  // Refused before the run: the field to correct and the rule's message.
+  std::optional<TBrudtRegel> Brud;
+  TBrandResultat Brand;  // Brand.Udfald is the outcome
+};
+
+// The fire check for `minutter` minutes with fire on `sider` sides, guarded
+// as BeregnProjekt is: a broken field rule is shown, returned in `ud.Brud`,
+// and the outcome is Afvist without a run. Otherwise builds the ordinary
+// working record and runs the fire cases on it (BeregnBrand). `ud` is filled
+// afresh; its outcome is returned.
+TBeregningsUdfald BeregnProjektBrand(TProjektbrand& ud, const Inddata& ind, int minutter, int sider,
+                                     TBrugerDialog& dialog);
 
 }  // namespace kvistor

@@ -3,12 +3,10 @@
 #include <ostream>
 #include <string>
 
-#include "calculation/brandkontrol.h"
-#include "calculation/tvaersnit_byg.h"
+#include "calculation/projektberegning.h"
 #include "cli/kommandoer.h"
 #include "cli/kommandolinjedialog.h"
 #include "cli/projektlaesning.h"
-#include "design/noegletal.h"
 #include "report/brandafsnit.h"
 
 namespace kvistor {
@@ -32,16 +30,11 @@ int BrandKommando(TKald& kald) {
     return KodeOk;
   }
 
-  // The field rules guard this calculation as they guard the report.
-  if (const auto afvist = AfvisInddata(ind)) {
-    dlg.Fejl(afvist->Besked);
-    return KodeAfvist;
-  }
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
-  const TBrandResultat r = BeregnBrand(ind, sd, minutter, sider, dlg);
-  if (r.Udfald == TBeregningsUdfald::Afvist) return KodeAfvist;
-  if (r.Udfald != TBeregningsUdfald::Gennemfoert) return KodeAfbrudt;
+  TProjektbrand b;
+  const TBeregningsUdfald u = BeregnProjektBrand(b, ind, minutter, sider, dlg);
+  if (u == TBeregningsUdfald::Afvist) return KodeAfvist;
+  if (u != TBeregningsUdfald::Gennemfoert) return KodeAfbrudt;
+  const TBrandResultat& r = b.Brand;
 
   for (const std::string& linje : BygBrandafsnit(r)) kald.ud << linje << "\n";
   if (r.KravOpfyldt()) return KodeOk;

@@ -49,22 +49,12 @@ TPunkt Beregn(TSektion& s, std::int32_t mm) {
   Inddata ind = s.Ind;
   ind.CharnForskStd = 0;
   ind.CharnForsk = mm / 1000.0;
-  ind.Beslag = s.Beslag.front();
-  TBeslagGrundlag grundlag;
-  const TNoegletalResultat r = BeregnNoegletal(ind, &grundlag);
-  ++s.Beregninger;
-  if (!r.Beregnet()) return p;
+  TNoegletalPerBeslag figurer(std::move(ind), s.Beslag.front(), s.Beregninger);
+  if (!figurer.Foerste().Beregnet()) return p;
   p.Beregnet = true;
   for (int b : s.Beslag) {
-    std::optional<TNoegletal> tal = NoegletalMedBeslag(r.Tal, grundlag, b);
-    if (!tal) {
-      // Numbers too large with this hanger: its own run decides.
-      ind.Beslag = b;
-      const TNoegletalResultat eget = BeregnNoegletal(ind);
-      ++s.Beregninger;
-      if (!eget.Beregnet()) continue;
-      tal = eget.Tal;
-    }
+    const std::optional<TNoegletal> tal = figurer.Med(b);
+    if (!tal) continue;  // its own run was refused or stopped
     if (p.MaalBeslag < 0 || tal->UGBeslagUafrundet < p.Maal.UGBeslagUafrundet) {
       p.Maal = *tal;
       p.MaalBeslag = b;
@@ -320,12 +310,7 @@ TAaseOptimering FindBilligsteAas(const Inddata& ind, const TAaseValg& valg,
 }
 
 bool BrugAaseVariant(TInddataside& side, const TAaseVariant& v, TBrugerDialog& dlg) {
-  TTvaersnitsVariant t;
-  t.StyrkeKlasse = v.StyrkeKlasse;
-  t.Hoejde = v.Hoejde;
-  t.Bredde = v.Bredde;
-  t.Beslag = v.Beslag;
-  const bool ok = BrugTvaersnitsVariant(side, t, dlg);
+  const bool ok = BrugTvaersnitsVariant(side, v, dlg);
   // The 1/7 rule's own offset stays coupled to the frame spacing ("Ja").
   if (v.ForskydningMm == Regel17Mm(side.Inddata)) {
     if (side.RadioGroupCharnForsk != 0) KlikRadio(side, TKontrol::RadioGroupCharnForsk, 0, dlg);

@@ -38,16 +38,10 @@ struct TInddataside;
 inline constexpr std::int32_t GrovSkridtMm = 200;
 inline constexpr std::size_t AntalVarianterVist = 10;
 
-struct TAaseVariant {
-  int StyrkeKlasse = 0;
-  double Hoejde = 0, Bredde = 0;  // mm
-  int Beslag = -1;                // hardware catalogue row
+// A section search's variant at its own hinge offset; Tal is with that
+// hanger at that offset.
+struct TAaseVariant : TTvaersnitsVariant {
   std::int32_t ForskydningMm = 0;
-  TNoegletal Tal;                 // with that hanger at that offset
-  double Pris = 0;                // relative price per metre
-  bool SupplerendeOk = true;
-  double Areal() const { return Hoejde * Bredde; }
-  bool Bestaar() const { return Tal.AlleOk() && SupplerendeOk; }
 };
 
 // The project as it stands, for the savings.

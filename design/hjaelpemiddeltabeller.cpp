@@ -212,7 +212,7 @@ TTabel TvaersnitsTabel(const TTvaersnitsSoegning& s, const Inddata& ind, const T
              PrisGrundlag(valg.Priser),
              "Med projektets charnierforskydning og det første gerberbeslag på listen, hvis samling holder.",
              "Ordnet efter pris pr. m, så areal og højde."};
-  if (SpoergerSupplerende(valg.Supplerende)) t.Hoved.push_back(SupplerendeKravTekst(valg.Supplerende));
+  if (valg.Supplerende.Nogen()) t.Hoved.push_back(SupplerendeKravTekst(valg.Supplerende));
   t.Overskrifter = {"Tværsnit", "Klasse", "Pris/m", "Åsetværsnit", "Samling", "L/u", "Gerberbeslag"};
   t.Hoejrestillet = {true, false, true, true, true, true, false};
   for (const TTvaersnitsVariant& v : s.Bestaaede) {
@@ -265,7 +265,7 @@ TTabel OptimeringsTabel(const TAaseOptimering& o, const Inddata& ind, const TAas
   t.Hoved.push_back("Tværsnit, gerberbeslag og charnierforskydning vælges sammen.");
   t.Hoved.push_back("For hvert tværsnit den forskydning, der giver mindst styrende udnyttelse, "
                     "med det første beslag, hvis samling holder.");
-  if (SpoergerSupplerende(valg.Supplerende)) t.Hoved.push_back(SupplerendeKravTekst(valg.Supplerende));
+  if (valg.Supplerende.Nogen()) t.Hoved.push_back(SupplerendeKravTekst(valg.Supplerende));
 
   const TAaseReference& ref = o.SomIndtastet;
   const double prisIndtastet = ref.Beregnet && ref.Variant.Bestaar() ? ref.Variant.Pris : 0;

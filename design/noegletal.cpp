@@ -7,19 +7,12 @@
 #include "calculation/beregning.h"
 #include "calculation/projektberegning.h"
 #include "calculation/tavsdialog.h"
-#include "calculation/tvaersnit_byg.h"
 #include "project/feltregler.h"
 #include "project/katalog.h"
 #include "purlin/lastkombinationsarter.h"
 #include "report/resume.h"
-#include "report/visresultat.h"
 
 namespace kvistor {
-
-namespace {
-
-
-}  // namespace
 
 std::optional<TNoegletalResultat> AfvisInddata(const Inddata& ind) {
   auto brud = FoersteBrudteRegel(ind);
@@ -77,6 +70,19 @@ void BestemDomme(TNoegletal& n) {
   n.NedbojningOk = !noter.Nedbojn;
 }
 
+// How a run that told `dlg` its messages ended; `brud` the rule that
+// refused it, if one did.
+void BestemStatus(TNoegletalStatus& s, TBeregningsUdfald u, const TTavsDialog& dlg,
+                  const std::optional<TBrudtRegel>& brud) {
+  if (u == TBeregningsUdfald::Gennemfoert) {
+    s.Udfald = TNoegletalUdfald::Beregnet;
+    return;
+  }
+  s.Udfald = u == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist : TNoegletalUdfald::Afbrudt;
+  s.Besked = dlg.Foerste;
+  if (brud) s.Felt = brud->Felt;
+}
+
 TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet,
                           TBeslagGrundlag* beslagGrundlag = nullptr) {
   // The normal extent: the detailed one only adds text nobody reads here.
@@ -88,13 +94,8 @@ TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet,
       BeregnProjekt(k, ind, dlg, {.Omfang = TKoerselsOmfang{false, false}, .Skaerpet = skaerpet});
 
   TNoegletalResultat r;
-  if (u != TBeregningsUdfald::Gennemfoert) {
-    r.Udfald = u == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist
-                                               : TNoegletalUdfald::Afbrudt;
-    r.Besked = dlg.Foerste;
-    if (k.Brud) r.Felt = k.Brud->Felt;
-    return r;
-  }
+  BestemStatus(r, u, dlg, k.Brud);
+  if (!r.Beregnet()) return r;
   const TBeregning& ber = k.Beregning;
 
   // The heads of the rankings, without building them: the largest value of
@@ -111,18 +112,14 @@ TNoegletalResultat Beregn(const Inddata& indtastet, bool skaerpet,
       n.UGBeslagUafrundet = std::max(n.UGBeslagUafrundet, f.UGBeslag);
     }
   }
-  TFagResultat stoerst;
-  stoerst.UGBoej = n.UGTvaersnitUafrundet;
-  stoerst.UGBeslag = n.UGBeslagUafrundet;
-  n.UGTvaersnit = std::max(0.0, RangeringsVaerdi(stoerst, RangUGBoej));
-  n.UGBeslag = std::max(0.0, RangeringsVaerdi(stoerst, RangUGBeslag));
+  n.UGTvaersnit = std::max(0.0, AfrundetVaerdi(n.UGTvaersnitUafrundet));
+  n.UGBeslag = std::max(0.0, AfrundetVaerdi(n.UGBeslagUafrundet));
   for (int t = 1; t <= 3; ++t)
     for (int k = 0; k <= 1; ++k) n.LuMindst = std::min<int>(n.LuMindst, ber.LuForhold[t][k]);
 
   BestemForankring(ber, n);
 
   BestemDomme(n);
-  r.Udfald = TNoegletalUdfald::Beregnet;
   if (beslagGrundlag) *beslagGrundlag = BygBeslagGrundlag(ber, ind, k.Suppl);
   return r;
 }
@@ -146,28 +143,33 @@ std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBesla
   return n;
 }
 
+TNoegletalPerBeslag::TNoegletalPerBeslag(Inddata ind, int foerste, std::size_t& beregninger)
+    : ind_(std::move(ind)), beregninger_(beregninger) {
+  ind_.Beslag = foerste;
+  foerste_ = BeregnNoegletal(ind_, &grundlag_);
+  ++beregninger_;
+}
+
+std::optional<TNoegletal> TNoegletalPerBeslag::Med(int beslag) {
+  if (std::optional<TNoegletal> tal = NoegletalMedBeslag(foerste_.Tal, grundlag_, beslag)) return tal;
+  // Numbers too large for the first run's basis: this hanger's own run
+  // says what happens.
+  ind_.Beslag = beslag;
+  TNoegletalResultat eget = BeregnNoegletal(ind_);
+  ++beregninger_;
+  if (!eget.Beregnet()) return std::nullopt;
+  return eget.Tal;
+}
+
 TNoegletalResultat BeregnSkaerpetNoegletal(const Inddata& ind) { return Beregn(ind, true); }
 
-TBrandNoegletal BeregnBrandNoegletal(const Inddata& indtastet, int minutter, int sider) {
-  TBrandNoegletal r;
-  if (auto afvist = AfvisInddata(indtastet)) {
-    r.Besked = std::move(afvist->Besked);
-    r.Felt = afvist->Felt;
-    return r;
-  }
-  Inddata ind = indtastet;
-  ind.RappOmfang = 0;
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
+TBrandNoegletal BeregnBrandNoegletal(const Inddata& ind, int minutter, int sider) {
   TTavsDialog dlg;
-  r.Brand = BeregnBrand(ind, sd, minutter, sider, dlg);
-  if (r.Brand.Udfald == TBeregningsUdfald::Gennemfoert) {
-    r.Udfald = TNoegletalUdfald::Beregnet;
-  } else {
-    r.Udfald = r.Brand.Udfald == TBeregningsUdfald::Afvist ? TNoegletalUdfald::Afvist
-                                                            : TNoegletalUdfald::Afbrudt;
-    r.Besked = dlg.Foerste;
-  }
+  TProjektbrand k;
+  const TBeregningsUdfald u = BeregnProjektBrand(k, ind, minutter, sider, dlg);
+  TBrandNoegletal r;
+  BestemStatus(r, u, dlg, k.Brud);
+  r.Brand = std::move(k.Brand);
   return r;
 }
 

@@ -4,6 +4,7 @@
 // The design aids call it thousands of times, and the window's live-verdict
 // strip after every accepted change. The figures and verdicts are exactly
 // those of the report's summary.
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -39,20 +40,24 @@ struct TNoegletal {
 };
 
 enum class TNoegletalUdfald {
-  Beregnet,  // Tal holds the figures
+  Beregnet,  // the figures are there
   Afvist,    // a field rule is broken, or the calculation refused to start
   Afbrudt,   // the calculation stopped on an internal inconsistency
 };
 
-struct TNoegletalResultat {
+// How a lean calculation ended.
+struct TNoegletalStatus {
   TNoegletalUdfald Udfald = TNoegletalUdfald::Afvist;
-  TNoegletal Tal;
   // Refused or stopped: the first message the calculation would have shown
   // (for a broken field rule the rule's own message).
   std::string Besked;
   // A broken field rule: the field that blocks the calculation.
   std::optional<TKontrol> Felt;
   bool Beregnet() const { return Udfald == TNoegletalUdfald::Beregnet; }
+};
+
+struct TNoegletalResultat : TNoegletalStatus {
+  TNoegletal Tal;
 };
 
 // Checks the field rules (the check that guards every calculation), builds
@@ -69,6 +74,28 @@ TNoegletalResultat BeregnNoegletal(const Inddata& ind, TBeslagGrundlag* beslagGr
 std::optional<TNoegletal> NoegletalMedBeslag(const TNoegletal& tal, const TBeslagGrundlag& grundlag,
                                              int beslag);
 
+// A project's figures with each hanger of a list. The statics are no
+// hanger's own, so one run with the first serves them all: the others get
+// the joint check again from its basis (NoegletalMedBeslag), and a run of
+// their own only where the numbers grow too large for that. Every whole
+// calculation made is counted in `beregninger`.
+class TNoegletalPerBeslag {
+ public:
+  // Runs `ind` with hanger `foerste`.
+  TNoegletalPerBeslag(Inddata ind, int foerste, std::size_t& beregninger);
+  // The run with the first hanger; ask Med only when it went through.
+  const TNoegletalResultat& Foerste() const { return foerste_; }
+  // The figures with hanger `beslag`; nullopt when its own run was needed
+  // and was refused or stopped.
+  std::optional<TNoegletal> Med(int beslag);
+
+ private:
+  Inddata ind_;
+  TBeslagGrundlag grundlag_;
+  TNoegletalResultat foerste_;
+  std::size_t& beregninger_;
+};
+
 // The same figures of the stricter check ("Skærpet kontrol": shear with the
 // crack factor 0,67, qki with kp = 3,5), as the stricter report's summary
 // has them.
@@ -80,14 +107,9 @@ std::optional<TNoegletalResultat> AfvisInddata(const Inddata& ind);
 
 // The fire check of a record for a required resistance (minutes) with fire
 // on `sider` sides, without any text: the verdict, the achieved minutes and
-// the governing utilisations in Brand.
-struct TBrandNoegletal {
-  TNoegletalUdfald Udfald = TNoegletalUdfald::Afvist;
+// the governing utilisations in Brand. Refused as BeregnNoegletal is.
+struct TBrandNoegletal : TNoegletalStatus {
   TBrandResultat Brand;
-  // Refused or stopped: the first message (a broken rule's own message).
-  std::string Besked;
-  std::optional<TKontrol> Felt;
-  bool Beregnet() const { return Udfald == TNoegletalUdfald::Beregnet; }
   bool KravOpfyldt() const { return Beregnet() && Brand.KravOpfyldt(); }
 };
 TBrandNoegletal BeregnBrandNoegletal(const Inddata& ind, int minutter, int sider);

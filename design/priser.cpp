@@ -12,9 +12,6 @@ namespace kvistor {
 
 namespace {
 
-constexpr std::array<std::string_view, 7> KlasseNavne{"C14", "C18", "C24", "C30",
-                                                       "GL24c", "GL28c", "GL32c"};
-
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
@@ -29,20 +26,20 @@ bool SammeUdenStore(std::string_view a, std::string_view b) {
 }
 
 int KlasseAfNavn(std::string_view navn) {
-  for (std::size_t k = 0; k < KlasseNavne.size(); ++k)
-    if (SammeUdenStore(navn, KlasseNavne[k])) return static_cast<int>(k);
+  for (int k = 0; k < AntalStyrkeKlasser; ++k)
+    if (SammeUdenStore(navn, KlasseNavn(k))) return k;
   return -1;
 }
 
 std::string AlleKlasser() {
   std::string s;
-  for (std::string_view n : KlasseNavne) s += (s.empty() ? "" : ", ") + std::string(n);
+  for (const TStyrkeKlasse& k : StyrkeKlasser) s += (s.empty() ? "" : ", ") + std::string(k.Navn);
   return s;
 }
 
 // The price of class k from a value's text, or nothing and the reason.
 std::optional<double> LaesPris(std::string_view vaerdi, std::size_t k, std::string& hvad) {
-  const std::string klasse(KlasseNavne[k]);
+  const std::string klasse(StyrkeKlasser[k].Navn);
   const std::optional<double> tal = TolkTal(vaerdi).vaerdi;
   if (!tal || !std::isfinite(*tal)) {
     hvad = "prisen for " + klasse + " er ikke et tal: \"" + std::string(vaerdi) + "\"";
@@ -61,8 +58,8 @@ std::optional<double> LaesPris(std::string_view vaerdi, std::size_t k, std::stri
 }  // namespace
 
 std::string_view KlasseNavn(int k) {
-  return k >= 0 && k < static_cast<int>(KlasseNavne.size()) ? KlasseNavne[static_cast<std::size_t>(k)]
-                                                           : std::string_view("?");
+  return k >= 0 && k < AntalStyrkeKlasser ? StyrkeKlasser[static_cast<std::size_t>(k)].Navn
+                                          : std::string_view("?");
 }
 
 std::string PrisNoegle(int k) { return "Priser/" + std::string(KlasseNavn(k)); }
@@ -84,7 +81,7 @@ TPrisLaesning LaesPriser(std::string_view tekst, const std::string& kilde) {
     return r;
   }
   TPrisTabel p = StandardPriser;
-  std::array<int, 7> linjeFor{};
+  std::array<int, AntalStyrkeKlasser> linjeFor{};
   bool nogen = false;
   const std::vector<std::string> linjer = DelLinjer(tekst);
   for (std::size_t i = 0; i < linjer.size(); ++i) {
@@ -113,7 +110,7 @@ TPrisLaesning LaesPriser(std::string_view tekst, const std::string& kilde) {
       return fejl("\"" + std::string(navn) + "\" er ikke en styrkeklasse (" + AlleKlasser() + ").");
     const auto ku = static_cast<std::size_t>(k);
     if (linjeFor[ku] != 0)
-      return fejl(std::string(KlasseNavne[ku]) + " har allerede en pris i linje " +
+      return fejl(std::string(StyrkeKlasser[ku].Navn) + " har allerede en pris i linje " +
                   std::to_string(linjeFor[ku]) + ".");
     std::string hvad;
     const std::optional<double> tal = LaesPris(vaerdi, ku, hvad);
@@ -133,7 +130,7 @@ TPrisLaesning LaesPriser(std::string_view tekst, const std::string& kilde) {
 TPrisLaesning LaesPriserFraIndstillinger(const TIndstillinger& ind, const std::string& kilde) {
   TPrisLaesning r;
   TPrisTabel p = StandardPriser;
-  for (std::size_t k = 0; k < KlasseNavne.size(); ++k) {
+  for (std::size_t k = 0; k < StyrkeKlasser.size(); ++k) {
     const std::string noegle = PrisNoegle(static_cast<int>(k));
     // "1,10" without quotes is a list of two to the settings: the comma
     // joins it again.
@@ -163,16 +160,16 @@ TPrisLaesning LaesPriserFraIndstillinger(const TIndstillinger& ind, const std::s
 std::string PrisGrundlag(const TPrisTabel& priser) {
   std::string s = priser == StandardPriser ? "Standardpriser" : "Egne priser";
   s += " pr. m³ træ:";
-  for (std::size_t k = 0; k < KlasseNavne.size(); ++k)
-    s += " " + std::string(KlasseNavne[k]) + " " + FormaterFast(priser.PrisPrM3[k], 2, false);
+  for (std::size_t k = 0; k < StyrkeKlasser.size(); ++k)
+    s += " " + std::string(StyrkeKlasser[k].Navn) + " " + FormaterFast(priser.PrisPrM3[k], 2, false);
   return s + ".";
 }
 
 std::string SkrivPrisfil(const TPrisTabel& priser) {
   std::string s =
       "; Relative priser pr. m³ træ efter styrkeklasse, med komma som decimaltegn.\n[Priser]\n";
-  for (std::size_t k = 0; k < KlasseNavne.size(); ++k)
-    s += std::string(KlasseNavne[k]) + "=" + FormaterFast(priser.PrisPrM3[k], 2, false) + "\n";
+  for (std::size_t k = 0; k < StyrkeKlasser.size(); ++k)
+    s += std::string(StyrkeKlasser[k].Navn) + "=" + FormaterFast(priser.PrisPrM3[k], 2, false) + "\n";
   return s;
 }
 

@@ -22,12 +22,13 @@
 #include <vector>
 
 #include "common/indstillinger.h"
+#include "purlin/traemateriale.h"
 
 namespace kvistor {
 
 struct TPrisTabel {
-  // Relative price per m³ by strength class 0..6 (C14 .. GL32c).
-  std::array<double, 7> PrisPrM3{};
+  // Relative price per m³ by strength class (the order of StyrkeKlasser).
+  std::array<double, AntalStyrkeKlasser> PrisPrM3{};
   friend bool operator==(const TPrisTabel&, const TPrisTabel&) = default;
 };
 

@@ -14,12 +14,8 @@ bool BilligereTvaersnit(double prisA, double arealA, double hoejdeA, double pris
   return hoejdeA < hoejdeB;
 }
 
-bool SpoergerSupplerende(const TSupplerendeValg& valg) {
-  return valg.Skaerpet || valg.BrandMinutter > 0;
-}
-
 TSupplerendeKontrol SupplerendeKontrol(const TSupplerendeValg& valg) {
-  if (!SpoergerSupplerende(valg)) return {};
+  if (!valg.Nogen()) return {};
   return [valg](const Inddata& ind) { return BeregnSupplerendeNoegletal(ind, valg).AlleOk(); };
 }
 
@@ -58,29 +54,16 @@ TTvaersnitsProeve ProevTvaersnit(const Inddata& indtastet, const TTvaersnit& t,
   const std::vector<int> beslag = PassendeBeslag(ind);
   if (beslag.empty()) return p;
 
-  // The statics are the hanger's own for none of them: one run with the
-  // first, and the joint check again for each of the others.
-  ind.Beslag = beslag.front();
-  TBeslagGrundlag grundlag;
-  const TNoegletalResultat foersteRes = BeregnNoegletal(ind, &grundlag);
-  ++p.Beregninger;
+  TNoegletalPerBeslag figurer(ind, beslag.front(), p.Beregninger);
+  const TNoegletalResultat& foersteRes = figurer.Foerste();
   if (!foersteRes.Beregnet()) return p;  // refused or stopped: skipped
-  const TTvaersnitsVariant foerste{t.StyrkeKlasse, t.Hoejde, t.Bredde, beslag.front(),
-                                   foersteRes.Tal, 0, true};
   // The hanger enters the joint check only: when the timber or the
   // stiffness fails, it fails with every hanger of the list.
   bool supplerendeDumpet = false;
   if (foersteRes.Tal.AasOk && foersteRes.Tal.NedbojningOk) {
     for (int b : beslag) {
-      std::optional<TNoegletal> tal = NoegletalMedBeslag(foersteRes.Tal, grundlag, b);
-      if (!tal) {
-        // Numbers too large for this hanger: its own run says what happens.
-        ind.Beslag = b;
-        const TNoegletalResultat r = BeregnNoegletal(ind);
-        ++p.Beregninger;
-        if (!r.Beregnet()) return p;
-        tal = r.Tal;
-      }
+      const std::optional<TNoegletal> tal = figurer.Med(b);
+      if (!tal) return p;  // its own run was refused or stopped: skipped
       if (!tal->SamlingOk) continue;
       ind.Beslag = b;
       if (supplerende && !supplerende(ind)) {
@@ -91,8 +74,8 @@ TTvaersnitsProeve ProevTvaersnit(const Inddata& indtastet, const TTvaersnit& t,
       return p;
     }
   }
-  p.Variant = foerste;
-  p.Variant->SupplerendeOk = !supplerendeDumpet;
+  p.Variant = TTvaersnitsVariant{t.StyrkeKlasse, t.Hoejde, t.Bredde, beslag.front(),
+                                 foersteRes.Tal, 0, !supplerendeDumpet};
   return p;
 }
 

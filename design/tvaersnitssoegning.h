@@ -43,7 +43,6 @@ using TSupplerendeKontrol = std::function<bool(const Inddata&)>;
 
 // Nothing asked beyond the three verdicts.
 inline constexpr TSupplerendeValg IngenSupplerende{false, 0, 3};
-bool SpoergerSupplerende(const TSupplerendeValg& valg);
 // The check of what `valg` asks for: the stricter check's three verdicts and
 // the fire requirement, each computed on the variant's own record. Empty
 // when it asks for nothing.

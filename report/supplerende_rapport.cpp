@@ -1,7 +1,6 @@
 #include "report/supplerende_rapport.h"
 
-#include "calculation/tvaersnit_byg.h"
-#include "project/feltregler.h"
+#include "calculation/projektberegning.h"
 #include "report/brandafsnit.h"
 #include "report/visresultat.h"
 
@@ -18,12 +17,6 @@ TSupplerendeRapport BeregnSupplerendeRapport(const Inddata& ind, const TSupplere
                 "på \"Inddata 2\"."};
     return r;
   }
-  // The fire check builds its working record without asking the rules.
-  if (const auto brud = FoersteBrudteRegel(ind)) {
-    dialog.Fejl(brud->Besked);
-    r.Udfald = TRapportUdfald::Afvist;
-    return r;
-  }
   if (valg.Skaerpet) {
     TRapportResultat s;
     r.Udfald = BeregnSkaerpetRapport(s, ind, dialog, ur, firmanavn);
@@ -32,19 +25,18 @@ TSupplerendeRapport BeregnSupplerendeRapport(const Inddata& ind, const TSupplere
     r.Skaerpet = std::move(s);
   }
   if (valg.BrandMinutter > 0) {
-    TSupplData sd;
-    BestemTvaersnit(ind, sd);
-    TBrandResultat b = BeregnBrand(ind, sd, valg.BrandMinutter, valg.BrandSider, dialog);
-    if (b.Udfald != TBeregningsUdfald::Gennemfoert) {
-      r.Udfald = b.Udfald == TBeregningsUdfald::Afvist ? TRapportUdfald::Afvist : TRapportUdfald::Afbrudt;
+    TProjektbrand b;
+    const TBeregningsUdfald u = BeregnProjektBrand(b, ind, valg.BrandMinutter, valg.BrandSider, dialog);
+    if (u != TBeregningsUdfald::Gennemfoert) {
+      r.Udfald = u == TBeregningsUdfald::Afvist ? TRapportUdfald::Afvist : TRapportUdfald::Afbrudt;
       r.Linjer.clear();
       r.Skaerpet.reset();
       return r;
     }
-    r.Brandafsnit = BygBrandafsnit(b);
+    const TTekstlinjer afsnit = BygBrandafsnit(b.Brand);
     if (!r.Linjer.empty()) r.Linjer.push_back("");
-    r.Linjer.insert(r.Linjer.end(), r.Brandafsnit.begin(), r.Brandafsnit.end());
-    r.Brand = std::move(b);
+    r.Linjer.insert(r.Linjer.end(), afsnit.begin(), afsnit.end());
+    r.Brand = std::move(b.Brand);
   }
   return r;
 }

@@ -21,14 +21,13 @@ struct TSupplerendeRapport {
   TSupplerendeValg Valg;
   std::optional<TRapportResultat> Skaerpet;  // when Valg.Skaerpet
   std::optional<TBrandResultat> Brand;       // when Valg.BrandMinutter > 0
-  TTekstlinjer Brandafsnit;
   // The page: the stricter report, an empty line, the fire section; or two
   // lines that say where the checks are chosen.
   TTekstlinjer Linjer;
 };
 
-// Computes the checks `valg` asks for. The field rules guard it as they
-// guard the report: a broken rule is told with its own message.
+// Computes the checks `valg` asks for. The field rules guard each as they
+// guard the report: a broken rule is told once, with its own message.
 TSupplerendeRapport BeregnSupplerendeRapport(const Inddata& ind, const TSupplerendeValg& valg,
                                              TBrugerDialog& dialog, const TUr& ur,
                                              const std::string& firmanavn);

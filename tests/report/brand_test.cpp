@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "calculation/tvaersnit_byg.h"
+#include "calculation/projektberegning.h"
 #include "common/tegnsaet.h"
 #include "common/optagende_dialog.h"
 #include "hjaelp/golden.h"
@@ -15,10 +15,10 @@ namespace kvistor {
 namespace {
 
 TTekstlinjer Brandafsnit(const Inddata& ind, int minutter, int sider) {
-  TSupplData sd;
-  BestemTvaersnit(ind, sd);
   TSkriptetDialog dlg;
-  const TTekstlinjer l = BygBrandafsnit(BeregnBrand(ind, sd, minutter, sider, dlg));
+  TProjektbrand b;
+  BeregnProjektBrand(b, ind, minutter, sider, dlg);
+  const TTekstlinjer l = BygBrandafsnit(b.Brand);
   for (const std::string& linje : l) EXPECT_LE(AntalTegn(linje), 70u) << linje;
   // Only characters the saved report's code page has.
   for (const std::string& linje : l) EXPECT_EQ(Cp1252TilUtf8(Utf8TilCp1252(linje)), linje);
