@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "common/indstillinger.h"
 #include "hjaelp/test_mappe.h"
 
@@ -27,20 +28,6 @@ using test::Vent;
 
 const std::string Standard = (fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
 const std::string Dato = "2026-03-01,14:05:00";
-
-using test::Koer;
-using test::Start;
-using test::TKoersel;
-using test::Vent;
-
-std::string StandardMed(const test::TTestMappe& m, const std::string& navn,
-                        const std::vector<std::pair<int, std::string>>& linjer) {
-  std::vector<std::string> l;
-  EXPECT_TRUE(LaesTekstfil(Standard, l));
-  for (const auto& [nr, tekst] : linjer) l[static_cast<std::size_t>(nr)] = tekst;
-  EXPECT_TRUE(SkrivTekstfil(m / navn, l));
-  return m / navn;
-}
 
 TEST(Program, UdenArgumenterKode1MedHjaelpKode0) {
   const TKoersel bar = Koer({});
@@ -147,10 +134,10 @@ TEST(Program, EnhederSomUddataSkrivesDirekteOgFuldDiskMeldes) {
 
 TEST(Program, AfbrudtBeregningVinderOverAfvistInddataVedFlereProjekter) {
   test::TTestMappe m;
-  const std::string afvist = StandardMed(m, "bred.aid", {{3, "1e20"}});
+  const std::string afvist = test::StandardMed(m, "bred.aid", {{3, "1e20"}});
   // A hinge offset of nearly the whole frame spacing over 60 bays: the
   // hinge forces overflow and the calculation stops.
-  const std::string afbrudt = StandardMed(m, "charnier.aid", {{8, "60"}, {11, "1"}, {12, "5,99"}});
+  const std::string afbrudt = test::StandardMed(m, "charnier.aid", {{8, "60"}, {11, "1"}, {12, "5,99"}});
   const TKoersel alene = Koer({"rapport", afbrudt});
   EXPECT_EQ(alene.kode, 3);
   EXPECT_NE(alene.fejl.find("\nKontroller charnierforskydningen: den er stor i forhold til "
