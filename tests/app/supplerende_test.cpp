@@ -160,9 +160,7 @@ TEST(Supplerende, EksportOgTegningerSkriverKernensBytes) {
 // The document's dialog starts from the settings; a name changed there is
 // the one on the cover, and the project's checks get their chapter.
 TEST(Supplerende, DokumentationMedNavneFraIndstillingerne) {
-  TTestMappe m;
-  const std::string gammel = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-  ::setenv("XDG_CONFIG_HOME", m.sti.c_str(), 1);
+  const test::TKonfigmappe m;
   TIndstillinger ind;
   SaetTekst(ind, NoegleFirma, "Rådgivende Ingeniører A/S");
   SaetTekst(ind, NoegleUdfoertAf, "Anne Hansen");
@@ -171,7 +169,6 @@ TEST(Supplerende, DokumentationMedNavneFraIndstillingerne) {
   TSkriptetDialog dlg;
   std::string navne[TDokumentationDialog::AntalFelter];
   IndstilledeNavne(side, dlg, navne);
-  ::setenv("XDG_CONFIG_HOME", gammel.c_str(), 1);
 
   TDokumentationDialog d(navne);
   EXPECT_EQ(d.Navn(0), "Rådgivende Ingeniører A/S");

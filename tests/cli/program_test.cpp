@@ -42,19 +42,16 @@ TEST(Program, UdenArgumenterKode1MedHjaelpKode0) {
 }
 
 TEST(Program, FirmanavnetKommerFraIndstillingerneMedmindreFirmaGives) {
-  test::TTestMappe m;
+  const test::TKonfigmappe m;
   TIndstillinger ind;
   SaetTekst(ind, NoegleFirma, "Tømrer & Søn, ApS\nLinje 2");
   ASSERT_TRUE(GemIndstillinger(m / "Kvistor/Kvistor.conf", ind));
-  const std::string foer = std::getenv("XDG_CONFIG_HOME");
-  ::setenv("XDG_CONFIG_HOME", m.sti.c_str(), 1);
   const TKoersel r = Koer({"rapport", Standard});
   const TKoersel f = Koer({"rapport", Standard, "--firma", "Andet Firma"});
   // Settings that cannot be read: said, and the report has no firm.
   fs::create_directories(m / "mappe/Kvistor/Kvistor.conf");
   ::setenv("XDG_CONFIG_HOME", (m / "mappe").c_str(), 1);
   const TKoersel u = Koer({"rapport", Standard});
-  ::setenv("XDG_CONFIG_HOME", foer.c_str(), 1);
   EXPECT_EQ(u.kode, 0);
   EXPECT_EQ(u.fejl.rfind("Advarsel: Programmets indstillinger i " + (m / "mappe/Kvistor/Kvistor.conf") +
                              " kan ikke læses; der regnes uden dem.\n",

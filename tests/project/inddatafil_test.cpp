@@ -569,11 +569,8 @@ TEST(HentProjektdata, SpoergsmaaletJaNejAnnuller) {
 // Start-up prefers the user's own default project to the one in the
 // program folder, which an installation cannot change.
 TEST(Opstart, BrugerensEgetStandardprojekt) {
-  test::TTestMappe m;
-  const char* foer = std::getenv("XDG_CONFIG_HOME");
-  const std::string gammel = foer ? foer : "";
-  ASSERT_EQ(setenv("XDG_CONFIG_HOME", (m / "konfig").c_str(), 1), 0);
-  EXPECT_EQ(BrugerStandardfil(), m / "konfig/Kvistor/Standard.aid");
+  const test::TKonfigmappe m;
+  EXPECT_EQ(BrugerStandardfil(), m / "Kvistor/Standard.aid");
   EXPECT_EQ(StandardProjektfil(Kilde), Kilde + "/Standard.aid");
   TInddataside s = Standard();
   TSkriptetDialog dlg;
@@ -583,7 +580,6 @@ TEST(Opstart, BrugerensEgetStandardprojekt) {
   EXPECT_EQ(StandardProjektfil(Kilde), BrugerStandardfil());
   EXPECT_EQ(StartInddataside(Kilde, dlg).Inddata.Projektnavn, "Mit standardprojekt");
   EXPECT_TRUE(dlg.kald.empty());
-  ASSERT_EQ(setenv("XDG_CONFIG_HOME", gammel.c_str(), 1), 0);
 }
 
 TEST(Opstart, UdenEllerMedDefektStandardfil) {
