@@ -11,7 +11,7 @@
 #include "design/brug.h"
 #include "design/charnieroptimering.h"
 #include "design/hjaelpemiddeltabeller.h"
-#include "design/projekter.h"
+#include "hjaelp/projekt.h"
 #include "design/tvaersnitssoegning.h"
 #include "common/optagende_dialog.h"
 #include "project/inddatafil.h"
@@ -20,7 +20,7 @@
 namespace kvistor {
 namespace {
 
-using test::Standardprojekt;
+using test::StandardProjekt;
 
 TSoegeStyring Traade(int n) {
   TSoegeStyring s;
@@ -46,7 +46,7 @@ Inddata MedForskydning(Inddata d, std::int32_t mm) {
 // section alone is least used close to the frames, where the hinge carries
 // the largest shear, so the joint governs there.
 Inddata StaerktTvaersnitSvagtBeslag() {
-  Inddata d = Standardprojekt();
+  Inddata d = StandardProjekt();
   d.AntalFag = 4;
   d.Rammeafstand = d.GavlRammeAfst = 3;
   d.AaseHojde = 175;
@@ -60,7 +60,7 @@ TEST(Beslagskift, SammeTalSomEnBeregningMedBeslaget) {
   int proevet = 0;
   for (const TTvaersnit& t : {TTvaersnit{2, 150, 75}, TTvaersnit{2, 225, 100}, TTvaersnit{5, 300, 115}})
     for (std::int32_t mm : {200, 860, 3400}) {
-      Inddata d = MedForskydning(Standardprojekt(), mm);
+      Inddata d = MedForskydning(StandardProjekt(), mm);
       d.StyrkeKlasse = t.StyrkeKlasse;
       d.AaseHojde = t.Hoejde;
       d.AaseBredde = t.Bredde;
@@ -139,7 +139,7 @@ TEST(Charnieroptimering, StyrendeUdnyttelseMindstOgEnMmScanningEnigInden10Mm) {
 }
 
 TEST(Charnieroptimering, StandardprojektetStopperOverSkalaenOgTabellenFraGraensen) {
-  const Inddata ind = Standardprojekt();
+  const Inddata ind = StandardProjekt();
   const TCharnierScanning s = OptimerCharnierforskydning(ind, Traade(2));
   ASSERT_TRUE(s.Bedste && s.Regel17);
   // 6,00 m / 7 = 0,857 m, shown as 0,86.
@@ -164,7 +164,7 @@ TEST(Charnieroptimering, StandardprojektetStopperOverSkalaenOgTabellenFraGraense
 }
 
 TEST(Tvaersnitssoegning, PrisFoerArealOgHvertBilligereTvaersnitDumper) {
-  const Inddata ind = Standardprojekt();
+  const Inddata ind = StandardProjekt();
   TTvaersnitsValg valg;
   valg.AlleKlasser = true;
   const TTvaersnitsSoegning s = FindMindsteTvaersnit(ind, valg, Traade(2));
@@ -211,7 +211,7 @@ TEST(Tvaersnitssoegning, PrisFoerArealOgHvertBilligereTvaersnitDumper) {
 }
 
 TEST(Aaseoptimering, MindstLigeSaaBilligSomSyvendedelsreglenOgValgetBestaar) {
-  const Inddata ind = Standardprojekt();
+  const Inddata ind = StandardProjekt();
   const TAaseOptimering o = FindBilligsteAas(ind, {}, Traade(2));
   ASSERT_FALSE(o.Bestaaede.empty());
   ASSERT_TRUE(o.Regel17);
@@ -258,7 +258,7 @@ TEST(Aaseoptimering, MindstLigeSaaBilligSomSyvendedelsreglenOgValgetBestaar) {
 // variants that pass them on their own record, and the cheapest passing
 // one of the plain search (100 mm wide, 38 mm left at R30) is not among them.
 TEST(Aaseoptimering, SupplerendeKontrollerSkalOgsaaBestaas) {
-  const Inddata ind = Standardprojekt();
+  const Inddata ind = StandardProjekt();
   TAaseValg valg;
   valg.Supplerende = {true, 30, 3};
   const TAaseOptimering o = FindBilligsteAas(ind, valg, Traade(2));
@@ -280,7 +280,7 @@ TEST(Aaseoptimering, SupplerendeKontrollerSkalOgsaaBestaas) {
 }
 
 TEST(Soegestyring, AnnulleringStopperOgFremdriftStigerTilIalt) {
-  Inddata ind = Standardprojekt();
+  Inddata ind = StandardProjekt();
   ind.AntalFag = 4;
   ind.Rammeafstand = ind.GavlRammeAfst = 1.5;
   ind.CharnForsk = 0.21;
