@@ -254,6 +254,14 @@ TEST(Supplerende, IVinduet) {
   v.w->Handling("Fortryd")->trigger();
   EXPECT_TRUE(v.w->Side().Inddata == foer);
   EXPECT_EQ(v.w->SammenlignMedModel(), "");
+
+  // The tick box of the stricter check is bound like every field.
+  v.w->VisFane(TFane::Inddata2);
+  auto* afkrydsning = qobject_cast<QCheckBox*>(v.w->Kontrol(TKontrol::CheckBoxSkaerpetKontrol));
+  ASSERT_TRUE(afkrydsning && afkrydsning->isChecked());
+  afkrydsning->click();
+  EXPECT_EQ(v.w->Side().Inddata.SkaerpetKontrol, 0);
+  EXPECT_EQ(v.w->SammenlignMedModel(), "");
 }
 
 }  // namespace
