@@ -9,7 +9,7 @@
 
 #include "cli/kommandoer.h"
 #include "common/indstillinger.h"
-#include "documents/pdf_vaerktoej.h"
+#include "hjaelp/pdf_vaerktoej.h"
 #include "hjaelp/program.h"
 #include "hjaelp/projekt.h"
 #include "hjaelp/test_mappe.h"

@@ -18,7 +18,7 @@
 
 #include "common/filer.h"
 #include "documents/dokumentation.h"
-#include "documents/pdf_vaerktoej.h"
+#include "hjaelp/pdf_vaerktoej.h"
 #include "common/optagende_dialog.h"
 #include "hjaelp/projekt.h"
 #include "report/visresultat.h"
@@ -26,7 +26,6 @@
 namespace kvistor {
 namespace {
 
-using test::Linjer;
 using test::Sammenpresset;
 using test::TPdfFil;
 
@@ -91,7 +90,7 @@ TEST(Dokumentation, StandardprojektetLaesesSomEnKontrollantLaeserDet) {
   ASSERT_GE(resultatSide, 0);
   std::vector<std::string> tekst;
   for (int i = resultatSide; i < n; ++i)
-    for (const std::string& l : Linjer(sider[i])) tekst.push_back(Sammenpresset(l));
+    for (const std::string& l : DelLinjer(sider[i])) tekst.push_back(Sammenpresset(l));
   std::size_t j = 0;
   for (const std::string& linje : rapport.Rapport) {
     const std::string s = Sammenpresset(linje);
@@ -102,12 +101,12 @@ TEST(Dokumentation, StandardprojektetLaesesSomEnKontrollantLaeserDet) {
   }
 
   // Fonts embedded, no raster image.
-  const std::vector<std::string> fonte = Linjer(test::Koer("pdffonts " + pdf.Citeret()));
+  const std::vector<std::string> fonte = DelLinjer(test::Koer("pdffonts " + pdf.Citeret()));
   ASSERT_GT(fonte.size(), 2u);
   for (std::size_t i = 2; i < fonte.size(); ++i)
     EXPECT_TRUE(std::regex_search(fonte[i], std::regex(R"(\s+yes\s+(yes|no)\s+(yes|no)\s+\d+\s+\d+\s*$)")))
         << fonte[i];
-  EXPECT_EQ(Linjer(test::Koer("pdfimages -list " + pdf.Citeret())).size(), 2u);
+  EXPECT_EQ(DelLinjer(test::Koer("pdfimages -list " + pdf.Citeret())).size(), 2u);
 
   // Metadata, the language and the outline.
   const std::string info = Sammenpresset(test::Koer("pdfinfo " + pdf.Citeret()));
@@ -136,7 +135,7 @@ TEST(Dokumentation, StandardprojektetLaesesSomEnKontrollantLaeserDet) {
   // normal report extent has no appendix.
   for (const std::string& navn : {Navne.UdfoertAf, Navne.KontrolleretAf, Navne.Sag, Navne.Firma})
     EXPECT_NE(sider[0].find(navn), std::string::npos) << navn;
-  EXPECT_NE(Linjer(sider[3]).front().find("Rådgivende Ingeniører ApS"), std::string::npos);
+  EXPECT_NE(DelLinjer(sider[3]).front().find("Rådgivende Ingeniører ApS"), std::string::npos);
   EXPECT_EQ(alt.find("Bilag A"), std::string::npos);
 
   // The same input and date give the same file.
