@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "cli/kommandoer.h"
 #include "common/indstillinger.h"

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "cli/kommandoer.h"
 #include "common/tegnsaet.h"

@@ -9,7 +9,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
 #include "cli/kommandoer.h"
 #include "cli/manualside.h"
