@@ -334,12 +334,9 @@ TEST(Inddatafil, BytesDerIkkeErEnProjektfilAfvisesOgByteordensmaerketFjernes) {
   const auto l = ProjektfilLinier("\xEF\xBB\xBF" + standard, "p.aid", dlg);
   ASSERT_TRUE(l.has_value());
   EXPECT_EQ(*l, StandardLinier());
-  // A mark means UTF-8; the same name without it is Windows-1252. Behind a
-  // mark that the bytes belie (the standard file above) the file is read as
-  // Windows-1252 too.
-  auto ae = Cp1252TilUtf8(standard);
-  ae.replace(0, std::string_view("Standardprojekt").size(), "Ærø");
-  EXPECT_EQ(ProjektfilLinier("\xEF\xBB\xBF" + ae, "p.aid", dlg)->at(0), "Ærø");
+  // Without a mark the file is Windows-1252, and so it is behind a mark that
+  // the bytes belie (the standard file above); a mark on UTF-8 is the
+  // opener's test's.
   EXPECT_EQ(ProjektfilLinier("\xC6r\xF8\r\n", "p.aid", dlg)->at(0), "Ærø");
   std::string utf16 = "\xFF\xFE";
   for (char c : standard) utf16 += std::string{c, '\0'};
