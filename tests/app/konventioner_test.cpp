@@ -40,33 +40,23 @@ void Slip(QWidget* maal, const std::string& fil) {
   QApplication::processEvents();
 }
 
-// Escape (Annuller), or Ja with a save that is cancelled or fails: the
-// window and the input stay, whether closing, opening or dropping a file.
+// Escape (Annuller): the window and the input stay, whether closing,
+// opening or dropping a file (Ja with a save that is cancelled or fails is
+// the core's question, tested there).
 TEST(Tillid, SpoergsmaaletFoerLukOgHentMisterIntet) {
   enum class TVej { Luk, Hent, Slip };
-  struct T {
-    TVej vej;
-    TSvar svar;
-    std::optional<std::string> gemmes;  // the save dialog's answer after Ja
-  };
-  const T tilfaelde[] = {
-      {TVej::Luk, TSvar::Annuller, {}},  {TVej::Hent, TSvar::Annuller, {}}, {TVej::Slip, TSvar::Annuller, {}},
-      {TVej::Luk, TSvar::Ja, std::nullopt}, {TVej::Luk, TSvar::Ja, "/findes/ikke/mappe/x.aid"},
-      {TVej::Hent, TSvar::Ja, std::nullopt},
-  };
-  for (const T& t : tilfaelde) {
-    SCOPED_TRACE(static_cast<int>(t.vej) * 10 + static_cast<int>(t.svar));
+  for (const TVej vej : {TVej::Luk, TVej::Hent, TVej::Slip}) {
+    SCOPED_TRACE(static_cast<int>(vej));
     TTestMappe m;
     m.KopierStandard();
     TVindue v(m);
     v.Skriv(K::EditMedarb, QStringLiteral("KL"));
     v.Tab();
-    v.dlg.svarTre.push_back(t.svar);
-    if (t.vej == TVej::Hent) v.dlg.filnavne.push_back(m / "Standard.aid");
-    if (t.svar == TSvar::Ja) v.dlg.filnavne.push_back(t.gemmes);
-    if (t.vej == TVej::Luk) {
+    v.dlg.svarTre.push_back(TSvar::Annuller);
+    if (vej == TVej::Hent) v.dlg.filnavne.push_back(m / "Standard.aid");
+    if (vej == TVej::Luk) {
       EXPECT_FALSE(v.w->close());
-    } else if (t.vej == TVej::Hent) {
+    } else if (vej == TVej::Hent) {
       Tast(v.w.get(), Qt::Key_O);
     } else {
       Slip(v.w.get(), m / "Standard.aid");
