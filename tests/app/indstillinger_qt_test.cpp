@@ -32,16 +32,12 @@ const std::vector<std::string> Tekster = {
 // A fresh folder as XDG_CONFIG_HOME. QSettings("Kvistor", "Kvistor") finds
 // its file through QStandardPaths, but only once per process, so the tests
 // name the file QStandardPaths gives and check that it is the core's.
-struct TIndstillingsmappe {
-  test::TTestMappe m;
-  QByteArray gammel = qgetenv("XDG_CONFIG_HOME");
+struct TIndstillingsmappe : test::TKonfigmappe {
   TIndstillingsmappe() {
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m.sti.string()));
     const QString qt = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                        "/Kvistor/Kvistor.conf";
     EXPECT_EQ(qt.toStdString(), IndstillingsfilNavn());
   }
-  ~TIndstillingsmappe() { qputenv("XDG_CONFIG_HOME", gammel); }
   QString Fil() const { return QString::fromStdString(IndstillingsfilNavn()); }
 };
 

@@ -5,11 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "cli/kommandoer.h"
 #include "common/indstillinger.h"
-#include "documents/pdf_vaerktoej.h"
+#include "hjaelp/pdf_vaerktoej.h"
+#include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "hjaelp/test_mappe.h"
 
 namespace kvistor {
@@ -18,17 +19,8 @@ namespace {
 const std::string Standard =
     (std::filesystem::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
 
-struct Koersel {
-  int kode;
-  std::string ud, fejl;
-};
-
-Koersel Koer(const std::vector<std::string>& a, const TMiljoe& miljoe) {
-  std::vector<std::string> alle{"dokumentation"};
-  alle.insert(alle.end(), a.begin(), a.end());
-  std::ostringstream ud, fejl;
-  const int kode = KoerKvistorCli(alle, ud, fejl, miljoe);
-  return {kode, ud.str(), fejl.str()};
+test::TKoersel Koer(const test::Args& a, const TMiljoe& miljoe) {
+  return test::KoerInternt({"dokumentation"}, a, miljoe);
 }
 
 TEST(DokumentationKommando, NavneFraIndstillingerneMedmindreDeGives) {
@@ -60,21 +52,14 @@ TEST(DokumentationKommando, NavneFraIndstillingerneMedmindreDeGives) {
 TEST(DokumentationKommando, EnAdvarselGiverSlutkode4OgDokumentet) {
   const test::TTestMappe m;
   // Ten times the roof covering is far too much for Standard.aid's purlin.
-  std::vector<std::string> l;
-  ASSERT_TRUE(LaesTekstfil(Standard, l));
-  l[15] = "      2,00";
-  ASSERT_TRUE(SkrivTekstfil(m / "lille.aid", l));
-  const auto r = Koer({m / "lille.aid", "-o", m / "lille.pdf"}, {});
+  const auto r = Koer({test::StandardMed(m, "lille.aid", {{15, "      2,00"}}), "-o", m / "lille.pdf"}, {});
   EXPECT_EQ(r.kode, KodeAdvarsel) << r.fejl;
   EXPECT_NE(r.fejl.find("Bemærk: Åsedimensionen er utilstrækkelig"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(m / "lille.pdf"));
 
   // A supplementary check that fails is told beside the report's verdicts,
   // which alone decide the exit code.
-  ASSERT_TRUE(LaesTekstfil(Standard, l));
-  l.push_back("Brandmodstand=30");
-  ASSERT_TRUE(SkrivTekstfil(m / "r30.aid", l));
-  const auto b = Koer({m / "r30.aid", "-o", m / "r30.pdf"}, {});
+  const auto b = Koer({test::StandardMed(m, "r30.aid", {}, {"Brandmodstand=30"}), "-o", m / "r30.pdf"}, {});
   EXPECT_EQ(b.kode, KodeOk) << b.fejl;
   EXPECT_EQ(b.fejl, "Bemærk: Brandmodstanden R30 er ikke opfyldt (opnået 24 min)\n");
 }

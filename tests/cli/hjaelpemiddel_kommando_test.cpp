@@ -5,10 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "cli/kommandoer.h"
 #include "common/tegnsaet.h"
+#include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "hjaelp/test_mappe.h"
 
 namespace kvistor {
@@ -18,10 +19,6 @@ namespace fs = std::filesystem;
 
 const std::string StandardAid = (fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
 
-struct Resultat {
-  int kode;
-  std::string ud, fejl;
-};
 
 using TKommando = const char*;
 constexpr TKommando DimensionerKommando = "dimensioner";
@@ -29,30 +26,7 @@ constexpr TKommando CharnierKommando = "charnier";
 constexpr TKommando KurverKommando = "kurver";
 constexpr TKommando OptimerKommando = "optimer";
 
-Resultat Koer(TKommando k, const std::vector<std::string>& a) {
-  std::vector<std::string> alle{k};
-  alle.insert(alle.end(), a.begin(), a.end());
-  std::ostringstream ud, fejl;
-  const int kode = KoerKvistorCli(alle, ud, fejl);
-  return {kode, ud.str(), fejl.str()};
-}
-
-// Standard.aid with some lines changed (0-based line numbers).
-std::string Aendret(const fs::path& mappe, const std::string& navn,
-                    const std::vector<std::pair<std::size_t, std::string>>& linjer) {
-  std::vector<std::string> l;
-  EXPECT_TRUE(LaesTekstfil(StandardAid, l));
-  for (const auto& [i, tekst] : linjer) l.at(i) = tekst;
-  const std::string fil = (mappe / navn).string();
-  EXPECT_TRUE(SkrivTekstfil(fil, l));
-  return fil;
-}
-
-// 12 m bays (frame spacing, gable-bay span): no standard C24 section carries them.
-std::string LangeFag(const fs::path& mappe) {
-  return Aendret(mappe, "lange fag.aid", {{9, "     12,00"}, {10, "     12,00"}});
-}
-
+test::TKoersel Koer(TKommando k, const test::Args& a) { return test::KoerInternt({k}, a); }
 std::string Fil(const fs::path& mappe, const std::string& navn, const std::string& indhold) {
   const std::string fil = (mappe / navn).string();
   EXPECT_TRUE(SkrivFil(fil, indhold));
@@ -64,9 +38,10 @@ std::string ForsteLinje(const std::string& s) { return s.substr(0, s.find('\n'))
 TEST(HjaelpemiddelKommandoer, TabellerOgSlutkoder) {
   const test::TTestMappe m;
   const fs::path& mappe = m.sti;
-  const std::string lange = LangeFag(mappe);
+  // 12 m bays (frame spacing, gable-bay span): no standard C24 section carries them.
+  const std::string lange = test::StandardMed(m, "lange fag.aid", {{9, "     12,00"}, {10, "     12,00"}});
   const std::string egenForskydning =
-      Aendret(mappe, "egen forskydning.aid", {{11, "1"}, {12, "      6,50"}});
+      test::StandardMed(m, "egen forskydning.aid", {{11, "1"}, {12, "      6,50"}});
   const std::string billigtLimtrae = Fil(mappe, "priser.ini", "[Priser]\nGL24c=0,50\n");
   const std::string beskadiget = Fil(mappe, "beskadiget.ini", "C24=1,00\nC24 1,10\n");
 
@@ -119,7 +94,7 @@ TEST(HjaelpemiddelKommandoer, TabellerOgSlutkoder) {
         "0,86 m; pris/m 22,5; består ikke de supplerende kontroller."}},
   };
   for (const TTilfaelde& t : tilfaelde) {
-    const Resultat r = Koer(t.kommando, t.argumenter);
+    const test::TKoersel r = Koer(t.kommando, t.argumenter);
     const std::string hvad = std::string(t.kommando) + " " + t.argumenter.back();
     EXPECT_EQ(r.kode, t.kode) << hvad << "\n" << r.fejl;
     if (!t.ud.empty()) {
@@ -134,7 +109,7 @@ TEST(HjaelpemiddelKommandoer, TabellerOgSlutkoder) {
   }
 
   const std::string svg = (mappe / "kurver.svg").string();
-  Resultat r = Koer(KurverKommando, {StandardAid, "-o", svg, "--lk", "8", "--lt", "f"});
+  test::TKoersel r = Koer(KurverKommando, {StandardAid, "-o", svg, "--lk", "8", "--lt", "f"});
   EXPECT_EQ(r.kode, 0) << r.fejl;
   std::string indhold;
   ASSERT_TRUE(LaesFil(svg, indhold));

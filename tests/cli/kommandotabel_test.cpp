@@ -9,10 +9,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
 #include "cli/kommandoer.h"
 #include "cli/manualside.h"
+#include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "hjaelp/test_mappe.h"
 
 namespace kvistor {
@@ -20,19 +21,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::Bytes;
-using Args = std::vector<std::string>;
+using test::Args;
 
-struct TKoersel {
-  int kode;
-  std::string ud, fejl;
-};
-
-TKoersel Koer(const Args& a) {
-  std::ostringstream ud, fejl;
-  const int kode = KoerKvistorCli(a, ud, fejl);
-  return {kode, ud.str(), fejl.str()};
-}
-
+using test::KoerInternt;
+using test::TKoersel;
 // A value the option takes: its example, else its value name (the file
 // names "RAPPORT.txt", "FIL.svg" land in the test's folder), else the
 // lower limit or the first choice.
@@ -89,16 +81,13 @@ TEST(Kommandotabel, HvertTilvalgVirkerOgOmraadernesGraenserHoererMed) {
   test::TTestMappe m;
   TIMappe her(m.sti);
   // The standard project in the detailed extent, so --kurver has its curves.
-  std::vector<std::string> linjer;
-  ASSERT_TRUE(LaesTekstfil(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", linjer));
-  linjer.at(36) = "1";
-  ASSERT_TRUE(SkrivTekstfil(m / "p.aid", linjer));
+  test::StandardMed(m, "p.aid", {{36, "1"}});
   // The price file --priser FIL reads, under its value name.
   ASSERT_TRUE(SkrivFil(m / "FIL", "C24=1,00\n"));
 
   for (const TKommando& k : Kommandoer()) {
     const Args grundlag = Grundlag(k, m / "p.aid");
-    const TKoersel h = Koer({k.navn, "--help"});
+    const TKoersel h = KoerInternt({k.navn, "--help"});
     EXPECT_EQ(h.kode, KodeOk) << k.navn;
     EXPECT_EQ(h.ud.rfind("Brug: kvistor-cli " + k.navn + " ", 0), 0u) << h.ud;
 
@@ -107,7 +96,7 @@ TEST(Kommandotabel, HvertTilvalgVirkerOgOmraadernesGraenserHoererMed) {
       EXPECT_NE(h.ud.find("\n  " + t.navn), std::string::npos) << hvad << " mangler i --help";
       Args a = grundlag;
       TilfoejTilvalg(k, t, a, Vaerdi(t));
-      const TKoersel r = Koer(MedNavn(k, a));
+      const TKoersel r = KoerInternt(MedNavn(k, a));
       EXPECT_TRUE(r.kode == KodeOk || r.kode == KodeAdvarsel)
           << hvad << ": kode " << r.kode << "\n" << r.fejl;
       EXPECT_EQ(r.fejl.find("Fejl:"), std::string::npos) << hvad << "\n" << r.fejl;
@@ -142,7 +131,7 @@ TEST(Kommandotabel, HvertTilvalgVirkerOgOmraadernesGraenserHoererMed) {
       if (t.art != TVaerdiArt::Ingen) {
         Args b = UdenTilvalg(t, grundlag);
         b.push_back(t.navn);
-        const TKoersel u = Koer(MedNavn(k, b));
+        const TKoersel u = KoerInternt(MedNavn(k, b));
         EXPECT_EQ(u.kode, KodeBrug) << hvad;
         EXPECT_EQ(u.fejl, "Fejl: " + t.navn + " mangler sin værdi (" + t.vaerdinavn +
                               ").\nSkriv \"kvistor-cli " + k.navn +
@@ -159,7 +148,7 @@ TEST(Kommandotabel, HvertTilvalgVirkerOgOmraadernesGraenserHoererMed) {
     }
 
     // The one usage-error style, and no file written for a refused call.
-    const TKoersel u = Koer(MedNavn(k, {m / "p.aid", "--ukendt"}));
+    const TKoersel u = KoerInternt(MedNavn(k, {m / "p.aid", "--ukendt"}));
     EXPECT_EQ(u.kode, KodeBrug);
     EXPECT_EQ(u.fejl, "Fejl: " + k.navn + " kender ikke tilvalget --ukendt.\nSkriv \"kvistor-cli " +
                           k.navn + " --help\" for at se, hvordan kommandoen bruges.\n");
@@ -169,13 +158,13 @@ TEST(Kommandotabel, HvertTilvalgVirkerOgOmraadernesGraenserHoererMed) {
       Args b = UdenTilvalg(t, grundlag);
       b.insert(b.end(), {"-o", m / "p.aid"});
       const std::string foer = Bytes(m / "p.aid");
-      const TKoersel r = Koer(MedNavn(k, b));
+      const TKoersel r = KoerInternt(MedNavn(k, b));
       EXPECT_EQ(r.kode, KodeBrug) << k.navn << r.fejl;
       EXPECT_NE(r.fejl.find("oven i projektfilen"), std::string::npos) << r.fejl;
       EXPECT_EQ(Bytes(m / "p.aid"), foer) << k.navn;
     }
   }
-  const TKoersel u = Koer({"regn", "p.aid"});
+  const TKoersel u = KoerInternt({"regn", "p.aid"});
   EXPECT_EQ(u.kode, KodeBrug);
   EXPECT_EQ(u.fejl, "Fejl: ukendt kommando regn.\nSkriv \"kvistor-cli --help\" for at se kommandoerne.\n");
 }

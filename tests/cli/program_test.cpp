@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "common/indstillinger.h"
 #include "hjaelp/test_mappe.h"
 
@@ -28,20 +29,6 @@ using test::Vent;
 const std::string Standard = (fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
 const std::string Dato = "2026-03-01,14:05:00";
 
-using test::Koer;
-using test::Start;
-using test::TKoersel;
-using test::Vent;
-
-std::string StandardMed(const test::TTestMappe& m, const std::string& navn,
-                        const std::vector<std::pair<int, std::string>>& linjer) {
-  std::vector<std::string> l;
-  EXPECT_TRUE(LaesTekstfil(Standard, l));
-  for (const auto& [nr, tekst] : linjer) l[static_cast<std::size_t>(nr)] = tekst;
-  EXPECT_TRUE(SkrivTekstfil(m / navn, l));
-  return m / navn;
-}
-
 TEST(Program, UdenArgumenterKode1MedHjaelpKode0) {
   const TKoersel bar = Koer({});
   EXPECT_EQ(bar.kode, 1);
@@ -55,19 +42,16 @@ TEST(Program, UdenArgumenterKode1MedHjaelpKode0) {
 }
 
 TEST(Program, FirmanavnetKommerFraIndstillingerneMedmindreFirmaGives) {
-  test::TTestMappe m;
+  const test::TKonfigmappe m;
   TIndstillinger ind;
   SaetTekst(ind, NoegleFirma, "Tømrer & Søn, ApS\nLinje 2");
   ASSERT_TRUE(GemIndstillinger(m / "Kvistor/Kvistor.conf", ind));
-  const std::string foer = std::getenv("XDG_CONFIG_HOME");
-  ::setenv("XDG_CONFIG_HOME", m.sti.c_str(), 1);
   const TKoersel r = Koer({"rapport", Standard});
   const TKoersel f = Koer({"rapport", Standard, "--firma", "Andet Firma"});
   // Settings that cannot be read: said, and the report has no firm.
   fs::create_directories(m / "mappe/Kvistor/Kvistor.conf");
   ::setenv("XDG_CONFIG_HOME", (m / "mappe").c_str(), 1);
   const TKoersel u = Koer({"rapport", Standard});
-  ::setenv("XDG_CONFIG_HOME", foer.c_str(), 1);
   EXPECT_EQ(u.kode, 0);
   EXPECT_EQ(u.fejl.rfind("Advarsel: Programmets indstillinger i " + (m / "mappe/Kvistor/Kvistor.conf") +
                              " kan ikke læses; der regnes uden dem.\n",
@@ -147,10 +131,10 @@ TEST(Program, EnhederSomUddataSkrivesDirekteOgFuldDiskMeldes) {
 
 TEST(Program, AfbrudtBeregningVinderOverAfvistInddataVedFlereProjekter) {
   test::TTestMappe m;
-  const std::string afvist = StandardMed(m, "bred.aid", {{3, "1e20"}});
+  const std::string afvist = test::StandardMed(m, "bred.aid", {{3, "1e20"}});
   // A hinge offset of nearly the whole frame spacing over 60 bays: the
   // hinge forces overflow and the calculation stops.
-  const std::string afbrudt = StandardMed(m, "charnier.aid", {{8, "60"}, {11, "1"}, {12, "5,99"}});
+  const std::string afbrudt = test::StandardMed(m, "charnier.aid", {{8, "60"}, {11, "1"}, {12, "5,99"}});
   const TKoersel alene = Koer({"rapport", afbrudt});
   EXPECT_EQ(alene.kode, 3);
   EXPECT_NE(alene.fejl.find("\nKontroller charnierforskydningen: den er stor i forhold til "

@@ -11,6 +11,8 @@
 #include "cli/projektlaesning.h"
 #include "common/optagende_dialog.h"
 #include "project/inddatafil.h"
+#include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "hjaelp/test_mappe.h"
 
 namespace kvistor {
@@ -64,15 +66,11 @@ TEST(Projektaabning, VinduetOgKommandolinjenGiverSammeProjektOgAfvisning) {
 
 TEST(Projektaabning, SnevaerdiOgDefektUdvidelseAfvisesUdenTolerant) {
   test::TTestMappe m;
-  std::vector<std::string> l;
-  ASSERT_TRUE(LaesTekstfil(Kilde + "/Standard.aid", l));
-  l[26] = "      0,50";  // 20° gives the normal value 0,80
-  l.push_back("Brandmodstand=45");
-  ASSERT_TRUE(SkrivTekstfil(m / "p.aid", l));
-  std::ostringstream ud, fejl;
-  EXPECT_EQ(KoerKvistorCli({"rapport", m / "p.aid", "--dato", "2026-03-01,14:05:00"}, ud, fejl),
-            KodeAfvist);
-  EXPECT_EQ(fejl.str(),
+  // 20° gives the normal value 0,80.
+  test::StandardMed(m, "p.aid", {{26, "      0,50"}}, {"Brandmodstand=45"});
+  const test::TKoersel r = test::KoerInternt({"rapport", m / "p.aid", "--dato", "2026-03-01,14:05:00"});
+  EXPECT_EQ(r.kode, KodeAfvist);
+  EXPECT_EQ(r.fejl,
             "Fejl: Linie 27: \"      0,50\" kan ikke bruges som det står; i stedet ville 0,80 blive "
             "brugt.\n"
             "Linie 38: \"Brandmodstand=45\" er ingen gyldig udvidelseslinie og ville blive "
@@ -80,13 +78,11 @@ TEST(Projektaabning, SnevaerdiOgDefektUdvidelseAfvisesUdenTolerant) {
             "Projektfilen " + m / "p.aid" + " er afvist: 2 værdier kan ikke bruges som de står. "
             "Med --tolerant regnes der med de erstattede værdier.\n");
   // Tolerant: told, and the report computed with the value it prints.
-  std::ostringstream ud2, fejl2;
-  EXPECT_EQ(KoerKvistorCli({"rapport", m / "p.aid", "--dato", "2026-03-01,14:05:00", "--tolerant"},
-                           ud2, fejl2),
-            KodeOk)
-      << fejl2.str();
-  EXPECT_NE(fejl2.str().find("Programmet bruger 0,80."), std::string::npos) << fejl2.str();
-  EXPECT_NE(ud2.str().find("Normal værdi,(fkt. af tagvinkel: 0,80 kN/m²"), std::string::npos);
+  const test::TKoersel t =
+      test::KoerInternt({"rapport", m / "p.aid", "--dato", "2026-03-01,14:05:00", "--tolerant"});
+  EXPECT_EQ(t.kode, KodeOk) << t.fejl;
+  EXPECT_NE(t.fejl.find("Programmet bruger 0,80."), std::string::npos) << t.fejl;
+  EXPECT_NE(t.ud.find("Normal værdi,(fkt. af tagvinkel: 0,80 kN/m²"), std::string::npos);
 }
 
 }  // namespace

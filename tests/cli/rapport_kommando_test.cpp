@@ -2,11 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include <sys/stat.h>
 
 #include "cli/kommandoer.h"
+#include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "hjaelp/test_mappe.h"
 
 namespace kvistor {
@@ -20,28 +21,7 @@ const std::string Golden = (fs::path(KVISTOR_TESTDATA) / "golden").string();
 const std::string Dato = "2026-03-01,14:05:00";
 const std::string Firma = "Rådgivende Ingeniører ApS";
 
-struct Koersel {
-  int kode;
-  std::string ud, fejl;
-};
-
-Koersel Koer(const std::vector<std::string>& a) {
-  std::vector<std::string> alle{"rapport"};
-  alle.insert(alle.end(), a.begin(), a.end());
-  std::ostringstream ud, fejl;
-  const int kode = KoerKvistorCli(alle, ud, fejl);
-  return {kode, ud.str(), fejl.str()};
-}
-
-// The standard project with some of its lines replaced, saved in `m`.
-std::string StandardMed(const test::TTestMappe& m, const std::string& navn,
-                        const std::vector<std::pair<int, std::string>>& linjer) {
-  std::vector<std::string> l;
-  EXPECT_TRUE(LaesTekstfil(Standard, l));
-  for (const auto& [nr, tekst] : linjer) l[static_cast<std::size_t>(nr)] = tekst;
-  EXPECT_TRUE(SkrivTekstfil(m / navn, l));
-  return m / navn;
-}
+test::TKoersel Koer(const test::Args& a) { return test::KoerInternt({"rapport"}, a); }
 
 TEST(RapportKommando, StandardTilStandardOutputSomGoldenFilen) {
   std::vector<std::string> golden;
@@ -100,7 +80,7 @@ TEST(RapportKommando, FilOgKurverSkrivesMenAldrigOvenIProjektet) {
 
 // The standard project in the detailed extent, saved in `m`.
 std::string Detaljeret(const test::TTestMappe& m, const std::string& navn) {
-  return StandardMed(m, navn, {{36, "1"}});
+  return test::StandardMed(m, navn, {{36, "1"}});
 }
 
 TEST(RapportKommando, UddataDerStoederSammenAfvisesFoerNogetSkrives) {
@@ -157,7 +137,7 @@ TEST(RapportKommando, KurverKraeverDetaljeretOgEnRapportfilIEnMappe) {
 
 TEST(RapportKommando, UlaeseligeVaerdierAfvisesMedEnLiniePrVaerdiUndtagenTolerant) {
   test::TTestMappe m;
-  const std::string p = StandardMed(m, "p.aid", {{3, "12.00"}, {14, "x"}});
+  const std::string p = test::StandardMed(m, "p.aid", {{3, "12.00"}, {14, "x"}});
   const auto r = Koer({p, "--dato", Dato});
   EXPECT_EQ(r.kode, 2);
   EXPECT_EQ(r.ud, "");
@@ -177,11 +157,11 @@ TEST(RapportKommando, AfvistInddataGiverKode2) {
   // A broken rule and a value beyond its range. (Several projects in one
   // call: the program tests.)
   test::TTestMappe m;
-  const auto r = Koer({StandardMed(m, "kort.aid", {{10, "      0,50"}})});
+  const auto r = Koer({test::StandardMed(m, "kort.aid", {{10, "      0,50"}})});
   EXPECT_EQ(r.kode, 2);
   EXPECT_EQ(r.ud, "");
   EXPECT_EQ(r.fejl, "Fejl: Charnierforskydningen skal være mindre end gavlrammeafstanden\n");
-  const auto b = Koer({StandardMed(m, "bred.aid", {{3, "1e20"}})});
+  const auto b = Koer({test::StandardMed(m, "bred.aid", {{3, "1e20"}})});
   EXPECT_EQ(b.kode, 2);
   EXPECT_EQ(b.fejl, "Fejl: Huskropbredden skal ligge mellem 0 og 500 m.\n");
 }

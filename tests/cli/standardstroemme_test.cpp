@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "cli/uddatakontrol.h"
 
 namespace kvistor {
@@ -72,11 +73,7 @@ TEST(Standardstroemme, StandardInputNaevnesSomSaadan) {
                             (m / "p.aid") + ")\n");
   EXPECT_EQ(Bytes(m / "p.aid"), Bytes(Standard));
 
-  std::vector<std::string> linjer;
-  ASSERT_TRUE(LaesTekstfil(Standard, linjer));
-  linjer.at(3) = "12.00";
-  ASSERT_TRUE(SkrivTekstfil(m / "punktum.aid", linjer));
-  const TKoersel afvist = Koer({"rapport", "-", Standard}, m / "punktum.aid");
+  const TKoersel afvist = Koer({"rapport", "-", Standard}, test::StandardMed(m, "punktum.aid", {{3, "12.00"}}));
   EXPECT_EQ(afvist.kode, 2);
   EXPECT_NE(afvist.fejl.find("standard-input: Fejl: Linie 4: \"12.00\""), std::string::npos)
       << afvist.fejl;
@@ -98,12 +95,7 @@ TEST(Standardstroemme, StandardInputNaevnesSomSaadan) {
 
 // A search of many seconds: 1000 bays of 12 m, 1200 hinge offsets.
 std::string LangtProjekt(const TTestMappe& m) {
-  std::vector<std::string> linjer;
-  EXPECT_TRUE(LaesTekstfil(Standard, linjer));
-  linjer.at(8) = "1000";
-  linjer.at(9) = linjer.at(10) = "     12,00";
-  EXPECT_TRUE(SkrivTekstfil(m / "lang.aid", linjer));
-  return m / "lang.aid";
+  return test::StandardMed(m, "lang.aid", {{8, "1000"}, {9, "     12,00"}, {10, "     12,00"}});
 }
 
 TEST(Standardstroemme, LangSoegningViserFremdriftPaaEnTerminalOgStopperVedCtrlC) {

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "cli/kommandoer.h"
 #include "common/tegnsaet.h"
 #include "common/optagende_dialog.h"
 #include "hjaelp/projekt.h"
 #include "report/gem.h"
+#include "hjaelp/program.h"
 #include "hjaelp/test_mappe.h"
 #include "report/visresultat.h"
 
@@ -22,17 +22,8 @@ namespace fs = std::filesystem;
 const std::string Standard = (fs::path(KVISTOR_KILDEMAPPE) / "Standard.aid").string();
 const std::string Dato = "2026-03-01,14:05:00";
 
-struct Koersel {
-  int kode;
-  std::string ud, fejl;
-};
-
-Koersel Koer(const std::vector<std::string>& a) {
-  std::ostringstream ud, fejl;
-  const int kode = KoerKvistorCli(a, ud, fejl);
-  return {kode, ud.str(), fejl.str()};
-}
-
+using test::KoerInternt;
+using test::TKoersel;
 std::string SomUdskrift(const TTekstlinjer& l) {
   std::string s;
   for (const auto& linje : l) s += linje + "\n";
@@ -47,7 +38,7 @@ TEST(SupplerendeKommando, SkaerpetRapportOgKurver) {
   TSkriptetDialog dlg;
   ASSERT_EQ(BeregnSkaerpetRapport(forventet, test::StandardProjekt(), dlg, TFastUr(TTidspunkt{2026, 3, 1, 14, 5, 0}), "F"),
             TRapportUdfald::Bygget);
-  const Koersel r = Koer({"rapport", Standard, "--skaerpet", "--dato", Dato, "--firma", "F"});
+  const TKoersel r = KoerInternt({"rapport", Standard, "--skaerpet", "--dato", Dato, "--firma", "F"});
   EXPECT_EQ(r.kode, KodeOk) << r.fejl;
   EXPECT_EQ(r.ud, SomUdskrift(forventet.Rapport));
   EXPECT_NE(r.ud.find("på 7,12 kN og"), std::string::npos);
@@ -55,7 +46,7 @@ TEST(SupplerendeKommando, SkaerpetRapportOgKurver) {
   test::TTestMappe m;
   const std::string projekt = m / "hal.aid";
   fs::copy_file(fs::path(KVISTOR_TESTDATA) / "forhojet_sne_limtrae.aid", projekt);
-  const Koersel d = Koer({"rapport", projekt, "--skaerpet", "--kurver", "-o", m / "Hal.txt",
+  const TKoersel d = KoerInternt({"rapport", projekt, "--skaerpet", "--kurver", "-o", m / "Hal.txt",
                           "--dato", Dato, "--firma", "F"});
   EXPECT_EQ(d.kode, KodeAdvarsel);
   EXPECT_NE(d.fejl.find("Bemærk: Åsedimensionen er utilstrækkelig"), std::string::npos);
@@ -75,40 +66,35 @@ TEST(SupplerendeKommando, SkaerpetRapportOgKurver) {
 TEST(SupplerendeKommando, Brand) {
   std::vector<std::string> golden;
   ASSERT_TRUE(LaesTekstfil((fs::path(KVISTOR_TESTDATA) / "golden" / "Standard brand R30.txt").string(), golden));
-  const Koersel r30 = Koer({"brand", Standard, "--R", "30"});
+  const TKoersel r30 = KoerInternt({"brand", Standard, "--R", "30"});
   EXPECT_EQ(r30.kode, KodeAdvarsel);
   EXPECT_EQ(r30.ud, SomUdskrift(golden));
   EXPECT_EQ(r30.fejl, "Bemærk: Brandmodstanden R30 er ikke opfyldt (opnået 24 min)\n");
 
-  const Koersel r15 = Koer({"brand", Standard, "--R", "15", "--sider", "3"});
+  const TKoersel r15 = KoerInternt({"brand", Standard, "--R", "15", "--sider", "3"});
   EXPECT_EQ(r15.kode, KodeOk) << r15.fejl;
   EXPECT_NE(r15.ud.find("  Kravet R15 er opfyldt.\n"), std::string::npos);
   EXPECT_EQ(r15.fejl, "");
-  EXPECT_NE(Koer({"brand", Standard, "--R", "15", "--sider", "4"}).ud.find("brand på 4 sider"),
+  EXPECT_NE(KoerInternt({"brand", Standard, "--R", "15", "--sider", "4"}).ud.find("brand på 4 sider"),
             std::string::npos);
 
-  const Koersel uden = Koer({"brand", Standard});
+  const TKoersel uden = KoerInternt({"brand", Standard});
   EXPECT_EQ(uden.kode, KodeOk);
   EXPECT_EQ(uden.ud, "");
   EXPECT_NE(uden.fejl.find("Der er ikke angivet nogen brandmodstand"), std::string::npos);
 
   // The project's own requirement, which the options override.
   test::TTestMappe m;
-  std::vector<std::string> l;
-  ASSERT_TRUE(LaesTekstfil(Standard, l));
-  l.insert(l.end(), {"Brandmodstand=30", "BrandSider=4"});
-  ASSERT_TRUE(SkrivTekstfil(m / "r30.aid", l));
-  const Koersel egen = Koer({"brand", m / "r30.aid"});
+  const std::string r30fil = test::StandardMed(m, "r30.aid", {}, {"Brandmodstand=30", "BrandSider=4"});
+  const TKoersel egen = KoerInternt({"brand", r30fil});
   EXPECT_EQ(egen.kode, KodeAdvarsel);
   EXPECT_NE(egen.ud.find("brand på 4 sider"), std::string::npos) << egen.ud;
-  EXPECT_EQ(Koer({"brand", m / "r30.aid", "--R", "30", "--sider", "3"}).ud, r30.ud);
-  l.resize(37);
+  EXPECT_EQ(KoerInternt({"brand", r30fil, "--R", "30", "--sider", "3"}).ud, r30.ud);
 
-  EXPECT_EQ(Koer({"brand", Standard, "--R", "45"}).kode, KodeBrug);
+  EXPECT_EQ(KoerInternt({"brand", Standard, "--R", "45"}).kode, KodeBrug);
 
-  l.at(30) = "         0";  // AaseBredde 0: a broken field rule
-  ASSERT_TRUE(SkrivTekstfil(m / "nul.aid", l));
-  const Koersel afvist = Koer({"brand", m / "nul.aid", "--R", "30"});
+  // AaseBredde 0: a broken field rule.
+  const TKoersel afvist = KoerInternt({"brand", test::StandardMed(m, "nul.aid", {{30, "         0"}}), "--R", "30"});
   EXPECT_EQ(afvist.kode, KodeAfvist);
   EXPECT_EQ(afvist.ud, "");
 }

@@ -10,6 +10,7 @@
 
 #include "common/version.h"
 #include "hjaelp/program.h"
+#include "hjaelp/projekt.h"
 #include "hjaelp/python.h"
 #include "hjaelp/test_mappe.h"
 
@@ -74,10 +75,7 @@ TEST(TabelKommando, SlutkodenErDenAlvorligsteOgHvertProjektHarSinRaekke) {
   const std::string kort = Beskadiget(m), mangler = m / "findes ikke.aid";
   // A hinge offset of nearly the whole frame spacing over 60 bays: the
   // calculation stops.
-  std::vector<std::string> l;
-  ASSERT_TRUE(LaesTekstfil(Standard, l));
-  l[8] = "60", l[11] = "1", l[12] = "5,99";
-  ASSERT_TRUE(SkrivTekstfil(m / "afbrudt.aid", l));
+  const std::string afbrudt = test::StandardMed(m, "afbrudt.aid", {{8, "60"}, {11, "1"}, {12, "5,99"}});
   const struct {
     Args projekter;
     int kode;
@@ -85,7 +83,7 @@ TEST(TabelKommando, SlutkodenErDenAlvorligsteOgHvertProjektHarSinRaekke) {
                    {{Standard, ForSvag}, 4},
                    {{ForSvag, mangler, Standard}, 1},
                    {{mangler, kort}, 2},
-                   {{kort, m / "afbrudt.aid", Standard}, 3}};
+                   {{kort, afbrudt, Standard}, 3}};
   for (const auto& t : tilfaelde) {
     Args a{"tabel"};
     a.insert(a.end(), t.projekter.begin(), t.projekter.end());

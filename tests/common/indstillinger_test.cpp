@@ -94,10 +94,7 @@ TEST(Indstillinger, SkriverSomQSettingsOgBevarerDetUkendte) {
 }
 
 TEST(Indstillinger, FilenLiggerIXdgConfigHomeEllerIHjemmemappen) {
-  test::TTestMappe m;
-  const char* gammel = std::getenv("XDG_CONFIG_HOME");
-  const std::string gemt = gammel ? gammel : "";
-  ::setenv("XDG_CONFIG_HOME", m.sti.c_str(), 1);
+  const test::TKonfigmappe m;
   EXPECT_EQ(IndstillingsfilNavn(), m / "Kvistor/Kvistor.conf");
   ::setenv("XDG_CONFIG_HOME", "", 1);
   EXPECT_EQ(IndstillingsfilNavn(), std::string(std::getenv("HOME")) + "/.config/Kvistor/Kvistor.conf");
@@ -117,10 +114,6 @@ TEST(Indstillinger, FilenLiggerIXdgConfigHomeEllerIHjemmemappen) {
   const TFilUdfald u = LaesIndstillinger(m / "mappe.conf", igen);
   EXPECT_FALSE(u);
   EXPECT_FALSE(u.aarsag.empty());
-  if (gammel)
-    ::setenv("XDG_CONFIG_HOME", gemt.c_str(), 1);
-  else
-    ::unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

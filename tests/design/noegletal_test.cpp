@@ -7,7 +7,7 @@
 
 #include "common/format.h"
 #include "design/noegletal.h"
-#include "design/projekter.h"
+#include "hjaelp/projekt.h"
 #include "common/optagende_dialog.h"
 #include "calculation/tvaersnit_byg.h"
 #include "report/rapport.h"
@@ -16,8 +16,7 @@
 namespace kvistor {
 namespace {
 
-using test::Standardprojekt;
-using test::Testprojekt;
+using test::StandardProjekt;
 
 struct TTilfaeldeRaekke {
   const char* navn;
@@ -31,16 +30,16 @@ Inddata Aendret(Inddata d, const std::function<void(Inddata&)>& f) {
 
 TEST(Noegletal, SammeTalOgDommeSomRapportensResume) {
   const TTilfaeldeRaekke raekker[] = {
-      {"Standard", [] { return Standardprojekt(); }},
+      {"Standard", [] { return StandardProjekt(); }},
       {"Standard detaljeret",
-       [] { return Aendret(Standardprojekt(), [](Inddata& d) { d.RappOmfang = 1; }); }},
-      {"flad", [] { return Testprojekt("flad_uden_gavludhaeng.aid"); }},
-      {"limtræ", [] { return Testprojekt("forhojet_sne_limtrae.aid"); }},
+       [] { return Aendret(StandardProjekt(), [](Inddata& d) { d.RappOmfang = 1; }); }},
+      {"flad", [] { return test::LaesProjekt(KVISTOR_TESTDATA "/flad_uden_gavludhaeng.aid"); }},
+      {"limtræ", [] { return test::LaesProjekt(KVISTOR_TESTDATA "/forhojet_sne_limtrae.aid"); }},
       {"lille tværsnit",
-       [] { return Aendret(Standardprojekt(), [](Inddata& d) { d.AaseHojde = 150; d.AaseBredde = 75; }); }},
-      {"svagt beslag", [] { return Aendret(Standardprojekt(), [](Inddata& d) { d.Beslag = 0; }); }},
+       [] { return Aendret(StandardProjekt(), [](Inddata& d) { d.AaseHojde = 150; d.AaseBredde = 75; }); }},
+      {"svagt beslag", [] { return Aendret(StandardProjekt(), [](Inddata& d) { d.Beslag = 0; }); }},
       {"lang gavlfag",
-       [] { return Aendret(Standardprojekt(), [](Inddata& d) { d.Rammeafstand = d.GavlRammeAfst = 7.5; }); }},
+       [] { return Aendret(StandardProjekt(), [](Inddata& d) { d.Rammeafstand = d.GavlRammeAfst = 7.5; }); }},
   };
   const TFastUr ur(TTidspunkt{});
   bool nogenFejler = false, nogenBestaar = false;
@@ -86,7 +85,7 @@ TEST(Noegletal, AfvisningNaevnerFeltetOgRapportensBesked) {
       {[](Inddata& d) { d.AntalFag = 1001; }, TKontrol::EditAntalFag},
   };
   for (const auto& r : raekker) {
-    const Inddata ind = Aendret(Standardprojekt(), r.aendr);
+    const Inddata ind = Aendret(StandardProjekt(), r.aendr);
     const TNoegletalResultat n = BeregnNoegletal(ind);
     EXPECT_EQ(n.Udfald, TNoegletalUdfald::Afvist);
     EXPECT_EQ(n.Felt, r.felt);
@@ -97,7 +96,7 @@ TEST(Noegletal, AfvisningNaevnerFeltetOgRapportensBesked) {
     EXPECT_EQ(n.Besked, dlg.kald[0].tekst);
   }
   // No hardware: the calculation itself refuses, with its own message.
-  const TNoegletalResultat n = BeregnNoegletal(Aendret(Standardprojekt(), [](Inddata& d) { d.Beslag = -1; }));
+  const TNoegletalResultat n = BeregnNoegletal(Aendret(StandardProjekt(), [](Inddata& d) { d.Beslag = -1; }));
   EXPECT_EQ(n.Udfald, TNoegletalUdfald::Afvist);
   EXPECT_EQ(n.Besked, TekstIntetBeslag);
   EXPECT_FALSE(n.Felt);
@@ -107,7 +106,7 @@ TEST(Noegletal, AfvisningNaevnerFeltetOgRapportensBesked) {
 // figures as the lean stricter run and the fire run, and a refusal carried
 // with its field.
 TEST(Noegletal, SupplerendeKontrollerSomDeresEgneKoersler) {
-  const Inddata ind = Standardprojekt();
+  const Inddata ind = StandardProjekt();
   const TSupplerendeNoegletal ingen = BeregnSupplerendeNoegletal(ind, {false, 0, 3});
   EXPECT_FALSE(ingen.Skaerpet || ingen.Brand);
   EXPECT_TRUE(ingen.AlleOk());

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "documents/pdf_vaerktoej.h"
+#include "hjaelp/pdf_vaerktoej.h"
 #include "documents/sats.h"
 
 namespace kvistor {
@@ -46,7 +46,7 @@ TEST(Sats, EnDeltTabelGentagerSitHovedOgEfterladerIntetTomtHoved) {
 
   int raekker = 0;
   for (int s = 0; s < r.Sider; ++s) {
-    const std::vector<std::string> l = test::Linjer(sider[s]);
+    const std::vector<std::string> l = DelLinjer(sider[s]);
     std::size_t hoved = std::string::npos, foersteRaekke = std::string::npos;
     for (std::size_t i = 0; i < l.size(); ++i) {
       const std::string x = test::Sammenpresset(l[i]);
@@ -95,7 +95,7 @@ TEST(Sats, RegisterOgBillede) {
   const std::string side2 = test::Sammenpresset(fil.Sider().at(1));
   for (const char* t : {"1. en", "2. to", "Et billede", "Mærket 2"})
     EXPECT_NE(side2.find(t), std::string::npos) << t;
-  EXPECT_EQ(test::Linjer(test::Koer("pdfimages -list " + fil.Citeret())).size(), 3u);
+  EXPECT_EQ(DelLinjer(test::Koer("pdfimages -list " + fil.Citeret())).size(), 3u);
 }
 
 }  // namespace

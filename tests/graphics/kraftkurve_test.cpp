@@ -9,22 +9,14 @@
 #include "graphics/kraftkurvetegning.h"
 #include "calculation/projektberegning.h"
 #include "graphics/svg_laerred.h"
-#include "project/inddatafil.h"
+#include "hjaelp/projekt.h"
 #include "calculation/beregning.h"
 
 namespace kvistor {
 namespace {
 
-Inddata Standard() {
-  TSkriptetDialog dlg;
-  TInddataside side = NyInddataside();
-  EXPECT_EQ(AabnProjekt(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", side, dlg),
-            TProjektLaesning::Laest);
-  return side.Inddata;
-}
-
 TEST(Kraftkurver, EkstremerneErRapportensMyMaxOgMyMin) {
-  Inddata ind = Standard();
+  Inddata ind = test::StandardProjekt();
   ind.RappOmfang = 1;  // the curves come whatever the extent
   TSkriptetDialog dlg;
   std::vector<TTilfaeldeId> valgt = BoejningsgivendeTilfaelde(ind, dlg);
@@ -86,7 +78,7 @@ TEST(Kraftkurver, EkstremerneErRapportensMyMaxOgMyMin) {
 }
 
 TEST(Kraftkurver, TilfaeldeDerIkkeRegnesAfvisesMedBesked) {
-  const Inddata ind = Standard();
+  const Inddata ind = test::StandardProjekt();
   TSkriptetDialog dlg;
   EXPECT_FALSE(BeregnKraftkurver(ind, {TTilfaeldeId{1, 8, 'a'}}, dlg));
   ASSERT_EQ(dlg.kald.size(), 1u);

@@ -1,7 +1,7 @@
 // No test may read or write the user's own settings file: before main(),
 // XDG_CONFIG_HOME of every test program (and of the programs the tests
 // start) points at a folder of its own that does not exist. A test that
-// needs settings makes its folder and points XDG_CONFIG_HOME there itself.
+// needs settings holds a TKonfigmappe (hjaelp/test_mappe.h).
 #include <unistd.h>
 
 #include <cstdlib>

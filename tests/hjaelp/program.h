@@ -1,6 +1,6 @@
 #pragma once
 // The real kvistor-cli started as a child process for the tests, with its standard
-// streams from files, descriptors or closed.
+// streams from files, descriptors or closed; or run in this process.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -9,9 +9,11 @@
 #include <unistd.h>
 
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/tilvalg.h"
 #include "hjaelp/test_mappe.h"
 
 extern char** environ;
@@ -84,6 +86,16 @@ inline TKoersel Koer(const Args& a, const TStroem& ind = "/dev/null",
   TTestMappe m;
   const int kode = Vent(Start(a, ind, ud ? *ud : TStroem(m / "ud"), m / "fejl"));
   return {kode, ud ? std::string() : Bytes(m / "ud"), Bytes(m / "fejl")};
+}
+
+// The command line's entry run in this process, its output streams caught:
+// the command's words, then its arguments.
+inline TKoersel KoerInternt(const Args& kommando, const Args& a = {}, const TMiljoe& miljoe = {}) {
+  Args alle = kommando;
+  alle.insert(alle.end(), a.begin(), a.end());
+  std::ostringstream ud, fejl;
+  const int kode = KoerKvistorCli(alle, ud, fejl, miljoe);
+  return {kode, ud.str(), fejl.str()};
 }
 
 }  // namespace kvistor::test

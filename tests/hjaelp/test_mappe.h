@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "common/tegnsaet.h"
@@ -37,6 +38,23 @@ struct TTestMappe {
   // The default project, as it lies beside the program.
   void KopierStandard() const {
     std::filesystem::copy_file(std::string(KVISTOR_KILDEMAPPE) + "/Standard.aid", sti / "Standard.aid");
+  }
+};
+
+// A fresh folder that XDG_CONFIG_HOME points at while it lives (the settings
+// file and the user's default project go there); the old value comes back
+// however the test ends.
+struct TKonfigmappe : TTestMappe {
+  std::optional<std::string> foer;
+  TKonfigmappe() {
+    if (const char* f = std::getenv("XDG_CONFIG_HOME")) foer = f;
+    ::setenv("XDG_CONFIG_HOME", sti.c_str(), 1);
+  }
+  ~TKonfigmappe() {
+    if (foer)
+      ::setenv("XDG_CONFIG_HOME", foer->c_str(), 1);
+    else
+      ::unsetenv("XDG_CONFIG_HOME");
   }
 };
 

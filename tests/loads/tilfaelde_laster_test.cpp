@@ -173,12 +173,6 @@ TEST_F(BygTilfaeldeTest, GavlvindIngenNormalkraftUdenFaktorVindEllerBaand) {
   EXPECT_EQ(linjer(1, 6, 'j'), 7u);
 }
 
-}  // namespace
-}  // namespace kvistor
-
-namespace kvistor {
-namespace {
-
 // The fire combinations load the purlin as their twins do, scaled to the
 // frequent value: LK 14 "a", "h", "i" snow as LK 3 "b", "h", "i" (uniform,
 // Sne(1), Sne(2)), LK 15 wind as LK 6 with the same letter, gable-wind

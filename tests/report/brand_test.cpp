@@ -30,10 +30,7 @@ bool Har(const TTekstlinjer& l, const std::string& linje) {
 }
 
 TEST(Golden, BrandafsnitStandardR30) {
-  const TTekstlinjer l = Brandafsnit(test::StandardProjekt(), 30, 3);
-  EXPECT_TRUE(Har(l, "  Kravet R30 er IKKE opfyldt."));
-  EXPECT_TRUE(Har(l, "  Opnået brandmodstand: 24 min"));
-  test::SammenlignMedGolden("Standard brand R30.txt", l);
+  test::SammenlignMedGolden("Standard brand R30.txt", Brandafsnit(test::StandardProjekt(), 30, 3));
 }
 
 TEST(Brandafsnit, GennembraendtTvaersnitUdenUdnyttelser) {

@@ -4,15 +4,13 @@
 // model, so the tests check the file, not the code that wrote it.
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "common/filer.h"
+#include "common/tegnsaet.h"
+#include "hjaelp/test_mappe.h"
 
 namespace kvistor::test {
 
@@ -27,32 +25,20 @@ inline std::string Koer(const std::string& kommando) {
   return ud;
 }
 
-inline std::vector<std::string> Linjer(const std::string& tekst) {
-  std::vector<std::string> l;
-  std::istringstream s(tekst);
-  for (std::string linje; std::getline(s, linje);) l.push_back(linje);
-  return l;
-}
-
-// A PDF written to a file of its own for the tools, removed afterwards.
+// A PDF written to a folder of its own for the tools, removed afterwards.
 class TPdfFil {
  public:
-  TPdfFil(const std::string& bytes, const std::string& navn) {
-    sti_ = (std::filesystem::temp_directory_path() /
-            ("kvistor_" + navn + "_" + std::to_string(::getpid()) + ".pdf"))
-               .string();
+  TPdfFil(const std::string& bytes, const std::string& navn) : sti_(mappe_ / (navn + ".pdf")) {
     SkrivFil(sti_, bytes);
-  }
-  ~TPdfFil() {
-    std::error_code ec;
-    std::filesystem::remove(sti_, ec);
   }
   const std::string& Sti() const { return sti_; }
   std::string Citeret() const { return "'" + sti_ + "'"; }
-  // The text of every page, as pdftotext lays it out.
+  // The text of all pages as pdftotext lays it out, a form feed after each.
+  std::string Tekst() const { return Koer("pdftotext -layout " + Citeret() + " -"); }
+  // The text of every page.
   std::vector<std::string> Sider() const {
     std::vector<std::string> s;
-    std::string alt = Koer("pdftotext -layout " + Citeret() + " -");
+    const std::string alt = Tekst();
     std::size_t a = 0;
     for (std::size_t f; (f = alt.find('\f', a)) != std::string::npos; a = f + 1)
       s.push_back(alt.substr(a, f - a));
@@ -65,6 +51,7 @@ class TPdfFil {
   }
 
  private:
+  TTestMappe mappe_;
   std::string sti_;
 };
 
